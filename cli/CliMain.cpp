@@ -1,0 +1,55 @@
+#include "CliMain.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QTextStream>
+#include <memory>
+
+#include "CliCommand.h"
+
+namespace zozavud::cli {
+
+namespace {
+
+void PrintUsage(QTextStream& out) {
+    out << "Usage: zozavud-cli <command> [options]\n\nCommands:\n";
+    for (const CliCommand& command : Commands())
+        out << "  " << QString::fromLatin1(command.Name).leftJustified(14) << command.Summary << "\n";
+    out << "\nRun 'zozavud-cli <command> --help' for the options of a command.\n";
+}
+
+}  // namespace
+
+int Main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromUtf8(argv[i]);
+
+    QTextStream err(stderr);
+    if (arguments.size() < 2) {
+        PrintUsage(err);
+        return ExitUsage;
+    }
+    if (arguments[1] == "--help" || arguments[1] == "-h" || arguments[1] == "help") {
+        QTextStream out(stdout);
+        PrintUsage(out);
+        return ExitOk;
+    }
+    for (const CliCommand& command : Commands()) {
+        if (arguments[1] != command.Name) continue;
+        std::unique_ptr<QCoreApplication> app;
+        if (command.NeedsFonts) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+            app = std::make_unique<QGuiApplication>(argc, argv);
+        } else {
+            app = std::make_unique<QCoreApplication>(argc, argv);
+        }
+        QStringList own = arguments.mid(2);
+        own.prepend(QStringLiteral("zozavud-cli ") + command.Name);
+        return command.Run(own);
+    }
+    err << "zozavud-cli: unknown command '" << arguments[1] << "'\n\n";
+    PrintUsage(err);
+    return ExitUsage;
+}
+
+}  // namespace zozavud::cli

@@ -1,0 +1,7 @@
+#pragma once
+
+namespace zozavud::cli {
+
+int Main(int argc, char** argv);
+
+}  // namespace zozavud::cli

@@ -1,0 +1,75 @@
+#include "CliSupport.h"
+
+#include <QTextStream>
+
+#include "CliCommand.h"
+#include "DocumentIo.h"
+#include "SystemLocale.h"
+
+namespace zozavud::cli {
+
+std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList& arguments,
+                                  const QString& description, int positionalCount,
+                                  const QString& positionalSyntax) {
+    parser.setApplicationDescription(description);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({"h", "help"}, "Show this help.");
+    parser.addOption(help);
+    if (!positionalSyntax.isEmpty()) parser.addPositionalArgument(positionalSyntax, "");
+    if (!parser.parse(arguments)) return UsageError(parser, parser.errorText());
+    if (parser.isSet(help)) {
+        QTextStream(stdout) << parser.helpText();
+        return ExitOk;
+    }
+    if (parser.positionalArguments().size() != positionalCount)
+        return UsageError(parser, QStringLiteral("expected %1 argument(s)").arg(positionalCount));
+    return std::nullopt;
+}
+
+int UsageError(const QCommandLineParser& parser, const QString& message) {
+    QTextStream(stderr) << "zozavud-cli: " << message << "\n\n" << parser.helpText();
+    return ExitUsage;
+}
+
+int Failure(const QString& message) {
+    QTextStream(stderr) << "zozavud-cli: " << message << "\n";
+    return ExitFailure;
+}
+
+std::optional<int> ParseImageNumber(const QString& text) {
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (!ok || n < 1 || n > ImageCount) return std::nullopt;
+    return n;
+}
+
+std::optional<MessageLanguage> ParseLanguageCode(const QString& code) {
+    static const char* const codes[LanguageCount] = {"en", "ja", "fr", "de", "es", "it", "zh"};
+    for (int i = 0; i < LanguageCount; ++i)
+        if (code.compare(codes[i], Qt::CaseInsensitive) == 0) return static_cast<MessageLanguage>(i);
+    return std::nullopt;
+}
+
+void InitLanguage(EditorState& state, std::optional<MessageLanguage> language) {
+    state.Language.InitLanguage(SystemDefaultLocaleId());
+    if (language) {
+        state.Language.SetSelectedLanguage(*language);
+        state.Language.RecomputeMessageFont();
+    }
+}
+
+bool LoadDocumentOrReport(const QString& path, EditorState& state) {
+    QString error;
+    if (LoadImageSetFile(path, *state.Set, &error)) return true;
+    Failure(QStringLiteral("cannot read %1: %2").arg(path, error));
+    return false;
+}
+
+bool SaveDocumentOrReport(const QString& path, const EditorState& state) {
+    QString error;
+    if (SaveImageSetFile(path, *state.Set, &error)) return true;
+    Failure(QStringLiteral("cannot write %1: %2").arg(path, error));
+    return false;
+}
+
+}  // namespace zozavud::cli

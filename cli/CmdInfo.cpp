@@ -1,0 +1,114 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+#include "CharsetNames.h"
+#include "CliCommand.h"
+#include "CliSupport.h"
+#include "CodePage.h"
+#include "ShortString.h"
+
+namespace zozavud::cli {
+
+namespace {
+
+int LitPixels(const ImageRecord& record) {
+    int count = 0;
+    for (int32_t color : record.RenderedData) count += IsPixelOn(color) ? 1 : 0;
+    return count;
+}
+
+QString StyleNames(uint8_t style) {
+    QStringList names;
+    if (style & FontStyleBold) names << "bold";
+    if (style & FontStyleItalic) names << "italic";
+    if (style & FontStyleUnderline) names << "underline";
+    if (style & FontStyleStrikeOut) names << "strikeout";
+    return names.join(',');
+}
+
+QString Text(const ShortString& text, uint8_t charset) {
+    return DecodeText(ShortStringBytes(text), charset);
+}
+
+QString Hex(uint32_t value) { return QStringLiteral("0x%1").arg(value, 8, 16, QChar('0')).toUpper().replace("0X", "0x"); }
+
+QJsonObject RecordJson(int n, const ImageRecord& r) {
+    QJsonObject o;
+    o["image"] = n;
+    o["marker"] = QString::fromLatin1(QByteArray(r.Marker, 2).toHex());
+    o["imageNo"] = r.ImageNo;
+    o["text1"] = Text(r.Text1, r.FontCharset);
+    o["text1Length"] = r.Text1.Length;
+    o["text2"] = Text(r.Text2, r.FontCharset);
+    o["text2Length"] = r.Text2.Length;
+    o["fontCharset"] = r.FontCharset;
+    o["fontCharsetName"] = CharsetName(r.FontCharset);
+    o["fontColor"] = Hex(static_cast<uint32_t>(r.FontColor));
+    o["fontHeight"] = r.FontHeight;
+    o["fontName"] = Text(r.FontName, r.FontCharset);
+    o["fontStyle"] = r.FontStyle;
+    o["blink"] = r.Blink;
+    o["scroll"] = r.Scroll;
+    o["wideBitmap"] = r.WideBitmap;
+    o["verticalPositionOffset"] = r.VerticalPositionOffset;
+    o["litPixels"] = LitPixels(r);
+    return o;
+}
+
+void PrintRecord(QTextStream& out, int n, const ImageRecord& r) {
+    out << "Image " << n << "\n";
+    out << "  Marker: " << QByteArray(r.Marker, 2).toHex(' ') << "\n";
+    out << "  ImageNo: " << r.ImageNo << "\n";
+    out << "  Text1: \"" << Text(r.Text1, r.FontCharset) << "\" (" << r.Text1.Length << " bytes)\n";
+    out << "  Text2: \"" << Text(r.Text2, r.FontCharset) << "\" (" << r.Text2.Length << " bytes)\n";
+    out << "  FontCharset: " << r.FontCharset << " (" << CharsetName(r.FontCharset) << ")\n";
+    out << "  FontColor: " << Hex(static_cast<uint32_t>(r.FontColor)) << "\n";
+    out << "  FontHeight: " << r.FontHeight << "\n";
+    out << "  FontName: \"" << Text(r.FontName, r.FontCharset) << "\"\n";
+    out << "  FontStyle: " << r.FontStyle << " (" << StyleNames(r.FontStyle) << ")\n";
+    out << "  Blink: " << r.Blink << "\n";
+    out << "  Scroll: " << r.Scroll << "\n";
+    out << "  WideBitmap: " << r.WideBitmap << "\n";
+    out << "  VerticalPositionOffset: " << r.VerticalPositionOffset << "\n";
+    out << "  LitPixels: " << LitPixels(r) << "\n";
+}
+
+}  // namespace
+
+int RunInfo(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption image("image", "Only this image, 1..19.", "N");
+    const QCommandLineOption json("json", "Print JSON.");
+    parser.addOptions({image, json});
+    if (auto exit = ParseArguments(parser, arguments, "Shows every field of each image.", 1, "DOC.lcd"))
+        return *exit;
+    int first = 1, last = ImageCount;
+    if (parser.isSet(image)) {
+        const auto n = ParseImageNumber(parser.value(image));
+        if (!n) return UsageError(parser, "--image must be 1..19");
+        first = last = *n;
+    }
+    EditorState state;
+    if (!LoadDocumentOrReport(parser.positionalArguments().at(0), state)) return ExitFailure;
+    const ImageSet& set = *state.Set;
+    const QString signature = QString::fromLatin1(QByteArray(set.Signature, 4).toHex(' '));
+    const bool signatureOk = QByteArray(set.Signature, 4) == "LCD1";
+
+    QTextStream out(stdout);
+    if (parser.isSet(json)) {
+        QJsonArray images;
+        for (int n = first; n <= last; ++n) images.append(RecordJson(n, set.Record(n)));
+        QJsonObject root;
+        root["signature"] = signatureOk ? QStringLiteral("LCD1") : signature;
+        root["images"] = images;
+        out << QJsonDocument(root).toJson(QJsonDocument::Indented);
+        return ExitOk;
+    }
+    out << "Signature: " << (signatureOk ? QStringLiteral("LCD1") : signature) << "\n";
+    for (int n = first; n <= last; ++n) PrintRecord(out, n, set.Record(n));
+    return ExitOk;
+}
+
+}  // namespace zozavud::cli

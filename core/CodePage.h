@@ -1,0 +1,19 @@
+#pragma once
+// Record texts are bytes in the code page of the record's font charset.
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+namespace zozavud {
+
+// The ICU converter name for a Windows font charset code (1252 for unknown codes).
+const char* CodePageForCharset(uint8_t charset);
+
+// Encodes text in the charset's code page; characters it lacks become "?". The result
+// holds at most maxBytes bytes and is never cut inside a double-byte character.
+QByteArray EncodeText(const QString& text, uint8_t charset, int maxBytes = 255);
+
+QString DecodeText(const QByteArray& bytes, uint8_t charset);
+
+}  // namespace zozavud

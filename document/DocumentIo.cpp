@@ -1,0 +1,41 @@
+#include "DocumentIo.h"
+
+#include <QFile>
+#include <cstring>
+
+#include "AtomicFile.h"
+
+namespace zozavud {
+
+bool SaveImageSetFile(const QString& path, const ImageSet& set, QString* error) {
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(&set), sizeof set);
+    return WriteFileAtomically(path, bytes, error);
+}
+
+bool LoadImageSetFile(const QString& path, ImageSet& set, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    // Read into a buffer of its own, so that a short or failing read changes nothing.
+    QByteArray bytes(static_cast<qsizetype>(sizeof set), Qt::Uninitialized);
+    qint64 total = 0;
+    while (total < bytes.size()) {
+        const qint64 n = file.read(bytes.data() + total, bytes.size() - total);
+        if (n < 0) {
+            if (error) *error = file.errorString();
+            return false;
+        }
+        if (n == 0) break;
+        total += n;
+    }
+    if (total < bytes.size()) {
+        if (error) *error = QStringLiteral("the file is shorter than a document");
+        return false;
+    }
+    std::memcpy(&set, bytes.constData(), sizeof set);
+    return true;
+}
+
+}  // namespace zozavud

@@ -1,0 +1,1 @@
+// Printer commands land here.

@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+namespace zozavud {
+
+// Makes the Windows faces that records name drawable here: registers the Tahoma of
+// fonts-wine when present and maps "Tahoma", "MS UI Gothic" and "Arial" to Debian's
+// fonts. Needs a QGuiApplication; runs once, later calls do nothing.
+void InstallFontSubstitutions();
+
+// The family list to ask for: the face itself first, then faces suited to the charset.
+QStringList FontFamiliesFor(const QString& face, uint8_t charset);
+
+}  // namespace zozavud

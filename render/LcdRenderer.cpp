@@ -1,0 +1,93 @@
+#include "LcdRenderer.h"
+
+#include "CodePage.h"
+#include "MessageSlots.h"
+#include "PreviewScaling.h"
+#include "ShortString.h"
+#include "WorkCanvas.h"
+
+namespace zozavud {
+
+namespace {
+
+int CentredX(int width, bool leadingSpace) {
+    return (width <= VisibleColumns && !leadingSpace) ? (VisibleColumns - width) / 2 : 0;
+}
+
+int AloneY(int lineCount, bool animated, int height) {
+    if (animated) return lineCount == 2 ? 13 : 8;
+    return height <= 24 ? (LcdRows - height) / 2 : 0;
+}
+
+}  // namespace
+
+LinePlacements PlaceLines(int lineCount, bool animated, int w1, int h1, bool leadingSpace1,
+                          int w2, int h2, bool leadingSpace2) {
+    LinePlacements p;
+    p.Line1.X = CentredX(w1, leadingSpace1);
+    p.Line2.X = CentredX(w2, leadingSpace2);
+    if (w1 > 0 && w2 > 0) {
+        p.Line1.Y = 0;
+        p.Line2.Y = 13;
+    } else {
+        p.Line1.Y = AloneY(lineCount, animated, h1);
+        p.Line2.Y = AloneY(lineCount, animated, h2);
+    }
+    return p;
+}
+
+LcdRenderer::LcdRenderer()
+    : canvas_(std::make_unique<WorkCanvas>()), preview_(ScaledPreview(dots_, 2)) {}
+
+LcdRenderer::~LcdRenderer() = default;
+
+RenderOutcome LcdRenderer::Render(ImageRecord& record, const RenderContext& context) {
+    RenderOutcome outcome;
+    outcome.LineCount = SlotLineCount(record.ImageNo);
+
+    canvas_->Clear();
+    canvas_->SetFont(FontSpecFromRecord(record));
+
+    QString line1, line2;
+    if (record.Text1.Length == 0 && record.Text2.Length == 0) {
+        line1 = DefaultText(record.ImageNo, context.Language, 1);
+        line2 = DefaultText(record.ImageNo, context.Language, 2);
+    } else {
+        line1 = DecodeText(ShortStringBytes(record.Text1), record.FontCharset);
+        line2 = DecodeText(ShortStringBytes(record.Text2), record.FontCharset);
+    }
+    const QSize size1 = canvas_->Measure(line1);
+    const QSize size2 = canvas_->Measure(line2);
+
+    record.Scroll = (outcome.LineCount == 2 && size2.width() > VisibleColumns) ? 1 : 0;
+    outcome.Scrolls = record.Scroll != 0 || record.WideBitmap != 0;
+    outcome.Blinks = record.Blink != 0 && !outcome.Scrolls;
+
+    const LinePlacements places =
+        PlaceLines(outcome.LineCount, outcome.Scrolls || outcome.Blinks, size1.width(),
+                   size1.height(), line1.startsWith(' '), size2.width(), size2.height(),
+                   line2.startsWith(' '));
+    if (size1.width() > 0) canvas_->DrawText(places.Line1.X, places.Line1.Y, line1);
+    if (size2.width() > 0) canvas_->DrawText(places.Line2.X, places.Line2.Y, line2);
+    canvas_->ReadPixels(pixels_);
+
+    AnimationFrame frame;
+    frame.Mode = outcome.Scrolls ? Animation::Scroll
+                 : outcome.Blinks ? Animation::Blink
+                                  : Animation::None;
+    frame.LineCount = outcome.LineCount;
+    frame.ScrollPosition = context.ScrollPosition;
+    frame.BlinkBlank = context.BlinkPhase;
+    ComposeImage(pixels_, record.BitmapData, record.VerticalPositionOffset, frame,
+                 record.RenderedData, dots_);
+    preview_ = ScaledPreview(dots_, 2);
+    return outcome;
+}
+
+int32_t LcdRenderer::DefaultVerticalOffset(const ImageRecord& record) {
+    canvas_->SetFont(FontSpecFromRecord(record));
+    const int h = canvas_->Measure(QStringLiteral("A")).height();
+    return h <= 12 ? 0 : (h - 12) / 2;
+}
+
+}  // namespace zozavud

@@ -1,0 +1,65 @@
+#include "WorkCanvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "FontSubstitution.h"
+#include "SystemColors.h"
+
+namespace zozavud {
+
+namespace {
+
+QRgb ToQRgb(int32_t colorRef) {
+    const auto c = static_cast<uint32_t>(colorRef);
+    return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+int32_t ToColorRef(QRgb rgb) {
+    return static_cast<int32_t>(qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16));
+}
+
+}  // namespace
+
+WorkCanvas::WorkCanvas() : image_(CanvasWidth, CanvasHeight, QImage::Format_RGB32) {
+    InstallFontSubstitutions();
+    Clear();
+}
+
+void WorkCanvas::Clear() {
+    const QRgb blank = ToQRgb(ColorBlank);
+    const QRgb scrollArea = ToQRgb(ColorScrollArea);
+    for (int y = 0; y < CanvasHeight; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        for (int x = 0; x < CanvasWidth; ++x) line[x] = x < VisibleColumns ? blank : scrollArea;
+    }
+}
+
+void WorkCanvas::SetFont(const FontSpec& font) {
+    font_ = MakeCanvasFont(font);
+    metrics_ = MeasureGdiMetrics(font_);
+    color_ = ResolveFontColor(font.Color);
+}
+
+QSize WorkCanvas::Measure(const QString& text) const {
+    const QFontMetrics metrics(font_, &image_);
+    return QSize(text.isEmpty() ? 0 : metrics.horizontalAdvance(text), metrics_.Height());
+}
+
+void WorkCanvas::DrawText(int x, int y, const QString& text) {
+    if (text.isEmpty()) return;
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setFont(font_);
+    painter.setPen(QColor(ToQRgb(color_)));
+    painter.drawText(x, y + metrics_.Ascent, text);
+}
+
+void WorkCanvas::ReadPixels(CanvasPixels& pixels) const {
+    for (int y = 0; y < CanvasHeight; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+        for (int x = 0; x < CanvasWidth; ++x) pixels[y * CanvasWidth + x] = ToColorRef(line[x]);
+    }
+}
+
+}  // namespace zozavud

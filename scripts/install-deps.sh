@@ -1,0 +1,28 @@
+#!/bin/sh
+# Installs what building, running and testing need, and only what is missing.
+set -eu
+
+PACKAGES="cmake ninja-build g++ pkg-config
+qt6-base-dev qt6-base-dev-tools libgl-dev
+libcups2-dev libicu-dev
+libgtest-dev libgmock-dev libbenchmark-dev
+xvfb xauth xdotool x11-utils
+cups-daemon cups-client
+fonts-wine fonts-liberation2 fonts-ipafont-gothic fonts-wqy-microhei fonts-dejavu-core"
+
+missing=""
+for p in $PACKAGES; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $p"
+  fi
+done
+
+[ -z "$missing" ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+echo "Installing:$missing"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq || true
+# shellcheck disable=SC2086
+$SUDO apt-get install -y -qq --no-install-recommends $missing

@@ -1,0 +1,7 @@
+#include "UnitZozAvudMain.h"
+
+namespace zozavud {
+
+TFormZozAvudMain::TFormZozAvudMain(QWidget* parent) : QMainWindow(parent) {}
+
+}  // namespace zozavud
