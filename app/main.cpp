@@ -1,10 +1,3 @@
-#include <QApplication>
+#include "EditorStartup.h"
 
-#include "UnitZozAvudMain.h"
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    zozavud::TFormZozAvudMain window;
-    window.show();
-    return app.exec();
-}
+int main(int argc, char** argv) { return zozavud::RunEditor(argc, argv); }

@@ -1,7 +1,148 @@
 #include "UnitZozAvudMain.h"
 
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "CommandFileDialog.h"
+#include "DocumentCommands.h"
+#include "ImageReset.h"
+#include "MainWindowDocumentUi.h"
+#include "QtMainWindowServices.h"
+#include "RecordRender.h"
+#include "UpDownControl.h"
+#include "ui_UnitZozAvudMain.h"
+
 namespace zozavud {
 
-TFormZozAvudMain::TFormZozAvudMain(QWidget* parent) : QMainWindow(parent) {}
+TFormZozAvudMain::TFormZozAvudMain(QWidget* parent)
+    : QMainWindow(parent), ui_(std::make_unique<Ui::TFormZozAvudMain>()) {
+    ui_->setupUi(this);
+    services_ = std::make_unique<QtMainWindowServices>(this);
+    documentUi_ = std::make_unique<MainWindowDocumentUi>(*this);
+    documents_ = std::make_unique<DocumentCommands>(state_, *documentUi_);
+    commandFileName_ = std::make_unique<CommandFileNameKeeper>();
+    FormCreate();
+}
+
+TFormZozAvudMain::~TFormZozAvudMain() = default;
+
+void TFormZozAvudMain::SetServices(std::unique_ptr<MainWindowServices> services) {
+    services_ = std::move(services);
+}
+
+void TFormZozAvudMain::FormCreate() {
+    setWindowTitle(ApplicationTitle);
+    TimerAnimation.setInterval(400);
+    connect(&TimerAnimation, &QTimer::timeout, this, &TFormZozAvudMain::TimerAnimationTimer);
+
+    UpDownVericalPositionOffset =
+        new UpDownControl(ui_->EditVerticalPositionOffset, ui_->GroupBoxAttribute);
+    UpDownVericalPositionOffset->setGeometry(ui_->UpDownVericalPositionOffsetPlace->geometry());
+    UpDownVericalPositionOffset->SetRange(-24, 24);
+    ui_->UpDownVericalPositionOffsetPlace->hide();
+
+    ApplyDesignFonts();
+    ApplyDecorations();
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    ConnectControls();
+
+    // The client is the toolbar, the image number bar and the two panels: 730 x 443.
+    constexpr int ClientWidth = 730;
+    constexpr int ClientHeight = 25 + 25 + 129 + 264;
+    centralWidget()->setFixedSize(ClientWidth, ClientHeight - 25);
+    setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    move(486, 512);
+
+    // Centre the magnified preview in its bezel.
+    QWidget* bezel = ui_->PanelPreviewBavel;
+    QWidget* preview = ui_->ImageLCDExpand;
+    preview->move((bezel->width() - preview->width()) / 2, (bezel->height() - preview->height()) / 2);
+
+    ui_->CheckBoxLanguageEnglish->setFocus();
+}
+
+void TFormZozAvudMain::InitialiseEditor(uint32_t systemLocaleId) {
+    state_.ScrollPosition = 0;
+    state_.BlinkPhase = false;
+    state_.Language.InitLanguage(systemLocaleId);
+    NewImageSet();
+    ShowImage(1);
+    ui_->CheckBoxLanguageEnglish->setFocus();
+}
+
+void TFormZozAvudMain::ShowImage(int n) {
+    state_.SelectImage(n);
+    LoadFontFromRecord();
+    ShowDefaultMessage();
+    ShowRecordTexts();
+    RenderImage();
+    UpdateNavigationButtons();
+}
+
+void TFormZozAvudMain::RenderImage() {
+    const RenderOutcome outcome = RenderCurrentImage(state_, renderer_);
+    ui_->ImageLCDExpand->setPixmap(QPixmap::fromImage(renderer_.Preview()));
+
+    // The offset control follows the record; its box's handler then finds nothing to do.
+    UpDownVericalPositionOffset->SetPosition(
+        static_cast<int16_t>(state_.CurrentRecord().VerticalPositionOffset));
+
+    // The attribute boxes follow the render; a box whose tick changes runs its handler.
+    ui_->CheckBoxScroll->setVisible(outcome.LineCount == 2);
+    ui_->CheckBoxScroll->setEnabled(false);
+    ui_->CheckBoxBlink->setChecked(outcome.Blinks);
+    ui_->CheckBoxScroll->setChecked(outcome.Scrolls);
+    ui_->CheckBoxBlink->setEnabled(!ui_->CheckBoxScroll->isChecked());
+
+    if (ui_->CheckBoxScroll->isChecked() || ui_->CheckBoxBlink->isChecked())
+        StartAnimation();
+    else
+        StopAnimation();
+}
+
+void TFormZozAvudMain::NewImageSet() {
+    if (!documents_->AskSaveChanges()) return;
+    ui_->ImageLCDExpand->hide();
+    ui_->EditVerticalPositionOffset->hide();
+    RebuildImageSet(state_, renderer_, [this] { RenderImage(); });
+    ui_->ImageLCDExpand->show();
+    ui_->EditVerticalPositionOffset->show();
+    state_.Modified = false;
+    documents_->SetDocumentFileName(QString());
+    ShowImage(1);
+}
+
+void TFormZozAvudMain::closeEvent(QCloseEvent* event) {
+    StopAnimation();
+    // The prompt's Yes with nothing saved keeps the window, so no work is thrown away.
+    if (documents_->AskSaveChanges())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TFormZozAvudMain::StepImage(int step) {
+    // Unsigned 8-bit arithmetic, clamped, no wrap: Back on image 1 stays on image 1.
+    int n = static_cast<uint8_t>(state_.CurrentImage + step);
+    if (n > ImageCount) n = ImageCount;
+    if (n < 1) n = 1;
+    ShowImage(n);
+}
+
+void TFormZozAvudMain::UpdateNavigationButtons() {
+    // Only the toolbar buttons; the menu items stay enabled.
+    const bool first = state_.CurrentImage == 1;
+    const bool last = state_.CurrentImage == ImageCount;
+    ToolBar1->widgetForAction(ActionEditImageFirst)->setEnabled(!first);
+    ToolBar1->widgetForAction(ActionEditImagePrev)->setEnabled(!first);
+    ToolBar1->widgetForAction(ActionEditImageNext)->setEnabled(!last);
+    ToolBar1->widgetForAction(ActionEditImageLast)->setEnabled(!last);
+}
 
 }  // namespace zozavud

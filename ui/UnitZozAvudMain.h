@@ -1,12 +1,169 @@
 #pragma once
+// The main window: holds the editor state for the run and every control.
+
+#include <QAction>
 #include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+#include "EditorState.h"
+#include "GdiFont.h"
+#include "LcdRenderer.h"
+
+class QLineEdit;
+class QMenu;
+class QToolBar;
+
+namespace Ui {
+class TFormZozAvudMain;
+}
 
 namespace zozavud {
+
+class CommandFileNameKeeper;
+class DocumentCommands;
+class FontChooser;
+class MainWindowDocumentUi;
+class MainWindowServices;
+class TDlgAbout;
+class UpDownControl;
+enum class CommandKind;
 
 class TFormZozAvudMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit TFormZozAvudMain(QWidget* parent = nullptr);
+    ~TFormZozAvudMain() override;
+
+    // The start-up steps after both windows exist: counters, language, a fresh set, image 1.
+    void InitialiseEditor(uint32_t systemLocaleId);
+    void SetAboutDialog(TDlgAbout* about) { about_ = about; }
+
+    // Dialogs and boxes the window shows; tests put fakes in their place.
+    MainWindowServices& Services() { return *services_; }
+    void SetServices(std::unique_ptr<MainWindowServices> services);
+
+    EditorState& State() { return state_; }
+    const EditorState& State() const { return state_; }
+
+    // Showing and rendering.
+    void ShowImage(int n);
+    void RenderImage();
+    void NewImageSet();
+
+    // Navigation.
+    void StepImage(int step);
+    void UpdateNavigationButtons();
+
+    // Text and font editing.
+    void LoadFontFromRecord();
+    void ShowFontInfo();
+    void ShowRecordTexts();
+    void ApplyFontToImage();
+    void ApplyFontToAllImages();
+    void ClearCurrentImage();
+
+    // Language and default message.
+    void ApplyLanguage();
+    void UpdateLanguageChecks();
+    void ShowDefaultMessage();
+    void SetSelectedLanguage(MessageLanguage language);
+
+    // Animation.
+    void StartAnimation();
+    void StopAnimation();
+    void AnimationTick();
+    bool AnimationRunning() const { return TimerAnimation.isActive(); }
+
+    // Controls and actions, named as designed, for the handlers and the tests.
+    Ui::TFormZozAvudMain* Form() const { return ui_.get(); }
+    QAction* ActionFileNew = nullptr;
+    QAction* ActionFileOpen = nullptr;
+    QAction* ActionFileSave = nullptr;
+    QAction* ActionFileSaveAs = nullptr;
+    QAction* ActionSendToPrinterThisImage = nullptr;
+    QAction* ActionSendToPrinterAllImage = nullptr;
+    QAction* ActionSendToPrinterDeleteThisImage = nullptr;
+    QAction* ActionSendToPrinterDeleteAllImages = nullptr;
+    QAction* ActionCreateCommandThisImage = nullptr;
+    QAction* ActionCreateCommandAllImages = nullptr;
+    QAction* ActionCreateCommandDeleteThisImage = nullptr;
+    QAction* ActionCreateCommandDeleteAllImages = nullptr;
+    QAction* ActionFileExit = nullptr;
+    QAction* ActionEditClear = nullptr;
+    QAction* ActionEditImagePrev = nullptr;
+    QAction* ActionEditImageNext = nullptr;
+    std::array<QAction*, ImageCount> ActionEditImage{};
+    QAction* ActionEditImageFirst = nullptr;
+    QAction* ActionEditImageLast = nullptr;
+    QAction* ActionEditFontChangeAll = nullptr;
+    QAction* ActionTextSelectFont = nullptr;
+    QAction* ActionBitmapLoadBitmapFile = nullptr;
+    QAction* ActionBitmapClearBitmapData = nullptr;
+    std::array<QAction*, LanguageCount> ActionLanguage{};
+    QAction* ActionHelpAbout = nullptr;
+    QAction* ActionHelpHelp = nullptr;
+    QMenu* MenuLanguage = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    UpDownControl* UpDownVericalPositionOffset = nullptr;
+    QTimer TimerAnimation;
+    FontSpec FontDialog1;  // the font selection state
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    friend class MainWindowDocumentUi;
+    void FormCreate();
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void ApplyDesignFonts();
+    void ApplyDecorations();
+    void ConnectControls();
+
+    // Handlers, bound to the actions and controls.
+    void ActionFileNewExecute();
+    void ActionFileOpenExecute();
+    void ActionFileSaveExecute();
+    void ActionFileSaveAsExecute();
+    void ActionFileExitExecute();
+    void ActionEditClearExecute();
+    void ActionEditImageNextExecute();
+    void ActionEditImage1Execute();
+    void ActionEditImageFirstExecute();
+    void ActionEditImageLastExecute();
+    void ActionEditFontChangeAllExecute();
+    void ActionTextSelectFontExecute();
+    void ActionBitmapLoadBitmapFileExecute();
+    void ActionBitmapClearBitmapDataExecute();
+    void ActionLanguageEnglishExecute();
+    void ActionHelpAboutExecute();
+    void ActionHelpHelpExecute();
+    void ShowAboutDialog();
+    void OpenHelpFile();
+    void CreateCommandFile(CommandKind kind);
+    void SendCommand(CommandKind kind);
+    void EditText1Change(QLineEdit* box);
+    void EditText1KeyPress();
+    void ButtonTextClearClick();
+    void CheckBoxScrollClick();
+    void CheckBoxBlinkClick();
+    void CheckBoxLanguageEnglishClick();
+    void EditVerticalPositionOffsetChange();
+    void ButtonVerticalPositionOffsetResetClick();
+    void TimerAnimationTimer();
+
+    std::unique_ptr<Ui::TFormZozAvudMain> ui_;
+    EditorState state_;
+    LcdRenderer renderer_;
+    std::unique_ptr<MainWindowServices> services_;
+    std::unique_ptr<MainWindowDocumentUi> documentUi_;
+    std::unique_ptr<DocumentCommands> documents_;
+    std::unique_ptr<CommandFileNameKeeper> commandFileName_;
+    TDlgAbout* about_ = nullptr;
 };
 
 }  // namespace zozavud

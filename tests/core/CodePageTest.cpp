@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "CodePage.h"
+
+namespace zozavud {
+namespace {
+
+struct CodePageCase {
+    uint8_t Charset;
+    const char* Text;
+    QByteArray Bytes;
+};
+
+TEST(CodePage, EncodesInTheCharsetsCodePage) {
+    const CodePageCase cases[] = {
+        {0, "é", QByteArray("\xE9")},
+        {1, "€", QByteArray("\x80")},
+        {128, "ｱ", QByteArray("\xB1")},            // half-width katakana: one byte
+        {128, "あ", QByteArray("\x82\xA0")},
+        {134, "联", QByteArray("\xC1\xAA")},
+        {204, "Ж", QByteArray("\xC6")},
+        {161, "Ω", QByteArray("\xD9")},
+        {238, "ł", QByteArray("\xB3")},
+        {255, "é", QByteArray("\x82")},            // OEM 437
+        {77, "é", QByteArray("\x8E")},             // Mac Roman
+        {42, "é", QByteArray("\xE9")},             // unknown codes use 1252
+    };
+    for (const CodePageCase& c : cases) {
+        EXPECT_EQ(EncodeText(QString::fromUtf8(c.Text), c.Charset), c.Bytes) << int(c.Charset);
+        EXPECT_EQ(DecodeText(c.Bytes, c.Charset), QString::fromUtf8(c.Text)) << int(c.Charset);
+    }
+}
+
+TEST(CodePage, MissingCharactersBecomeQuestionMarks) {
+    EXPECT_EQ(EncodeText(QString::fromUtf8("a联b"), 0), "a?b");
+    EXPECT_EQ(EncodeText(QString::fromUtf8("😀"), 128), "?");
+}
+
+TEST(CodePage, CutNeverSplitsADoubleByteCharacter) {
+    const QString text = QString(254, 'a') + QString::fromUtf8("あい");
+    const QByteArray bytes = EncodeText(text, 128);
+    EXPECT_EQ(bytes.size(), 254);
+    EXPECT_EQ(bytes, QByteArray(254, 'a'));
+    const QByteArray fits = EncodeText(QString(253, 'a') + QString::fromUtf8("あい"), 128);
+    EXPECT_EQ(fits.size(), 255);
+    EXPECT_EQ(fits.right(2), QByteArray("\x82\xA0"));
+}
+
+TEST(CodePage, SingleByteTextsAreCutAt255) {
+    EXPECT_EQ(EncodeText(QString(300, 'x'), 0).size(), 255);
+}
+
+}  // namespace
+}  // namespace zozavud

@@ -1,0 +1,24 @@
+#pragma once
+#include "DocumentCommands.h"
+#include "MainWindowServices.h"
+#include "UnitZozAvudMain.h"
+
+namespace zozavud {
+
+// The main window as the document commands see it.
+class MainWindowDocumentUi : public DocumentUi {
+public:
+    explicit MainWindowDocumentUi(TFormZozAvudMain& window) : window_(window) {}
+
+    std::optional<QString> ChooseOpenPath() override { return window_.Services().ChooseOpenDocument(); }
+    std::optional<QString> ChooseSavePath() override { return window_.Services().ChooseSaveDocument(); }
+    bool ConfirmSaveChanges() override { return window_.Services().ConfirmSaveChanges(); }
+    void ShowError(const QString& message) override { window_.Services().ShowFileError(message); }
+    void SetCaption(const QString& caption) override { window_.setWindowTitle(caption); }
+    void ShowImage(int n) override { window_.ShowImage(n); }
+
+private:
+    TFormZozAvudMain& window_;
+};
+
+}  // namespace zozavud

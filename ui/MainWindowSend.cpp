@@ -1,0 +1,9 @@
+// Send To Printer.
+
+#include "UnitZozAvudMain.h"
+
+namespace zozavud {
+
+void TFormZozAvudMain::SendCommand(CommandKind) {}
+
+}  // namespace zozavud

@@ -1,0 +1,34 @@
+#pragma once
+#include <memory>
+
+#include "CommandFileDialog.h"
+#include "DocumentDialogs.h"
+#include "MainWindowServices.h"
+
+class QWidget;
+
+namespace zozavud {
+
+// The real dialogs and boxes, parented to the main window.
+class QtMainWindowServices : public MainWindowServices {
+public:
+    explicit QtMainWindowServices(QWidget* parent);
+    ~QtMainWindowServices() override;
+
+    std::optional<QString> ChooseOpenDocument() override;
+    std::optional<QString> ChooseSaveDocument() override;
+    bool ConfirmSaveChanges() override;
+    void ShowFileError(const QString& message) override;
+    void ShowMessage(const QString& message) override;
+    std::optional<QString> ChooseBitmapFile() override;
+    std::optional<FontSpec> ChooseFont(const FontSpec& current) override;
+    CommandFileChooser& CommandFiles() override { return *commandFiles_; }
+
+private:
+    QWidget* parent_;
+    LcdFileDialogs documents_;
+    QString lastBitmapPath_;
+    std::unique_ptr<CommandFileChooser> commandFiles_;
+};
+
+}  // namespace zozavud
