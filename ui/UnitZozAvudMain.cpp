@@ -100,7 +100,8 @@ void TFormZozAvudMain::RenderImage() {
     ui_->CheckBoxScroll->setChecked(outcome.Scrolls);
     ui_->CheckBoxBlink->setEnabled(!ui_->CheckBoxScroll->isChecked());
 
-    if (ui_->CheckBoxScroll->isChecked() || ui_->CheckBoxBlink->isChecked())
+    // While the window closes, the picture stays at rest behind the prompt.
+    if ((ui_->CheckBoxScroll->isChecked() || ui_->CheckBoxBlink->isChecked()) && !closing_)
         StartAnimation();
     else
         StopAnimation();
@@ -119,12 +120,16 @@ void TFormZozAvudMain::NewImageSet() {
 }
 
 void TFormZozAvudMain::closeEvent(QCloseEvent* event) {
+    closing_ = true;
     StopAnimation();
     // The prompt's Yes with nothing saved keeps the window, so no work is thrown away.
-    if (documents_->AskSaveChanges())
+    if (documents_->AskSaveChanges()) {
         event->accept();
-    else
-        event->ignore();
+        return;
+    }
+    event->ignore();
+    closing_ = false;
+    RenderImage();
 }
 
 void TFormZozAvudMain::StepImage(int step) {

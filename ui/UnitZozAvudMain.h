@@ -164,6 +164,7 @@ private:
     std::unique_ptr<DocumentCommands> documents_;
     std::unique_ptr<CommandFileNameKeeper> commandFileName_;
     TDlgAbout* about_ = nullptr;
+    bool closing_ = false;
 };
 
 }  // namespace zozavud

@@ -1,0 +1,55 @@
+#pragma once
+#include <QStringList>
+#include <deque>
+
+#include "CommandFileDialog.h"
+#include "MainWindowServices.h"
+
+namespace zozavud::test {
+
+// Answers the window's dialogs from queues and records what it was asked.
+class FakeServices : public MainWindowServices, public CommandFileChooser {
+public:
+    std::deque<std::optional<QString>> OpenAnswers, SaveAnswers, BitmapAnswers, CommandFileAnswers;
+    std::deque<bool> ConfirmAnswers;
+    std::deque<std::optional<FontSpec>> FontAnswers;
+    QStringList Log;
+
+    std::optional<QString> ChooseOpenDocument() override { return Next(OpenAnswers, "open"); }
+    std::optional<QString> ChooseSaveDocument() override { return Next(SaveAnswers, "save"); }
+    bool ConfirmSaveChanges() override {
+        Log << "confirm";
+        if (ConfirmAnswers.empty()) return false;
+        const bool yes = ConfirmAnswers.front();
+        ConfirmAnswers.pop_front();
+        return yes;
+    }
+    void ShowFileError(const QString& message) override { Log << "error: " + message; }
+    void ShowMessage(const QString& message) override { Log << "message: " + message; }
+    std::optional<QString> ChooseBitmapFile() override { return Next(BitmapAnswers, "bitmap"); }
+    std::optional<FontSpec> ChooseFont(const FontSpec&) override {
+        Log << "font";
+        if (FontAnswers.empty()) return std::nullopt;
+        const FontSpec answer = FontAnswers.front().value_or(FontSpec{});
+        const bool given = FontAnswers.front().has_value();
+        FontAnswers.pop_front();
+        return given ? std::optional<FontSpec>(answer) : std::nullopt;
+    }
+    CommandFileChooser& CommandFiles() override { return *this; }
+    std::optional<QString> ChooseSavePath(const QString& fileName) override {
+        Log << "command file: " + fileName;
+        return Next(CommandFileAnswers, nullptr);
+    }
+
+private:
+    std::optional<QString> Next(std::deque<std::optional<QString>>& answers, const char* what) {
+        if (what) Log << what;
+        if (answers.empty()) return std::nullopt;
+        const bool given = answers.front().has_value();
+        const QString answer = answers.front().value_or(QString());
+        answers.pop_front();
+        return given ? std::optional<QString>(answer) : std::nullopt;
+    }
+};
+
+}  // namespace zozavud::test

@@ -1,0 +1,172 @@
+#include <QSignalSpy>
+#include <QTest>
+
+#include "MessageSlots.h"
+#include "ShortString.h"
+#include "UpDownControl.h"
+#include "WindowFixture.h"
+
+namespace zozavud {
+namespace {
+
+using test::Window;
+
+TEST_F(Window, TypingSetsModifiedButDeleteAndClearDoNot) {
+    EXPECT_FALSE(state().Modified);
+    f().EditText1->setFocus();
+    QTest::keyClicks(f().EditText1, "A");
+    EXPECT_EQ(ShortStringBytes(current().Text1), "A");
+    EXPECT_TRUE(state().Modified);
+
+    state().Modified = false;
+    QTest::keyClick(f().EditText1, Qt::Key_Home);
+    QTest::keyClick(f().EditText1, Qt::Key_Delete);
+    EXPECT_EQ(current().Text1.Length, 0);
+    EXPECT_FALSE(state().Modified);
+
+    // Backspace delivers a character even when there is nothing to delete.
+    QTest::keyClick(f().EditText1, Qt::Key_Backspace);
+    EXPECT_TRUE(state().Modified);
+
+    state().Modified = false;
+    QTest::keyClicks(f().EditText2, "xy");
+    state().Modified = false;
+    f().ButtonTextClear->click();
+    EXPECT_EQ(current().Text2.Length, 0);
+    EXPECT_TRUE(f().EditText2->text().isEmpty());
+    EXPECT_FALSE(state().Modified);
+}
+
+TEST_F(Window, TypedTextChangesThePreviewAndLongTextIsCut) {
+    const QImage before = f().ImageLCDExpand->pixmap().toImage();
+    QTest::keyClicks(f().EditText1, "Hi");
+    EXPECT_NE(f().ImageLCDExpand->pixmap().toImage(), before);
+
+    f().EditText1->setText(QString(300, 'w'));
+    EXPECT_EQ(current().Text1.Length, 255);
+    EXPECT_EQ(f().EditText1->text().size(), 300);
+    window->ShowImage(1);
+    EXPECT_EQ(f().EditText1->text().size(), 255);
+}
+
+TEST_F(Window, EditClearResetsTheRecordAndKeepsModified) {
+    window->ShowImage(7);
+    QTest::keyClicks(f().EditText1, "abc");
+    ASSERT_TRUE(state().Modified);
+    window->ActionEditClear->trigger();
+    EXPECT_EQ(current().ImageNo, 7);
+    EXPECT_EQ(current().Marker[0], 'A');
+    EXPECT_EQ(current().Text1.Length, 0);
+    EXPECT_TRUE(f().EditText1->text().isEmpty());
+    EXPECT_TRUE(state().Modified);
+    state().Modified = false;
+    window->ActionEditClear->trigger();
+    EXPECT_FALSE(state().Modified);
+}
+
+TEST_F(Window, OffsetBoxReadsAnyTextAndTheUpDownStopsAtItsLimits) {
+    window->ShowImage(2);
+    state().Modified = false;
+    f().EditVerticalPositionOffset->setText("7");
+    EXPECT_EQ(current().VerticalPositionOffset, 7);
+    EXPECT_TRUE(state().Modified);
+    state().Modified = false;
+    f().EditVerticalPositionOffset->setText("abc");
+    EXPECT_EQ(current().VerticalPositionOffset, 0);
+    EXPECT_TRUE(state().Modified);
+    state().Modified = false;
+    f().EditVerticalPositionOffset->setText("-");
+    EXPECT_EQ(current().VerticalPositionOffset, 0);
+    EXPECT_FALSE(state().Modified);
+
+    f().EditVerticalPositionOffset->setText("23");
+    window->UpDownVericalPositionOffset->StepBy(1);
+    window->UpDownVericalPositionOffset->StepBy(1);
+    EXPECT_EQ(current().VerticalPositionOffset, 24);
+    f().EditVerticalPositionOffset->setText("-23");
+    for (int i = 0; i < 5; ++i) window->UpDownVericalPositionOffset->StepBy(-1);
+    EXPECT_EQ(current().VerticalPositionOffset, -24);
+
+    f().ButtonVerticalPositionOffsetReset->click();
+    EXPECT_EQ(current().VerticalPositionOffset, 1);
+    EXPECT_EQ(f().EditVerticalPositionOffset->text(), "1");
+}
+
+TEST_F(Window, FontForOneImageAndForAll) {
+    window->ShowImage(12);
+    window->State().Set->Record(5).VerticalPositionOffset = 9;
+    FontSpec font = window->FontDialog1;
+    font.Name = "Arial";
+    font.Height = -16;
+    font.Style = FontStyleBold;
+    services->FontAnswers.push_back(font);
+    window->ActionEditFontChangeAll->trigger();
+    EXPECT_EQ(state().CurrentImage, 1);
+    for (int n = 1; n <= ImageCount; ++n) {
+        const ImageRecord& r = state().Set->Record(n);
+        EXPECT_EQ(ShortStringBytes(r.FontName), "Arial") << n;
+        EXPECT_EQ(r.FontHeight, -16);
+        EXPECT_EQ(r.FontStyle, FontStyleBold);
+    }
+    EXPECT_EQ(state().Set->Record(5).VerticalPositionOffset, 9);
+    EXPECT_EQ(f().StaticTextPointSize->text(), "12");
+    EXPECT_EQ(f().StaticTextFontName->text(), "Arial");
+    EXPECT_TRUE(state().Modified);
+
+    state().Modified = false;
+    window->ActionTextSelectFont->trigger();  // cancelled: nothing changes
+    EXPECT_FALSE(state().Modified);
+    font.Charset = 186;
+    services->FontAnswers.push_back(font);
+    f().ButtonSelectFont->click();
+    EXPECT_EQ(current().FontCharset, 186);
+    EXPECT_EQ(f().StaticTextCharSet->text(), "BALTIC");
+    EXPECT_TRUE(state().Modified);
+}
+
+TEST_F(Window, ShowingAnImageRefreshesEveryField) {
+    ImageRecord& seven = state().Set->Record(7);
+    StoreShortString(seven.Text1, "Seven");
+    seven.FontHeight = -16;
+    window->ShowImage(7);
+    EXPECT_EQ(f().LabelImageNo->text(), " Image No.7");
+    EXPECT_EQ(f().StaticTextPrinterMessage1->text(), "Front cover open");
+    EXPECT_EQ(f().EditText1->text(), "Seven");
+    EXPECT_EQ(f().StaticTextPointSize->text(), "12");
+    EXPECT_TRUE(f().CheckBoxScroll->isVisibleTo(window.get()));
+    window->ShowImage(2);
+    EXPECT_TRUE(f().StaticTextPrinterMessage2->text().isEmpty());
+    EXPECT_FALSE(f().CheckBoxScroll->isVisibleTo(window.get()));
+    window->ShowImage(19);
+    EXPECT_EQ(f().LabelImageNo->text().size(), 12);
+}
+
+TEST_F(Window, BlinkTickDifferingFromThePreviousImageSetsModified) {
+    state().Set->Record(4).Blink = 1;
+    window->ShowImage(4);
+    EXPECT_TRUE(f().CheckBoxBlink->isChecked());
+    EXPECT_TRUE(state().Modified);
+    state().Modified = false;
+    window->ShowImage(5);
+    EXPECT_FALSE(f().CheckBoxBlink->isChecked());
+    EXPECT_TRUE(state().Modified);
+    state().Modified = false;
+    window->ShowImage(3);
+    EXPECT_FALSE(state().Modified);
+}
+
+TEST_F(Window, ABlinkingImageThatStartsToScrollLosesBlink) {
+    window->ShowImage(6);
+    f().EditText1->setText("Paper");
+    current().Blink = 1;
+    window->RenderImage();
+    ASSERT_TRUE(f().CheckBoxBlink->isChecked());
+    f().EditText2->setText("A second line far wider than the visible width of the display");
+    EXPECT_TRUE(f().CheckBoxScroll->isChecked());
+    EXPECT_FALSE(f().CheckBoxBlink->isEnabled());
+    EXPECT_EQ(current().Blink, 0);
+    EXPECT_EQ(current().Scroll, 1);
+}
+
+}  // namespace
+}  // namespace zozavud
