@@ -69,7 +69,9 @@ RenderOutcome LcdRenderer::Render(ImageRecord& record, const RenderContext& cont
                    line2.startsWith(' '));
     if (size1.width() > 0) canvas_->DrawText(places.Line1.X, places.Line1.Y, line1);
     if (size2.width() > 0) canvas_->DrawText(places.Line2.X, places.Line2.Y, line2);
-    canvas_->ReadPixels(pixels_);
+    // The composition reads only the 25 rows the vertical offset picks.
+    const int64_t firstRow = record.VerticalPositionOffset;
+    canvas_->ReadPixels(pixels_, firstRow, firstRow + LcdRows - 1);
 
     AnimationFrame frame;
     frame.Mode = outcome.Scrolls ? Animation::Scroll

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 #include "FontSubstitution.h"
 #include "SystemColors.h"
@@ -55,8 +56,10 @@ void WorkCanvas::DrawText(int x, int y, const QString& text) {
     painter.drawText(x, y + metrics_.Ascent, text);
 }
 
-void WorkCanvas::ReadPixels(CanvasPixels& pixels) const {
-    for (int y = 0; y < CanvasHeight; ++y) {
+void WorkCanvas::ReadPixels(CanvasPixels& pixels, int64_t firstRow, int64_t lastRow) const {
+    const int from = static_cast<int>(std::clamp<int64_t>(firstRow, 0, CanvasHeight));
+    const int to = static_cast<int>(std::clamp<int64_t>(lastRow + 1, 0, CanvasHeight));
+    for (int y = from; y < to; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
         for (int x = 0; x < CanvasWidth; ++x) pixels[y * CanvasWidth + x] = ToColorRef(line[x]);
     }

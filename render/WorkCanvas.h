@@ -23,7 +23,8 @@ public:
     QSize Measure(const QString& text) const;
     // (x, y) is the top-left corner of the text cell; the background stays.
     void DrawText(int x, int y, const QString& text);
-    void ReadPixels(CanvasPixels& pixels) const;
+    // Only rows firstRow..lastRow (clipped to the canvas) are read; the rest stay as they were.
+    void ReadPixels(CanvasPixels& pixels, int64_t firstRow = 0, int64_t lastRow = CanvasHeight - 1) const;
 
     const QImage& Image() const { return image_; }
 
