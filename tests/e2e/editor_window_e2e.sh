@@ -1,0 +1,85 @@
+#!/bin/sh
+# Drives the real editor on a virtual X display as a new user would.
+# Exit 77 (skipped) where no Xvfb or xdotool exists.
+set -u
+EDITOR_BIN=$1
+TITLE="ORVANEX QD-N800 Series LCD Editor"
+
+command -v Xvfb >/dev/null 2>&1 && command -v xdotool >/dev/null 2>&1 || { echo "no Xvfb/xdotool: skipped"; exit 77; }
+
+WORK=$(mktemp -d)
+chmod 700 "$WORK"
+export XDG_RUNTIME_DIR="$WORK"
+export HOME="$WORK"
+export LC_ALL=C.UTF-8
+N=120
+while [ -e "/tmp/.X$N-lock" ] || [ -e "/tmp/.X11-unix/X$N" ]; do N=$((N + 1)); done
+Xvfb ":$N" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+XVFB=$!
+export DISPLAY=":$N"
+PIDS=""
+cleanup() { for p in $PIDS; do kill "$p" 2>/dev/null; done; kill "$XVFB" 2>/dev/null; rm -rf "$WORK"; }
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+i=0; until xdpyinfo >/dev/null 2>&1 || xdotool getmouselocation >/dev/null 2>&1; do
+  i=$((i + 1)); [ $i -gt 100 ] && fail "Xvfb did not start"; sleep 0.1; done
+
+wait_window() {  # prints the window id of the editor
+  i=0
+  while :; do
+    w=$(xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | head -1)
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    i=$((i + 1)); [ $i -gt 150 ] && return 1; sleep 0.1
+  done
+}
+wait_exit() {  # pid, seconds; sets STATUS (run in this shell: a zombie child looks alive elsewhere)
+  i=0
+  while [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" != "Z" ] && kill -0 "$1" 2>/dev/null; do
+    i=$((i + 1)); [ $i -gt $(($2 * 10)) ] && return 1; sleep 0.1
+  done
+  wait "$1"; STATUS=$?
+}
+snapshot() { xwd -silent -id "$1" 2>/dev/null | md5sum | cut -d' ' -f1; }
+
+# 1. Start: title and size.
+"$EDITOR_BIN" & EDITOR=$!; PIDS="$EDITOR"
+WINDOW=$(wait_window) || fail "no window"
+eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+[ "$WIDTH" -eq 730 ] || fail "width $WIDTH, expected 730"
+MENU=$((HEIGHT - 443))
+[ "$MENU" -ge 10 ] && [ "$MENU" -le 40 ] || fail "height $HEIGHT: expected 443 plus a menu bar"
+echo "window $WINDOW: ${WIDTH}x${HEIGHT} (client 730x443 below a ${MENU}-pixel menu bar)"
+
+# 2. A second copy ends at once, without a window, with status 0.
+WINDOWS=$(xdotool search --onlyvisible --name "^$TITLE\$" | wc -l)
+"$EDITOR_BIN" & SECOND=$!
+wait_exit "$SECOND" 10 || fail "the second copy kept running"
+[ "$STATUS" -eq 0 ] || fail "the second copy ended with $STATUS"
+[ "$(xdotool search --onlyvisible --name "^$TITLE\$" | wc -l)" -eq "$WINDOWS" ] || fail "a second window appeared"
+kill -0 "$EDITOR" 2>/dev/null || fail "the first copy died"
+
+# 3. Closing without changes ends the program (File > Exit from the keyboard).
+xdotool windowfocus --sync "$WINDOW" 2>/dev/null; sleep 0.3
+xdotool key --clearmodifiers alt+f; sleep 0.3; xdotool key x
+wait_exit "$EDITOR" 10 || fail "the editor did not end on File > Exit"
+[ "$STATUS" -eq 0 ] || fail "the editor ended with $STATUS"
+PIDS=""
+
+# 4. Typing into line 1 changes the preview; closing then asks, and No ends it.
+"$EDITOR_BIN" & EDITOR=$!; PIDS="$EDITOR"
+WINDOW=$(wait_window) || fail "no window the second time"
+sleep 0.5
+before=$(snapshot "$WINDOW")
+# Line 1: panel left 0 + groups 8 + 8, top menu + toolbar 25 + bar 25 + panel 129 + 30 + 22.
+xdotool mousemove --window "$WINDOW" 160 $((MENU + 25 + 25 + 129 + 30 + 22 + 11)) click 1; sleep 0.3
+xdotool type --delay 50 "Hello"; sleep 0.5
+after=$(snapshot "$WINDOW")
+[ "$before" != "$after" ] || fail "typing did not change the window"
+xdotool key --clearmodifiers alt+f; sleep 0.3; xdotool key x; sleep 1
+CONFIRM=$(xdotool search --onlyvisible --name "^Confirm\$" 2>/dev/null | head -1)
+[ -n "$CONFIRM" ] || fail "no save prompt after typing"
+xdotool key --clearmodifiers alt+n
+wait_exit "$EDITOR" 10 || fail "the editor did not end after No"
+[ "$STATUS" -eq 0 ] || fail "the editor ended with $STATUS"
+PIDS=""
+echo "PASS"
