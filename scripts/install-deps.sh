@@ -6,9 +6,10 @@ PACKAGES="cmake ninja-build g++ pkg-config
 qt6-base-dev qt6-base-dev-tools libgl-dev
 libcups2-dev libicu-dev
 libgtest-dev libgmock-dev libbenchmark-dev
-xvfb xauth xdotool x11-utils
+xvfb xauth xdotool x11-utils x11-apps netpbm
 cups-daemon cups-client
-fonts-wine fonts-liberation2 fonts-ipafont-gothic fonts-wqy-microhei fonts-dejavu-core"
+fonts-wine fonts-liberation2 fonts-ipafont-gothic fonts-wqy-microhei fonts-dejavu-core
+binutils-mingw-w64-x86-64"
 
 missing=""
 for p in $PACKAGES; do
