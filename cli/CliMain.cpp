@@ -11,6 +11,12 @@ namespace zozavud::cli {
 
 namespace {
 
+// Qt's own notes about the session (a missing runtime folder and the like) are noise
+// for a script; our messages go to stderr ourselves.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg || type == QtCriticalMsg) QTextStream(stderr) << message << "\n";
+}
+
 void PrintUsage(QTextStream& out) {
     out << "Usage: zozavud-cli <command> [options]\n\nCommands:\n";
     for (const CliCommand& command : Commands())
@@ -24,6 +30,7 @@ int Main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromUtf8(argv[i]);
 
+    qInstallMessageHandler(QuietQtMessages);
     QTextStream err(stderr);
     if (arguments.size() < 2) {
         PrintUsage(err);

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "TestFiles.h"
+
+namespace zozavud {
+namespace {
+
+struct CliRun {
+    int Exit = -1;
+    QByteArray Out, Err;
+};
+
+CliRun Cli(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(ZOZAVUD_BINARY_DIR "/bin/zozavud-cli"), arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+class CliTool : public ::testing::Test {
+protected:
+    void SetUp() override {
+        doc = dir.filePath("doc.lcd");
+        ASSERT_EQ(Cli({"new", doc, "--language", "en"}).Exit, 0);
+    }
+    QJsonObject Image(int n) {
+        const CliRun run = Cli({"info", doc, "--image", QString::number(n), "--json"});
+        EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
+        return QJsonDocument::fromJson(run.Out).object()["images"].toArray().at(0).toObject();
+    }
+    QTemporaryDir dir;
+    QString doc;
+};
+
+TEST_F(CliTool, NewWritesAFreshDocument) {
+    const QByteArray bytes = test::ReadWholeFile(doc);
+    ASSERT_EQ(bytes.size(), 1054720);
+    EXPECT_TRUE(bytes.startsWith("LCD1"));
+    const QJsonObject one = Image(1);
+    EXPECT_EQ(one["fontName"].toString(), "Tahoma");
+    EXPECT_EQ(one["fontColor"].toString(), "0xFF000008");
+    EXPECT_EQ(one["verticalPositionOffset"].toInt(), 1);
+    EXPECT_GT(one["litPixels"].toInt(), 50);
+    EXPECT_EQ(Image(10)["scroll"].toInt(), 1);
+
+    const QString japanese = dir.filePath("ja.lcd");
+    ASSERT_EQ(Cli({"new", japanese, "--language", "ja"}).Exit, 0);
+    const CliRun info = Cli({"info", japanese, "--image", "2"});
+    EXPECT_TRUE(info.Out.contains("FontCharset: 128 (SHIFTJIS)"));
+    EXPECT_TRUE(info.Out.contains("MS UI Gothic"));
+}
+
+TEST_F(CliTool, EditChangesOneImageAsTheEditorWould) {
+    ASSERT_EQ(Cli({"edit", doc, "--image", "6", "--text1", QString::fromUtf8("Papier é"), "--height",
+                   "-16", "--style", "bold,underline", "--offset", "-3"})
+                  .Exit,
+              0);
+    QJsonObject six = Image(6);
+    EXPECT_EQ(six["text1"].toString(), QString::fromUtf8("Papier é"));
+    EXPECT_EQ(six["text1Length"].toInt(), 8);
+    EXPECT_EQ(six["fontHeight"].toInt(), -16);
+    EXPECT_EQ(six["fontStyle"].toInt(), 5);
+    EXPECT_EQ(six["verticalPositionOffset"].toInt(), -3);
+
+    ASSERT_EQ(Cli({"edit", doc, "--image", "6", "--reset-offset"}).Exit, 0);
+    EXPECT_EQ(Image(6)["verticalPositionOffset"].toInt(), 3);  // a 19-row cell at 16 pixels
+
+    ASSERT_EQ(Cli({"edit", doc, "--image", "6", "--clear"}).Exit, 0);
+    six = Image(6);
+    EXPECT_EQ(six["text1Length"].toInt(), 0);
+    EXPECT_EQ(six["fontHeight"].toInt(), -12);
+    EXPECT_EQ(Image(5)["imageNo"].toInt(), 5);
+}
+
+TEST_F(CliTool, PreviewWritesThePictureAndFollowsTicks) {
+    const QString rest = dir.filePath("rest.png"), moved = dir.filePath("moved.png");
+    ASSERT_EQ(Cli({"preview", doc, "--image", "10", "-o", rest}).Exit, 0);
+    ASSERT_EQ(Cli({"preview", doc, "--image", "10", "-o", moved, "--ticks", "3", "--scale", "1"}).Exit, 0);
+    const QImage a(rest), b(moved);
+    EXPECT_EQ(a.size(), QSize(256, 50));
+    EXPECT_EQ(b.size(), QSize(128, 25));
+    EXPECT_NE(a.scaled(128, 25).convertToFormat(QImage::Format_RGB32),
+              b.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(CliTool, UsageErrorsAndFailuresHaveTheirOwnStatus) {
+    EXPECT_EQ(Cli({}).Exit, 2);
+    EXPECT_EQ(Cli({"frobnicate"}).Exit, 2);
+    EXPECT_EQ(Cli({"--help"}).Exit, 0);
+    EXPECT_EQ(Cli({"edit", "--help"}).Exit, 0);
+    EXPECT_EQ(Cli({"edit", doc}).Exit, 2);                        // no --image
+    EXPECT_EQ(Cli({"edit", doc, "--image", "20"}).Exit, 2);
+    EXPECT_EQ(Cli({"edit", doc, "--image", "1", "--offset", "1", "--reset-offset"}).Exit, 2);
+    EXPECT_EQ(Cli({"new", doc, "--language", "xx"}).Exit, 2);
+
+    const CliRun missing = Cli({"info", dir.filePath("missing.lcd")});
+    EXPECT_EQ(missing.Exit, 1);
+    EXPECT_TRUE(missing.Err.contains("missing.lcd"));
+
+    QFile shortFile(dir.filePath("short.lcd"));
+    ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
+    shortFile.write("LCD1");
+    shortFile.close();
+    EXPECT_EQ(Cli({"edit", shortFile.fileName(), "--image", "1", "--text1", "x"}).Exit, 1);
+    EXPECT_EQ(test::ReadWholeFile(shortFile.fileName()), "LCD1");
+
+    EXPECT_EQ(Cli({"new", dir.filePath("no/such/folder/doc.lcd")}).Exit, 1);
+}
+
+}  // namespace
+}  // namespace zozavud
