@@ -24,7 +24,7 @@ QAction* MakeAction(QObject* owner, const char* name, const char* category, cons
     if (glyph >= 0) {
         static const char* const glyphs[] = {"new", "open", "save", "back", "next",
                                              "about", "first", "last", "send"};
-        action->setIcon(QIcon(QStringLiteral(":/images/glyph%1-%2.xpm").arg(glyph).arg(glyphs[glyph])));
+        action->setIcon(QIcon(QStringLiteral(":/images/glyph%1-%2.png").arg(glyph).arg(glyphs[glyph])));
     }
     action->setIconVisibleInMenu(false);
     return action;

@@ -36,11 +36,11 @@ void TFormZozAvudMain::ApplyDesignFonts() {
 
 void TFormZozAvudMain::ApplyDecorations() {
     InitImageResources();
-    ui_->ImageImageNo->setPixmap(QPixmap(":/images/back-imageno.xpm"));
-    ui_->ImageTitleDefaultMessage->setPixmap(QPixmap(":/images/back-title.xpm"));
-    ui_->ImageTitleInputText->setPixmap(QPixmap(":/images/back-title.xpm"));
-    ui_->ImageImagePreviewBavel->setPixmap(QPixmap(":/images/back-bezel.xpm"));
-    setWindowIcon(QIcon(":/images/glyph8-send.xpm"));
+    ui_->ImageImageNo->setPixmap(QPixmap(":/images/back-imageno.png"));
+    ui_->ImageTitleDefaultMessage->setPixmap(QPixmap(":/images/back-title.png"));
+    ui_->ImageTitleInputText->setPixmap(QPixmap(":/images/back-title.png"));
+    ui_->ImageImagePreviewBavel->setPixmap(QPixmap(":/images/back-bezel.png"));
+    setWindowIcon(QIcon(":/images/glyph8-send.png"));
 }
 
 }  // namespace zozavud
