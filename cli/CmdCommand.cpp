@@ -1,0 +1,82 @@
+#include <cstdio>
+
+#include "CliCommand.h"
+#include "CliSupport.h"
+#include "CommandEncoder.h"
+#include "CommandFile.h"
+
+namespace zozavud::cli {
+
+namespace {
+
+struct KindName {
+    const char* Name;
+    CommandKind Kind;
+};
+
+constexpr KindName KindNames[] = {
+    {"register", CommandKind::RegisterImage},
+    {"register-all", CommandKind::RegisterAllImages},
+    {"delete", CommandKind::DeleteImage},
+    {"delete-all", CommandKind::DeleteAllImages},
+};
+
+std::optional<CommandKind> ParseKind(const QString& text) {
+    for (const KindName& entry : KindNames)
+        if (text == QLatin1String(entry.Name)) return entry.Kind;
+    return std::nullopt;
+}
+
+bool WriteToStandardOutput(const QByteArray& bytes) {
+    return std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout) ==
+               static_cast<size_t>(bytes.size()) &&
+           std::fflush(stdout) == 0;
+}
+
+}  // namespace
+
+int RunCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption image("image", "The current image, 1..19 (register and delete).", "N");
+    const QCommandLineOption output({"o", "output"}, "Command file to write, or - for stdout.",
+                                    "OUT.prn");
+    parser.addOptions({image, output});
+    if (auto exit = ParseArguments(parser, arguments,
+                                   "Writes one printer command, the bytes the editor writes:\n"
+                                   "register, register-all, delete or delete-all.",
+                                   2, "KIND DOC.lcd"))
+        return *exit;
+
+    const QStringList positional = parser.positionalArguments();
+    const auto kind = ParseKind(positional.at(0));
+    if (!kind) return UsageError(parser, "unknown command kind " + positional.at(0));
+    const bool needsImage = *kind == CommandKind::RegisterImage || *kind == CommandKind::DeleteImage;
+    if (needsImage && !parser.isSet(image))
+        return UsageError(parser, "--image is required for " + positional.at(0));
+    std::optional<int> n = 1;
+    if (parser.isSet(image) && !(n = ParseImageNumber(parser.value(image))))
+        return UsageError(parser, "--image must be 1..19");
+    if (!parser.isSet(output)) return UsageError(parser, "-o is required");
+
+    EditorState state;
+    if (!LoadDocumentOrReport(positional.at(1), state)) return ExitFailure;
+    // As the editor does when it shows the image: its ImageNo is written anew.
+    state.SelectImage(*n);
+
+    const QString path = parser.value(output);
+    if (path == QLatin1String("-")) {
+        if (!WriteToStandardOutput(BuildCommand(*kind, *state.Set, state.CurrentImage)))
+            return Failure("cannot write the command to standard output");
+        return ExitOk;
+    }
+    bool reported = false;
+    const bool written = WriteCommandFile(*kind, *state.Set, state.CurrentImage, path,
+                                          [&](const QString& message) {
+                                              Failure(message);
+                                              reported = true;
+                                          });
+    if (!written && !reported) return Failure("cannot write " + path);
+    return written ? ExitOk : ExitFailure;
+}
+
+}  // namespace zozavud::cli

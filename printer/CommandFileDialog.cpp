@@ -1,0 +1,38 @@
+#include "CommandFileDialog.h"
+
+#include <algorithm>
+
+#include "CommandFile.h"
+
+namespace zozavud {
+
+CommandFileChooser::~CommandFileChooser() = default;
+
+QString CommandFileNamePart(const QString& path) {
+    qsizetype cut = -1;
+    for (const QChar separator : {QChar('/'), QChar('\\'), QChar(':')})
+        cut = std::max(cut, path.lastIndexOf(separator));
+    return path.mid(cut + 1);
+}
+
+void CommandFileNameKeeper::CreateCommandFile(CommandKind kind, const ImageSet& set,
+                                              int currentImage, CommandFileChooser& chooser,
+                                              const std::function<void(const QString&)>& showError) {
+    const QString previous = fileName_;
+    const QString defaultName = DefaultCommandFileName(kind, currentImage);
+    if (fileName_.isEmpty()) fileName_ = defaultName;
+
+    const std::optional<QString> chosen = chooser.ChooseSavePath(fileName_);
+    if (!chosen) {
+        fileName_ = previous;
+        return;
+    }
+    // The name is kept or forgotten whether or not the write worked.
+    WriteCommandFile(kind, set, currentImage, *chosen, showError);
+    if (CommandFileNamePart(*chosen) == defaultName)
+        fileName_.clear();
+    else
+        fileName_ = *chosen;
+}
+
+}  // namespace zozavud

@@ -1,1 +1,0 @@
-// Printer commands land here.

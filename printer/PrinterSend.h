@@ -1,0 +1,67 @@
+#pragma once
+// Sending a printer command, or any file, to a printer as one raw spooler job. No widgets:
+// the window supplies the printer chooser and the message box.
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "CommandEncoder.h"
+#include "ImageSet.h"
+#include "Spooler.h"
+
+namespace zozavud {
+
+inline constexpr char PrintJobName[] = "ORVANEX LCD Customize Data";
+inline constexpr qint64 SendPieceSize = 65536;
+inline constexpr char TemporaryFilePrefix[] = "foo";
+inline constexpr char NoPrinterMessage[] = "No printer is installed.";
+
+using ShowMessage = std::function<void(const QString& message)>;
+
+class PrinterChooser {
+public:
+    virtual ~PrinterChooser() = default;
+    // Runs the printer dialog with current preselected (it may be empty). Returns the
+    // chosen printer's name, or nothing when the user cancels. Only called when at
+    // least one printer exists.
+    virtual std::optional<QString> ChoosePrinter(const QString& current) = 0;
+};
+
+class PrinterSender {
+public:
+    PrinterSender(Spooler& spooler, PrinterChooser& chooser, ShowMessage showMessage);
+
+    // Writes the command to a fresh temporary file, sends that, removes the file.
+    void SendCommand(CommandKind kind, const ImageSet& set, int currentImage);
+    // Lets the user choose a printer and sends the file's bytes to it as one job.
+    void SendFileToPrinter(const QString& path);
+
+    // The printer chosen last in this run; before the first choice, the default printer.
+    QString CurrentPrinter() const;
+
+private:
+    Spooler& spooler_;
+    PrinterChooser& chooser_;
+    ShowMessage showMessage_;
+    QString current_;
+};
+
+struct SendOutcome {
+    bool Sent = false;  // the spooler took the whole job
+    int JobId = 0;
+};
+
+// Sends the file to the printer of that device name as one job; each failure is shown
+// once, its first line fixed, the spooler's own words on the second.
+SendOutcome SendFileToNamedPrinter(Spooler& spooler, const QString& deviceName,
+                                   const QString& path, const ShowMessage& showMessage);
+
+// Writes the command into a new owner-only temporary file, hands its path to use, and
+// removes the file whatever happened. False (message shown) when the file could not be
+// written; use is then not called.
+bool WithCommandInTemporaryFile(CommandKind kind, const ImageSet& set, int currentImage,
+                                const ShowMessage& showError,
+                                const std::function<void(const QString& path)>& use);
+
+}  // namespace zozavud
