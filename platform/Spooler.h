@@ -1,0 +1,57 @@
+#pragma once
+// The print spooler as the send operation needs it: pick a printer by name, hand it one
+// raw job, write its bytes. One job at a time per object; calls block until done.
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+#include <memory>
+
+namespace zozavud {
+
+class Spooler {
+public:
+    virtual ~Spooler() = default;
+
+    // For the printer chooser. An empty list means no printer is installed.
+    virtual QStringList PrinterNames() = 0;
+    // Empty when there is no default printer.
+    virtual QString DefaultPrinterName() = 0;
+
+    // The printer's default device settings, loaded afresh; false when the printer has
+    // none. Spoolers without per-printer settings blocks always succeed.
+    virtual bool LoadDeviceSettings(const QString& deviceName) = 0;
+    virtual bool LockDeviceSettings() = 0;
+    virtual void UnlockDeviceSettings() = 0;
+
+    virtual bool OpenPrinter(const QString& deviceName) = 0;
+    // One job with this document name; the bytes go to the printer unchanged.
+    virtual bool StartDocument(const QString& documentName) = 0;
+    virtual bool WriteData(const char* data, qint64 size) = 0;
+    // Completes the job; false when the spooler did not take it. After a failed write the
+    // job is given up instead, where the spooler would otherwise print a broken stream.
+    virtual bool EndDocument() = 0;
+    virtual void ClosePrinter() = 0;
+
+    // Why the last operation failed, in the spooler's words; may be empty.
+    virtual QString LastErrorDetail() const = 0;
+    // The spooler's number for the last job started, 0 if none.
+    virtual int LastJobId() const = 0;
+
+    // Follows a job until it is done or fails: completed, or the reason it will not be.
+    // A job that cannot finish (stopped queue, unreachable printer) is cancelled, so a
+    // failure always means nothing more will be printed.
+    struct JobOutcome {
+        bool Completed = false;
+        QString Detail;
+    };
+    virtual JobOutcome FollowJob(const QString& deviceName, int jobId, int timeoutMs) {
+        (void)deviceName, (void)jobId, (void)timeoutMs;
+        return {false, QStringLiteral("following a job is not supported by this spooler")};
+    }
+};
+
+// The platform's spooler: libcups on Unix, the Windows spooler on Windows.
+std::unique_ptr<Spooler> CreateSystemSpooler();
+
+}  // namespace zozavud

@@ -1,0 +1,166 @@
+#include "SpoolerCups.h"
+
+#include <cups/cups.h>
+
+namespace zozavud {
+
+namespace {
+
+QString ServerName() {
+    return QStringLiteral("%1:%2").arg(QString::fromUtf8(cupsServer())).arg(ippPort());
+}
+
+}  // namespace
+
+CupsSpooler::~CupsSpooler() {
+    if (documentOpen_) {
+        writeFailed_ = true;  // never complete a job nobody finished
+        EndDocument();
+    }
+    Disconnect();
+}
+
+http_t* CupsSpooler::Connection() {
+    if (http_) return http_;
+    http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 30000,
+                         nullptr);
+    if (!http_) lastError_ = QStringLiteral("The print server %1 cannot be reached.").arg(ServerName());
+    return http_;
+}
+
+void CupsSpooler::Disconnect() {
+    if (http_) httpClose(http_);
+    http_ = nullptr;
+}
+
+void CupsSpooler::TakeCupsError() { lastError_ = QString::fromUtf8(cupsLastErrorString()); }
+
+bool CupsSpooler::ListPrinters(QStringList* names, QString* defaultName) {
+    http_t* http = Connection();
+    if (!http) return false;
+    cups_dest_t* dests = nullptr;
+    const int count = cupsGetDests2(http, &dests);
+    if (count == 0 && cupsLastError() > IPP_STATUS_OK_CONFLICTING) {
+        TakeCupsError();
+        return false;
+    }
+    for (int i = 0; i < count; ++i) {
+        QString name = QString::fromUtf8(dests[i].name);
+        if (dests[i].instance) name += '/' + QString::fromUtf8(dests[i].instance);
+        if (names) names->append(name);
+        if (defaultName && dests[i].is_default) *defaultName = name;
+    }
+    cupsFreeDests(count, dests);
+    return true;
+}
+
+QStringList CupsSpooler::PrinterNames() {
+    QStringList names;
+    lastError_.clear();
+    ListPrinters(&names, nullptr);
+    return names;
+}
+
+QString CupsSpooler::DefaultPrinterName() {
+    QString name;
+    lastError_.clear();
+    ListPrinters(nullptr, &name);
+    return name;
+}
+
+// A queue's settings live on the server and apply to every raw job by themselves.
+bool CupsSpooler::LoadDeviceSettings(const QString&) { return true; }
+bool CupsSpooler::LockDeviceSettings() { return true; }
+void CupsSpooler::UnlockDeviceSettings() {}
+
+bool CupsSpooler::OpenPrinter(const QString& deviceName) {
+    lastError_.clear();
+    printer_.clear();
+    http_t* http = Connection();
+    if (!http) return false;
+    // "name/instance" names an instance: its options are the client's, the queue is the name.
+    const QString queue = deviceName.section('/', 0, 0);
+    const QByteArray instance = deviceName.section('/', 1).toUtf8();
+    cups_dest_t* dest = cupsGetNamedDest(http, queue.toUtf8().constData(),
+                                         instance.isEmpty() ? nullptr : instance.constData());
+    if (!dest) {
+        TakeCupsError();
+        if (lastError_.isEmpty() || cupsLastError() <= IPP_STATUS_OK_CONFLICTING)
+            lastError_ = QStringLiteral("The printer \"%1\" does not exist.").arg(deviceName);
+        return false;
+    }
+    printer_ = dest->name;
+    cupsFreeDests(1, dest);
+    return true;
+}
+
+bool CupsSpooler::StartDocument(const QString& documentName) {
+    lastError_.clear();
+    jobId_ = 0;
+    writeFailed_ = false;
+    http_t* http = Connection();
+    if (!http || printer_.isEmpty()) return false;
+    const QByteArray title = documentName.toUtf8();
+    const int job = cupsCreateJob(http, printer_.constData(), title.constData(), 0, nullptr);
+    if (job == 0) {
+        TakeCupsError();
+        return false;
+    }
+    if (cupsStartDocument(http, printer_.constData(), job, title.constData(), CUPS_FORMAT_RAW, 1) !=
+        HTTP_STATUS_CONTINUE) {
+        TakeCupsError();
+        CancelJob(printer_, job);
+        return false;
+    }
+    jobId_ = job;
+    documentOpen_ = true;
+    return true;
+}
+
+bool CupsSpooler::WriteData(const char* data, qint64 size) {
+    lastError_.clear();
+    if (!documentOpen_ || writeFailed_ || size < 0) {
+        writeFailed_ = true;
+        return false;
+    }
+    if (cupsWriteRequestData(http_, data, static_cast<size_t>(size)) != HTTP_STATUS_CONTINUE) {
+        TakeCupsError();
+        writeFailed_ = true;
+        return false;
+    }
+    return true;
+}
+
+bool CupsSpooler::EndDocument() {
+    if (!documentOpen_) return false;
+    documentOpen_ = false;
+    lastError_.clear();
+    if (writeFailed_) {
+        // Cancel over a fresh connection before the broken upload is dropped, so that no
+        // part of the job can start printing in between.
+        http_t* upload = http_;
+        http_ = nullptr;
+        CancelJob(printer_, jobId_);
+        if (upload) httpClose(upload);
+        return false;
+    }
+    const ipp_status_t status = cupsFinishDocument(http_, printer_.constData());
+    if (status > IPP_STATUS_OK_CONFLICTING) {
+        TakeCupsError();
+        return false;
+    }
+    return true;
+}
+
+void CupsSpooler::ClosePrinter() { printer_.clear(); }
+
+void CupsSpooler::CancelJob(const QByteArray& name, int jobId) {
+    if (jobId <= 0) return;
+    const QString keep = lastError_;
+    if (http_t* http = Connection()) cupsCancelJob2(http, name.constData(), jobId, 0);
+    lastError_ = keep;
+}
+
+std::unique_ptr<Spooler> CreateSystemSpooler() { return std::make_unique<CupsSpooler>(); }
+
+}  // namespace zozavud

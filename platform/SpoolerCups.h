@@ -1,0 +1,50 @@
+#pragma once
+// The spooler over libcups. The print server is found the usual CUPS way (CUPS_SERVER,
+// client.conf, the local scheduler); jobs are raw, so no filter touches the bytes.
+
+#include <QByteArray>
+
+#include "Spooler.h"
+
+typedef struct _http_s http_t;
+
+namespace zozavud {
+
+class CupsSpooler final : public Spooler {
+public:
+    CupsSpooler() = default;
+    ~CupsSpooler() override;
+    CupsSpooler(const CupsSpooler&) = delete;
+    CupsSpooler& operator=(const CupsSpooler&) = delete;
+
+    QStringList PrinterNames() override;
+    QString DefaultPrinterName() override;
+    bool LoadDeviceSettings(const QString& deviceName) override;
+    bool LockDeviceSettings() override;
+    void UnlockDeviceSettings() override;
+    bool OpenPrinter(const QString& deviceName) override;
+    bool StartDocument(const QString& documentName) override;
+    bool WriteData(const char* data, qint64 size) override;
+    bool EndDocument() override;
+    void ClosePrinter() override;
+    QString LastErrorDetail() const override { return lastError_; }
+    int LastJobId() const override { return jobId_; }
+    JobOutcome FollowJob(const QString& deviceName, int jobId, int timeoutMs) override;
+
+private:
+    // The connection to the print server, opened on first use; null if unreachable.
+    http_t* Connection();
+    void Disconnect();
+    void TakeCupsError();
+    bool ListPrinters(QStringList* names, QString* defaultName);
+    void CancelJob(const QByteArray& name, int jobId);
+
+    http_t* http_ = nullptr;
+    QByteArray printer_;  // name of the open printer, empty when none
+    int jobId_ = 0;
+    bool documentOpen_ = false;
+    bool writeFailed_ = false;
+    QString lastError_;
+};
+
+}  // namespace zozavud

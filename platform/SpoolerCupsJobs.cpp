@@ -1,0 +1,99 @@
+// Following a CUPS job to its end state, for callers that must know it was printed.
+#include <QDeadlineTimer>
+#include <QThread>
+#include <cups/cups.h>
+
+#include "SpoolerCups.h"
+
+namespace zozavud {
+
+namespace {
+
+struct JobState {
+    int Job = 0;      // ipp_jstate_t, 0 if unknown
+    int Printer = 0;  // ipp_pstate_t, 0 if unknown
+    QString Message;  // the printer's own words on what it is doing
+};
+
+QString TextAttribute(ipp_t* response, const char* name) {
+    ipp_attribute_t* attr = ippFindAttribute(response, name, IPP_TAG_ZERO);
+    return attr ? QString::fromUtf8(ippGetString(attr, 0, nullptr)) : QString();
+}
+
+int EnumAttribute(ipp_t* response, const char* name) {
+    ipp_attribute_t* attr = ippFindAttribute(response, name, IPP_TAG_ENUM);
+    return attr ? ippGetInteger(attr, 0) : 0;
+}
+
+// False when the server cannot be asked.
+bool AskJobState(http_t* http, const QByteArray& printer, int jobId, JobState* state) {
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d",
+                     jobId);
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ipp_t* response = cupsDoRequest(http, request, "/jobs/");
+    if (!response || cupsLastError() > IPP_STATUS_OK_CONFLICTING) {
+        ippDelete(response);
+        return false;
+    }
+    state->Job = EnumAttribute(response, "job-state");
+    state->Message = TextAttribute(response, "job-printer-state-message");
+    ippDelete(response);
+
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
+                     "/printers/%s", printer.constData());
+    request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    response = cupsDoRequest(http, request, "/");
+    if (response && cupsLastError() <= IPP_STATUS_OK_CONFLICTING) {
+        state->Printer = EnumAttribute(response, "printer-state");
+        const QString message = TextAttribute(response, "printer-state-message");
+        if (!message.isEmpty()) state->Message = message;
+    }
+    ippDelete(response);
+    return true;
+}
+
+QString WithMessage(const QString& what, const QString& message) {
+    return message.isEmpty() ? what : what + ": " + message;
+}
+
+}  // namespace
+
+Spooler::JobOutcome CupsSpooler::FollowJob(const QString& deviceName, int jobId, int timeoutMs) {
+    const QByteArray printer = deviceName.section('/', 0, 0).toUtf8();
+    QDeadlineTimer deadline(timeoutMs);
+    JobState state;
+    for (;;) {
+        http_t* http = Connection();
+        if (!http || !AskJobState(http, printer, jobId, &state)) {
+            if (http) TakeCupsError();
+            return {false, WithMessage(QStringLiteral("the job's state cannot be read"), lastError_)};
+        }
+        switch (state.Job) {
+        case IPP_JSTATE_COMPLETED: return {true, {}};
+        case IPP_JSTATE_CANCELED: return {false, WithMessage("the job was cancelled", state.Message)};
+        case IPP_JSTATE_ABORTED: return {false, WithMessage("the job was aborted", state.Message)};
+        default: break;
+        }
+        QString failure;
+        if (state.Printer == IPP_PSTATE_STOPPED)
+            failure = WithMessage(QStringLiteral("the queue is stopped"), state.Message);
+        else if (state.Job == IPP_JSTATE_STOPPED || state.Job == IPP_JSTATE_HELD)
+            failure = WithMessage(QStringLiteral("the job is held"), state.Message);
+        else if (deadline.hasExpired())
+            failure = WithMessage(QStringLiteral("the job did not finish in %1 s, the printer may be "
+                                                 "unreachable")
+                                      .arg(timeoutMs / 1000.0),
+                                  state.Message);
+        if (!failure.isEmpty()) {
+            CancelJob(printer, jobId);
+            return {false, failure + " (job cancelled)"};
+        }
+        QThread::msleep(100);
+    }
+}
+
+}  // namespace zozavud
