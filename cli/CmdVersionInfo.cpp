@@ -1,0 +1,34 @@
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include "CliCommand.h"
+#include "CliSupport.h"
+#include "VersionResourceFile.h"
+#include "VersionResourceStrings.h"
+
+namespace zozavud::cli {
+
+int RunVersionInfo(const QStringList& arguments) {
+    QCommandLineParser parser;
+    if (auto exit = ParseArguments(parser, arguments,
+                                   "Prints the version values of an executable, one Key=Value a line.", 1,
+                                   "FILE"))
+        return *exit;
+    const QString path = parser.positionalArguments().at(0);
+    const QFileInfo info(path);
+    if (!info.exists()) return Failure(QStringLiteral("%1: no such file").arg(path));
+    if (!info.isFile()) return Failure(QStringLiteral("%1: not a file").arg(path));
+    if (!info.isReadable()) return Failure(QStringLiteral("%1: cannot be read").arg(path));
+
+    if (GetFileVersionInfoSize(path) == 0) return Failure(QStringLiteral("%1: no version information").arg(path));
+    const VersionStringTable found = ReadVersionStrings(path);
+    if (found.Categories.isEmpty())
+        return Failure(QStringLiteral("%1: the version information holds no standard values").arg(path));
+    QTextStream out(stdout);
+    for (qsizetype i = 0; i < found.Categories.size(); ++i)
+        out << found.Categories[i] << '=' << found.Values[i] << '\n';
+    return ExitOk;
+}
+
+}  // namespace zozavud::cli

@@ -1,0 +1,140 @@
+// Build-time tool: writes a C++ source that holds the editor's version block in its own
+// section, so the About dialog reads on Linux what the version resource holds on Windows.
+//
+// MakeVersionBlock OUT.cpp FILEVERSION PRODUCTVERSION LANGUAGE CODEPAGE Key=Value...
+// Versions are a.b.c.d, language and code page hexadecimal. Each value is stored with its
+// terminating NUL, so an empty value still counts as present.
+
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "VersionSection.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+void PutU16(Bytes& out, uint32_t value) {
+    out.push_back(static_cast<uint8_t>(value & 0xFF));
+    out.push_back(static_cast<uint8_t>((value >> 8) & 0xFF));
+}
+
+void PutU32(Bytes& out, uint32_t value) {
+    PutU16(out, value & 0xFFFF);
+    PutU16(out, value >> 16);
+}
+
+void Align(Bytes& out) {
+    while (out.size() % 4) out.push_back(0);
+}
+
+// Keys and values are ASCII here, so widening each byte is the UTF-16 form.
+void PutText(Bytes& out, const std::string& text) {
+    for (unsigned char c : text) PutU16(out, c);
+    PutU16(out, 0);
+}
+
+// One node; its children are appended whole, each already aligned to 32 bits.
+Bytes Node(const std::string& key, uint16_t type, uint16_t valueLength, const Bytes& value,
+           const std::vector<Bytes>& children) {
+    Bytes out(6, 0);
+    PutText(out, key);
+    Align(out);
+    out.insert(out.end(), value.begin(), value.end());
+    for (const Bytes& child : children) {
+        Align(out);
+        out.insert(out.end(), child.begin(), child.end());
+    }
+    out[0] = static_cast<uint8_t>(out.size() & 0xFF);
+    out[1] = static_cast<uint8_t>(out.size() >> 8);
+    out[2] = static_cast<uint8_t>(valueLength & 0xFF);
+    out[3] = static_cast<uint8_t>(valueLength >> 8);
+    out[4] = static_cast<uint8_t>(type);
+    return out;
+}
+
+bool ParseVersion(const std::string& text, uint32_t& ms, uint32_t& ls) {
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    char tail = 0;
+    if (std::sscanf(text.c_str(), "%u.%u.%u.%u%c", &a, &b, &c, &d, &tail) != 4) return false;
+    if (a > 0xFFFF || b > 0xFFFF || c > 0xFFFF || d > 0xFFFF) return false;
+    ms = (a << 16) | b;
+    ls = (c << 16) | d;
+    return true;
+}
+
+Bytes FixedPart(uint32_t fileMs, uint32_t fileLs, uint32_t productMs, uint32_t productLs) {
+    Bytes out;
+    for (uint32_t field : {0xFEEF04BDu, 0x00010000u, fileMs, fileLs, productMs, productLs,
+                           0x3Fu, 0u, 0x40004u /* NT, 32-bit Windows */, 1u /* application */, 0u,
+                           0u, 0u})
+        PutU32(out, field);
+    return out;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 6) {
+        std::cerr << "usage: MakeVersionBlock OUT.cpp FILEVERSION PRODUCTVERSION LANGUAGE CODEPAGE Key=Value...\n";
+        return 2;
+    }
+    uint32_t fileMs = 0, fileLs = 0, productMs = 0, productLs = 0;
+    if (!ParseVersion(argv[2], fileMs, fileLs) || !ParseVersion(argv[3], productMs, productLs)) {
+        std::cerr << "MakeVersionBlock: versions must be a.b.c.d\n";
+        return 2;
+    }
+    const uint32_t language = std::stoul(argv[4], nullptr, 16);
+    const uint32_t codePage = std::stoul(argv[5], nullptr, 16);
+
+    std::vector<Bytes> strings;
+    for (int i = 6; i < argc; ++i) {
+        const std::string pair = argv[i];
+        const auto equals = pair.find('=');
+        if (equals == std::string::npos || equals == 0) {
+            std::cerr << "MakeVersionBlock: expected Key=Value, got '" << pair << "'\n";
+            return 2;
+        }
+        Bytes value;
+        PutText(value, pair.substr(equals + 1));
+        const auto characters = static_cast<uint16_t>(value.size() / 2);
+        strings.push_back(Node(pair.substr(0, equals), 1, characters, value, {}));
+    }
+    char tableName[9];
+    std::snprintf(tableName, sizeof tableName, "%04X%04X", language & 0xFFFF, codePage & 0xFFFF);
+    const Bytes table = Node(tableName, 1, 0, {}, strings);
+    const Bytes stringInfo = Node("StringFileInfo", 1, 0, {}, {table});
+    Bytes translation;
+    PutU16(translation, language);
+    PutU16(translation, codePage);
+    const Bytes var = Node("Translation", 0, 4, translation, {});
+    const Bytes varInfo = Node("VarFileInfo", 1, 0, {}, {var});
+    const Bytes fixed = FixedPart(fileMs, fileLs, productMs, productLs);
+    const Bytes root = Node(zozavud::VersionRootKey, 0, static_cast<uint16_t>(fixed.size()), fixed,
+                            {stringInfo, varInfo});
+
+    if (root.size() > 0xFFFF) {
+        std::cerr << "MakeVersionBlock: the values do not fit in one block\n";
+        return 1;
+    }
+    // Written beside the target and renamed over it, so a failed run leaves no half file.
+    const std::string temporary = std::string(argv[1]) + ".tmp";
+    std::ofstream out(temporary, std::ios::trunc);
+    out << "// Generated by MakeVersionBlock at build time.\n"
+           "__attribute__((used, retain, aligned(4), section(\""
+        << zozavud::VersionSectionName << "\")))\nstatic const unsigned char VersionBlock["
+        << root.size() << "] = {";
+    for (size_t i = 0; i < root.size(); ++i) out << (i % 16 ? " " : "\n    ") << int(root[i]) << ",";
+    out << "\n};\n";
+    out.close();
+    if (!out || std::rename(temporary.c_str(), argv[1]) != 0) {
+        std::cerr << "MakeVersionBlock: cannot write " << argv[1] << "\n";
+        std::remove(temporary.c_str());
+        return 1;
+    }
+    return 0;
+}

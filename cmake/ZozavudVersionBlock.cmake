@@ -1,0 +1,55 @@
+# The editor's version block, generated at build time and linked into executables as the
+# ELF section the version reader looks for.
+#
+# zozavud_embed_version_block(TARGETS t...) links the block into each target; a target
+# that a later directory defines gets it once the whole tree has been read.
+
+set(ZOZAVUD_VERSION_COMPANY "ORVANEX")
+set(ZOZAVUD_VERSION_DESCRIPTION "ORVANEX QD-N800 Series LCD Editor")
+set(ZOZAVUD_PRODUCT_VERSION "1.0.1.0")
+
+function(zozavud_add_version_block_library)
+  if(TARGET zozavud_version_block)
+    return()
+  endif()
+  add_executable(zozavud_make_version_block ${PROJECT_SOURCE_DIR}/cmake/MakeVersionBlock.cpp)
+  target_include_directories(zozavud_make_version_block PRIVATE ${PROJECT_SOURCE_DIR}/platform)
+  set_target_properties(zozavud_make_version_block PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+
+  set(source ${CMAKE_BINARY_DIR}/generated/VersionBlock.cpp)
+  # Empty values are present keys; PrivateBuild and SpecialBuild are left out on purpose.
+  add_custom_command(
+    OUTPUT ${source}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+    COMMAND zozavud_make_version_block ${source}
+      ${PROJECT_VERSION} ${PROJECT_VERSION} 0409 04E4
+      "CompanyName=${ZOZAVUD_VERSION_COMPANY}"
+      "FileDescription=${ZOZAVUD_VERSION_DESCRIPTION}"
+      "FileVersion=${PROJECT_VERSION}"
+      "InternalName=ZozAvud"
+      "LegalCopyright=Copyright (C) ${ZOZAVUD_VERSION_COMPANY}"
+      "LegalTrademarks="
+      "OriginalFilename="
+      "ProductName="
+      "ProductVersion=${ZOZAVUD_PRODUCT_VERSION}"
+      "Comments="
+    DEPENDS zozavud_make_version_block ${PROJECT_SOURCE_DIR}/cmake/ZozavudVersionBlock.cmake
+    COMMENT "Generating the version block"
+    VERBATIM)
+  add_library(zozavud_version_block OBJECT ${source})
+endfunction()
+
+function(zozavud_embed_version_block)
+  cmake_parse_arguments(ARG "" "" "TARGETS" ${ARGN})
+  zozavud_add_version_block_library()
+  foreach(target IN LISTS ARG_TARGETS)
+    if(TARGET ${target})
+      target_link_libraries(${target} PRIVATE zozavud_version_block)
+    else()
+      # Deferred arguments are expanded late, so the name is baked in now.
+      cmake_language(EVAL CODE "cmake_language(DEFER DIRECTORY [[${PROJECT_SOURCE_DIR}]]
+        CALL target_link_libraries [[${target}]] PRIVATE zozavud_version_block)")
+    endif()
+  endforeach()
+endfunction()
