@@ -1,6 +1,7 @@
 #include "DocumentIo.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <cstring>
 
 #include "AtomicFile.h"
@@ -13,6 +14,12 @@ bool SaveImageSetFile(const QString& path, const ImageSet& set, QString* error) 
 }
 
 bool LoadImageSetFile(const QString& path, ImageSet& set, QString* error) {
+    // A pipe would block the window forever and a directory has no bytes to give.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        if (error) *error = QStringLiteral("not a regular file");
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error) *error = file.errorString();

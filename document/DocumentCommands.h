@@ -1,0 +1,59 @@
+#pragma once
+// New, Open, Save and Save As of the .lcd document, the save prompt and the caption,
+// without any window: the window supplies the dialogs and boxes through DocumentUi.
+
+#include <QString>
+#include <optional>
+
+#include "EditorState.h"
+
+namespace zozavud {
+
+// What the document commands need of the window.
+class DocumentUi {
+public:
+    virtual ~DocumentUi();
+    virtual std::optional<QString> ChooseOpenPath() = 0;  // nullopt = cancelled
+    virtual std::optional<QString> ChooseSavePath() = 0;  // nullopt = cancelled
+    virtual bool ConfirmSaveChanges() = 0;                // "Save Changes ?": true on Yes
+    virtual void ShowError(const QString& message) = 0;
+    virtual void SetCaption(const QString& caption) = 0;
+    virtual void ShowImage(int n) = 0;  // refreshes the whole window from image n
+};
+
+// The caption for a document file: "name - title", or the bare title without a file.
+QString DocumentCaption(const QString& path);
+
+class DocumentCommands {
+public:
+    DocumentCommands(EditorState& state, DocumentUi& ui);
+
+    // The prompt run before the document is replaced or the window closes. Returns
+    // whether the asking operation may go on: No (or no changes) goes on and clears
+    // Modified; Yes goes on only once the document has really been saved, so that a
+    // cancelled save dialog or a failed save never throws the work away.
+    bool AskSaveChanges();
+
+    // Open dialog first; the prompt comes after a file has been chosen.
+    void ActionFileOpenExecute();
+    // Prompt, then read the whole file; a file that cannot be read changes nothing.
+    void LoadDocument(const QString& path);
+
+    // Writes the set to the current file (through a temporary file renamed over it),
+    // or asks for a name first. Returns true only when the file now holds the set.
+    bool SaveDocument();
+    // Save dialog, then save under the chosen name, which takes effect even if the
+    // write then fails.
+    bool SaveDocumentAs();
+    void ActionFileSaveExecute();
+    void ActionFileSaveAsExecute();
+
+    // Stores the current file name and sets the caption from it.
+    void SetDocumentFileName(const QString& path);
+
+private:
+    EditorState& state_;
+    DocumentUi& ui_;
+};
+
+}  // namespace zozavud

@@ -1,0 +1,42 @@
+#pragma once
+// A DocumentUi that answers from a script and records what the commands asked of it.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+#include "DocumentCommands.h"
+
+namespace zozavud::test {
+
+struct FakeDocumentUi : DocumentUi {
+    std::optional<QString> OpenAnswer;  // nullopt = the dialog is cancelled
+    std::optional<QString> SaveAnswer;
+    bool PromptAnswer = true;  // true = Yes
+    std::function<void(int)> OnShowImage;
+
+    QStringList Events;  // "open-dialog", "save-dialog", "prompt", "error:...", "show:n"
+    QString Caption = QStringLiteral("(unset)");
+
+    std::optional<QString> ChooseOpenPath() override {
+        Events << "open-dialog";
+        return OpenAnswer;
+    }
+    std::optional<QString> ChooseSavePath() override {
+        Events << "save-dialog";
+        return SaveAnswer;
+    }
+    bool ConfirmSaveChanges() override {
+        Events << "prompt";
+        return PromptAnswer;
+    }
+    void ShowError(const QString& message) override { Events << "error:" + message; }
+    void SetCaption(const QString& caption) override { Caption = caption; }
+    void ShowImage(int n) override {
+        Events << QStringLiteral("show:%1").arg(n);
+        if (OnShowImage) OnShowImage(n);
+    }
+};
+
+}  // namespace zozavud::test
