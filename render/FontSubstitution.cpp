@@ -8,7 +8,8 @@ namespace zozavud {
 
 namespace {
 
-const QStringList JapaneseFaces = {"IPAGothic", "Noto Sans CJK JP", "WenQuanYi Micro Hei"};
+// The face named is proportional, so its proportional stand-in comes first.
+const QStringList JapaneseFaces = {"IPAPGothic", "IPAGothic", "Noto Sans CJK JP", "WenQuanYi Micro Hei"};
 const QStringList SimplifiedChineseFaces = {"WenQuanYi Micro Hei", "Noto Sans CJK SC",
                                             "IPAGothic"};
 

@@ -5,6 +5,7 @@
 #include "EditorState.h"
 #include "SingleInstance.h"
 #include "SystemLocale.h"
+#include "UnitAbout.h"
 #include "UnitZozAvudMain.h"
 
 namespace zozavud {
@@ -19,6 +20,8 @@ int RunEditor(int argc, char** argv) {
     if (!instance.IsFirst()) return 0;
 
     TFormZozAvudMain window;
+    TDlgAbout about(&window);
+    window.SetAboutDialog(&about);
     window.InitialiseEditor(SystemDefaultLocaleId());
     window.show();
     return app.exec();

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 
+#include "UnitAbout.h"
 #include "UnitZozAvudMain.h"
 #include "ui_UnitZozAvudMain.h"
 
@@ -40,7 +41,7 @@ void TFormZozAvudMain::ApplyDecorations() {
     ui_->ImageTitleDefaultMessage->setPixmap(QPixmap(":/images/back-title.png"));
     ui_->ImageTitleInputText->setPixmap(QPixmap(":/images/back-title.png"));
     ui_->ImageImagePreviewBavel->setPixmap(QPixmap(":/images/back-bezel.png"));
-    setWindowIcon(QIcon(":/images/glyph8-send.png"));
+    setWindowIcon(MainIcon());
 }
 
 }  // namespace zozavud

@@ -10,6 +10,7 @@
 namespace zozavud {
 
 class CommandFileChooser;
+class PrinterChooser;
 
 class MainWindowServices {
 public:
@@ -26,6 +27,7 @@ public:
     virtual std::optional<QString> ChooseBitmapFile() = 0;
     virtual std::optional<FontSpec> ChooseFont(const FontSpec& current) = 0;
     virtual CommandFileChooser& CommandFiles() = 0;
+    virtual PrinterChooser& Printers() = 0;
 };
 
 }  // namespace zozavud

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "QtFontChooser.h"
+#include "QtPrinterChooser.h"
 
 namespace zozavud {
 
@@ -32,8 +33,10 @@ private:
 
 }  // namespace
 
-QtMainWindowServices::QtMainWindowServices(QWidget* parent)
-    : parent_(parent), commandFiles_(std::make_unique<QtCommandFileChooser>(parent)) {}
+QtMainWindowServices::QtMainWindowServices(QWidget* parent, std::function<Spooler&()> printers)
+    : parent_(parent),
+      commandFiles_(std::make_unique<QtCommandFileChooser>(parent)),
+      printers_(std::make_unique<QtPrinterChooser>(parent, std::move(printers))) {}
 
 QtMainWindowServices::~QtMainWindowServices() = default;
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 
 #include "CommandFileDialog.h"
@@ -8,11 +9,15 @@
 class QWidget;
 
 namespace zozavud {
+class Spooler;
+}
+
+namespace zozavud {
 
 // The real dialogs and boxes, parented to the main window.
 class QtMainWindowServices : public MainWindowServices {
 public:
-    explicit QtMainWindowServices(QWidget* parent);
+    QtMainWindowServices(QWidget* parent, std::function<Spooler&()> printers);
     ~QtMainWindowServices() override;
 
     std::optional<QString> ChooseOpenDocument() override;
@@ -23,12 +28,14 @@ public:
     std::optional<QString> ChooseBitmapFile() override;
     std::optional<FontSpec> ChooseFont(const FontSpec& current) override;
     CommandFileChooser& CommandFiles() override { return *commandFiles_; }
+    PrinterChooser& Printers() override { return *printers_; }
 
 private:
     QWidget* parent_;
     LcdFileDialogs documents_;
     QString lastBitmapPath_;
     std::unique_ptr<CommandFileChooser> commandFiles_;
+    std::unique_ptr<PrinterChooser> printers_;
 };
 
 }  // namespace zozavud

@@ -9,7 +9,9 @@
 #include "ImageReset.h"
 #include "MainWindowDocumentUi.h"
 #include "QtMainWindowServices.h"
+#include "PrinterSend.h"
 #include "RecordRender.h"
+#include "Spooler.h"
 #include "UpDownControl.h"
 #include "ui_UnitZozAvudMain.h"
 
@@ -18,7 +20,7 @@ namespace zozavud {
 TFormZozAvudMain::TFormZozAvudMain(QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::TFormZozAvudMain>()) {
     ui_->setupUi(this);
-    services_ = std::make_unique<QtMainWindowServices>(this);
+    services_ = std::make_unique<QtMainWindowServices>(this, [this]() -> Spooler& { return SystemSpooler(); });
     documentUi_ = std::make_unique<MainWindowDocumentUi>(*this);
     documents_ = std::make_unique<DocumentCommands>(state_, *documentUi_);
     commandFileName_ = std::make_unique<CommandFileNameKeeper>();

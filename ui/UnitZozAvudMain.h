@@ -26,6 +26,8 @@ class DocumentCommands;
 class FontChooser;
 class MainWindowDocumentUi;
 class MainWindowServices;
+class PrinterSender;
+class Spooler;
 class TDlgAbout;
 class UpDownControl;
 enum class CommandKind;
@@ -43,6 +45,9 @@ public:
     // Dialogs and boxes the window shows; tests put fakes in their place.
     MainWindowServices& Services() { return *services_; }
     void SetServices(std::unique_ptr<MainWindowServices> services);
+    // The print spooler; the system's unless a test gives another.
+    void SetSpooler(std::unique_ptr<Spooler> spooler);
+    Spooler& SystemSpooler();
 
     EditorState& State() { return state_; }
     const EditorState& State() const { return state_; }
@@ -163,6 +168,8 @@ private:
     std::unique_ptr<MainWindowDocumentUi> documentUi_;
     std::unique_ptr<DocumentCommands> documents_;
     std::unique_ptr<CommandFileNameKeeper> commandFileName_;
+    std::unique_ptr<Spooler> spooler_;
+    std::unique_ptr<PrinterSender> sender_;
     TDlgAbout* about_ = nullptr;
     bool closing_ = false;
 };

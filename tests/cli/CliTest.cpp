@@ -91,6 +91,30 @@ TEST_F(CliTool, PreviewWritesThePictureAndFollowsTicks) {
               b.convertToFormat(QImage::Format_RGB32));
 }
 
+TEST_F(CliTool, BitmapImportAndClear) {
+    QImage picture(200, 25, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (int x = 0; x < 10; ++x) picture.setPixel(x, 0, qRgb(0, 0, 0));
+    const QString bmp = dir.filePath("logo.bmp");
+    ASSERT_TRUE(picture.save(bmp, "BMP"));
+    ASSERT_EQ(Cli({"edit", doc, "--image", "6", "--bitmap", bmp}).Exit, 0);
+    EXPECT_EQ(Image(6)["wideBitmap"].toInt(), 1);
+    ASSERT_EQ(Cli({"edit", doc, "--image", "2", "--bitmap", bmp}).Exit, 0);
+    EXPECT_EQ(Image(2)["wideBitmap"].toInt(), 0);  // a one-line slot never scrolls
+
+    const QByteArray before = test::ReadWholeFile(doc);
+    QByteArray broken = test::ReadWholeFile(bmp);
+    broken.truncate(broken.size() / 2);
+    ASSERT_TRUE(test::WriteWholeFile(dir.filePath("broken.bmp"), broken));
+    const CliRun refused = Cli({"edit", doc, "--image", "6", "--bitmap", dir.filePath("broken.bmp")});
+    EXPECT_EQ(refused.Exit, 1);
+    EXPECT_TRUE(refused.Err.contains("broken.bmp"));
+    EXPECT_EQ(test::ReadWholeFile(doc), before);
+
+    ASSERT_EQ(Cli({"edit", doc, "--image", "6", "--clear-bitmap"}).Exit, 0);
+    EXPECT_EQ(Image(6)["wideBitmap"].toInt(), 0);
+}
+
 TEST_F(CliTool, UsageErrorsAndFailuresHaveTheirOwnStatus) {
     EXPECT_EQ(Cli({}).Exit, 2);
     EXPECT_EQ(Cli({"frobnicate"}).Exit, 2);

@@ -4,15 +4,17 @@
 
 #include "CommandFileDialog.h"
 #include "MainWindowServices.h"
+#include "PrinterSend.h"
 
 namespace zozavud::test {
 
 // Answers the window's dialogs from queues and records what it was asked.
-class FakeServices : public MainWindowServices, public CommandFileChooser {
+class FakeServices : public MainWindowServices, public CommandFileChooser, public PrinterChooser {
 public:
     std::deque<std::optional<QString>> OpenAnswers, SaveAnswers, BitmapAnswers, CommandFileAnswers;
     std::deque<bool> ConfirmAnswers;
     std::deque<std::optional<FontSpec>> FontAnswers;
+    std::deque<std::optional<QString>> PrinterAnswers;
     QStringList Log;
 
     std::optional<QString> ChooseOpenDocument() override { return Next(OpenAnswers, "open"); }
@@ -36,6 +38,11 @@ public:
         return given ? std::optional<FontSpec>(answer) : std::nullopt;
     }
     CommandFileChooser& CommandFiles() override { return *this; }
+    PrinterChooser& Printers() override { return *this; }
+    std::optional<QString> ChoosePrinter(const QString& current) override {
+        Log << "printer: " + current;
+        return Next(PrinterAnswers, nullptr);
+    }
     std::optional<QString> ChooseSavePath(const QString& fileName) override {
         Log << "command file: " + fileName;
         return Next(CommandFileAnswers, nullptr);

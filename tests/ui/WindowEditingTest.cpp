@@ -141,6 +141,30 @@ TEST_F(Window, ShowingAnImageRefreshesEveryField) {
     EXPECT_EQ(f().LabelImageNo->text().size(), 12);
 }
 
+TEST_F(Window, ShowImageRefreshesFontDefaultMessageTextsRenderThenButtons) {
+    StoreShortString(state().Set->Record(19).Text1, "Last");
+    state().Set->Record(19).FontHeight = -16;
+    window->ShowImage(18);
+    QString fontSizeSeen, labelSeen;
+    bool nextEnabledSeen = false;
+    // When the text box changes (step 3), steps 1 and 2 have run and step 5 has not.
+    QObject::connect(f().EditText1, &QLineEdit::textChanged, window.get(), [&] {
+        fontSizeSeen = f().StaticTextPointSize->text();
+        labelSeen = f().LabelImageNo->text();
+        nextEnabledSeen = ToolButtonEnabled(window->ActionEditImageNext);
+    });
+    window->ShowImage(19);
+    EXPECT_EQ(fontSizeSeen, "12");
+    EXPECT_EQ(labelSeen, " Image No.19");
+    EXPECT_TRUE(nextEnabledSeen);
+    EXPECT_FALSE(ToolButtonEnabled(window->ActionEditImageNext));
+    // The picture shown is the record's own text, rendered after the boxes were filled.
+    ImageRecord copy = current();
+    LcdRenderer renderer;
+    renderer.Render(copy, RenderContext{});
+    EXPECT_EQ(f().ImageLCDExpand->pixmap().toImage(), QPixmap::fromImage(renderer.Preview()).toImage());
+}
+
 TEST_F(Window, BlinkTickDifferingFromThePreviousImageSetsModified) {
     state().Set->Record(4).Blink = 1;
     window->ShowImage(4);
