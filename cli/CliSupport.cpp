@@ -50,6 +50,18 @@ std::optional<MessageLanguage> ParseLanguageCode(const QString& code) {
     return std::nullopt;
 }
 
+std::optional<CommandKind> ParseCommandKind(const QString& text) {
+    static const std::pair<const char*, CommandKind> kinds[] = {
+        {"register", CommandKind::RegisterImage},
+        {"register-all", CommandKind::RegisterAllImages},
+        {"delete", CommandKind::DeleteImage},
+        {"delete-all", CommandKind::DeleteAllImages},
+    };
+    for (const auto& [name, kind] : kinds)
+        if (text == QLatin1String(name)) return kind;
+    return std::nullopt;
+}
+
 void InitLanguage(EditorState& state, std::optional<MessageLanguage> language) {
     state.Language.InitLanguage(SystemDefaultLocaleId());
     if (language) {

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "CommandEncoder.h"
 #include "EditorState.h"
 #include "MessageLanguage.h"
 
@@ -22,6 +23,8 @@ int Failure(const QString& message);
 
 std::optional<int> ParseImageNumber(const QString& text);
 std::optional<MessageLanguage> ParseLanguageCode(const QString& code);
+// register, register-all, delete, delete-all.
+std::optional<CommandKind> ParseCommandKind(const QString& text);
 
 // Language from the locale, then the --language option if given.
 void InitLanguage(EditorState& state, std::optional<MessageLanguage> language);

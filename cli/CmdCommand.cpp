@@ -9,24 +9,6 @@ namespace zozavud::cli {
 
 namespace {
 
-struct KindName {
-    const char* Name;
-    CommandKind Kind;
-};
-
-constexpr KindName KindNames[] = {
-    {"register", CommandKind::RegisterImage},
-    {"register-all", CommandKind::RegisterAllImages},
-    {"delete", CommandKind::DeleteImage},
-    {"delete-all", CommandKind::DeleteAllImages},
-};
-
-std::optional<CommandKind> ParseKind(const QString& text) {
-    for (const KindName& entry : KindNames)
-        if (text == QLatin1String(entry.Name)) return entry.Kind;
-    return std::nullopt;
-}
-
 bool WriteToStandardOutput(const QByteArray& bytes) {
     return std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout) ==
                static_cast<size_t>(bytes.size()) &&
@@ -48,7 +30,7 @@ int RunCommand(const QStringList& arguments) {
         return *exit;
 
     const QStringList positional = parser.positionalArguments();
-    const auto kind = ParseKind(positional.at(0));
+    const auto kind = ParseCommandKind(positional.at(0));
     if (!kind) return UsageError(parser, "unknown command kind " + positional.at(0));
     const bool needsImage = *kind == CommandKind::RegisterImage || *kind == CommandKind::DeleteImage;
     if (needsImage && !parser.isSet(image))

@@ -10,24 +10,6 @@ namespace zozavud::cli {
 
 namespace {
 
-struct KindName {
-    const char* Name;
-    CommandKind Kind;
-};
-
-constexpr KindName KindNames[] = {
-    {"register", CommandKind::RegisterImage},
-    {"register-all", CommandKind::RegisterAllImages},
-    {"delete", CommandKind::DeleteImage},
-    {"delete-all", CommandKind::DeleteAllImages},
-};
-
-std::optional<CommandKind> ParseKind(const QString& text) {
-    for (const KindName& entry : KindNames)
-        if (text == QLatin1String(entry.Name)) return entry.Kind;
-    return std::nullopt;
-}
-
 // One printer's outcome: a line on stdout when it worked, on stderr when not.
 bool SendToOnePrinter(Spooler& spooler, const QString& printer, const QString& path, bool wait,
                       int timeoutMs) {
@@ -68,7 +50,7 @@ int RunSend(const QStringList& arguments) {
         return *exit;
 
     const QStringList positional = parser.positionalArguments();
-    const auto kind = ParseKind(positional.at(0));
+    const auto kind = ParseCommandKind(positional.at(0));
     if (!kind) return UsageError(parser, "unknown command kind " + positional.at(0));
     const bool needsImage = *kind == CommandKind::RegisterImage || *kind == CommandKind::DeleteImage;
     if (needsImage && !parser.isSet(image))

@@ -5,36 +5,28 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
+#include "CliProcess.h"
 #include "TestFiles.h"
 
 namespace zozavud {
 namespace {
 
-struct CliRun {
-    int Exit = -1;
-    QByteArray Out, Err;
-};
+using test::CliRun;
 
-CliRun Cli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(ZOZAVUD_BINARY_DIR "/bin/zozavud-cli"), arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
+CliRun Cli(const QStringList& arguments) { return test::RunCli(arguments); }
 
 class CliTool : public ::testing::Test {
 protected:
     void SetUp() override {
         doc = dir.filePath("doc.lcd");
-        ASSERT_EQ(Cli({"new", doc, "--language", "en"}).Exit, 0);
+        ASSERT_EQ(Cli({"new", doc, "--language", "en"}).ExitCode, 0);
     }
     QJsonObject Image(int n) {
         const CliRun run = Cli({"info", doc, "--image", QString::number(n), "--json"});
-        EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
-        return QJsonDocument::fromJson(run.Out).object()["images"].toArray().at(0).toObject();
+        EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+        return QJsonDocument::fromJson(run.RawOut).object()["images"].toArray().at(0).toObject();
     }
     QTemporaryDir dir;
     QString doc;
@@ -52,7 +44,7 @@ TEST_F(CliTool, NewWritesAFreshDocument) {
     EXPECT_EQ(Image(10)["scroll"].toInt(), 1);
 
     const QString japanese = dir.filePath("ja.lcd");
-    ASSERT_EQ(Cli({"new", japanese, "--language", "ja"}).Exit, 0);
+    ASSERT_EQ(Cli({"new", japanese, "--language", "ja"}).ExitCode, 0);
     const CliRun info = Cli({"info", japanese, "--image", "2"});
     EXPECT_TRUE(info.Out.contains("FontCharset: 128 (SHIFTJIS)"));
     EXPECT_TRUE(info.Out.contains("MS UI Gothic"));
@@ -61,7 +53,7 @@ TEST_F(CliTool, NewWritesAFreshDocument) {
 TEST_F(CliTool, EditChangesOneImageAsTheEditorWould) {
     ASSERT_EQ(Cli({"edit", doc, "--image", "6", "--text1", QString::fromUtf8("Papier é"), "--height",
                    "-16", "--style", "bold,underline", "--offset", "-3"})
-                  .Exit,
+                  .ExitCode,
               0);
     QJsonObject six = Image(6);
     EXPECT_EQ(six["text1"].toString(), QString::fromUtf8("Papier é"));
@@ -70,10 +62,10 @@ TEST_F(CliTool, EditChangesOneImageAsTheEditorWould) {
     EXPECT_EQ(six["fontStyle"].toInt(), 5);
     EXPECT_EQ(six["verticalPositionOffset"].toInt(), -3);
 
-    ASSERT_EQ(Cli({"edit", doc, "--image", "6", "--reset-offset"}).Exit, 0);
+    ASSERT_EQ(Cli({"edit", doc, "--image", "6", "--reset-offset"}).ExitCode, 0);
     EXPECT_EQ(Image(6)["verticalPositionOffset"].toInt(), 3);  // a 19-row cell at 16 pixels
 
-    ASSERT_EQ(Cli({"edit", doc, "--image", "6", "--clear"}).Exit, 0);
+    ASSERT_EQ(Cli({"edit", doc, "--image", "6", "--clear"}).ExitCode, 0);
     six = Image(6);
     EXPECT_EQ(six["text1Length"].toInt(), 0);
     EXPECT_EQ(six["fontHeight"].toInt(), -12);
@@ -82,8 +74,8 @@ TEST_F(CliTool, EditChangesOneImageAsTheEditorWould) {
 
 TEST_F(CliTool, PreviewWritesThePictureAndFollowsTicks) {
     const QString rest = dir.filePath("rest.png"), moved = dir.filePath("moved.png");
-    ASSERT_EQ(Cli({"preview", doc, "--image", "10", "-o", rest}).Exit, 0);
-    ASSERT_EQ(Cli({"preview", doc, "--image", "10", "-o", moved, "--ticks", "3", "--scale", "1"}).Exit, 0);
+    ASSERT_EQ(Cli({"preview", doc, "--image", "10", "-o", rest}).ExitCode, 0);
+    ASSERT_EQ(Cli({"preview", doc, "--image", "10", "-o", moved, "--ticks", "3", "--scale", "1"}).ExitCode, 0);
     const QImage a(rest), b(moved);
     EXPECT_EQ(a.size(), QSize(256, 50));
     EXPECT_EQ(b.size(), QSize(128, 25));
@@ -97,9 +89,9 @@ TEST_F(CliTool, BitmapImportAndClear) {
     for (int x = 0; x < 10; ++x) picture.setPixel(x, 0, qRgb(0, 0, 0));
     const QString bmp = dir.filePath("logo.bmp");
     ASSERT_TRUE(picture.save(bmp, "BMP"));
-    ASSERT_EQ(Cli({"edit", doc, "--image", "6", "--bitmap", bmp}).Exit, 0);
+    ASSERT_EQ(Cli({"edit", doc, "--image", "6", "--bitmap", bmp}).ExitCode, 0);
     EXPECT_EQ(Image(6)["wideBitmap"].toInt(), 1);
-    ASSERT_EQ(Cli({"edit", doc, "--image", "2", "--bitmap", bmp}).Exit, 0);
+    ASSERT_EQ(Cli({"edit", doc, "--image", "2", "--bitmap", bmp}).ExitCode, 0);
     EXPECT_EQ(Image(2)["wideBitmap"].toInt(), 0);  // a one-line slot never scrolls
 
     const QByteArray before = test::ReadWholeFile(doc);
@@ -107,36 +99,36 @@ TEST_F(CliTool, BitmapImportAndClear) {
     broken.truncate(broken.size() / 2);
     ASSERT_TRUE(test::WriteWholeFile(dir.filePath("broken.bmp"), broken));
     const CliRun refused = Cli({"edit", doc, "--image", "6", "--bitmap", dir.filePath("broken.bmp")});
-    EXPECT_EQ(refused.Exit, 1);
+    EXPECT_EQ(refused.ExitCode, 1);
     EXPECT_TRUE(refused.Err.contains("broken.bmp"));
     EXPECT_EQ(test::ReadWholeFile(doc), before);
 
-    ASSERT_EQ(Cli({"edit", doc, "--image", "6", "--clear-bitmap"}).Exit, 0);
+    ASSERT_EQ(Cli({"edit", doc, "--image", "6", "--clear-bitmap"}).ExitCode, 0);
     EXPECT_EQ(Image(6)["wideBitmap"].toInt(), 0);
 }
 
 TEST_F(CliTool, UsageErrorsAndFailuresHaveTheirOwnStatus) {
-    EXPECT_EQ(Cli({}).Exit, 2);
-    EXPECT_EQ(Cli({"frobnicate"}).Exit, 2);
-    EXPECT_EQ(Cli({"--help"}).Exit, 0);
-    EXPECT_EQ(Cli({"edit", "--help"}).Exit, 0);
-    EXPECT_EQ(Cli({"edit", doc}).Exit, 2);                        // no --image
-    EXPECT_EQ(Cli({"edit", doc, "--image", "20"}).Exit, 2);
-    EXPECT_EQ(Cli({"edit", doc, "--image", "1", "--offset", "1", "--reset-offset"}).Exit, 2);
-    EXPECT_EQ(Cli({"new", doc, "--language", "xx"}).Exit, 2);
+    EXPECT_EQ(Cli({}).ExitCode, 2);
+    EXPECT_EQ(Cli({"frobnicate"}).ExitCode, 2);
+    EXPECT_EQ(Cli({"--help"}).ExitCode, 0);
+    EXPECT_EQ(Cli({"edit", "--help"}).ExitCode, 0);
+    EXPECT_EQ(Cli({"edit", doc}).ExitCode, 2);                        // no --image
+    EXPECT_EQ(Cli({"edit", doc, "--image", "20"}).ExitCode, 2);
+    EXPECT_EQ(Cli({"edit", doc, "--image", "1", "--offset", "1", "--reset-offset"}).ExitCode, 2);
+    EXPECT_EQ(Cli({"new", doc, "--language", "xx"}).ExitCode, 2);
 
     const CliRun missing = Cli({"info", dir.filePath("missing.lcd")});
-    EXPECT_EQ(missing.Exit, 1);
+    EXPECT_EQ(missing.ExitCode, 1);
     EXPECT_TRUE(missing.Err.contains("missing.lcd"));
 
     QFile shortFile(dir.filePath("short.lcd"));
     ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
     shortFile.write("LCD1");
     shortFile.close();
-    EXPECT_EQ(Cli({"edit", shortFile.fileName(), "--image", "1", "--text1", "x"}).Exit, 1);
+    EXPECT_EQ(Cli({"edit", shortFile.fileName(), "--image", "1", "--text1", "x"}).ExitCode, 1);
     EXPECT_EQ(test::ReadWholeFile(shortFile.fileName()), "LCD1");
 
-    EXPECT_EQ(Cli({"new", dir.filePath("no/such/folder/doc.lcd")}).Exit, 1);
+    EXPECT_EQ(Cli({"new", dir.filePath("no/such/folder/doc.lcd")}).ExitCode, 1);
 }
 
 }  // namespace

@@ -2,27 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QTemporaryDir>
 
+#include "CliProcess.h"
 #include "TestFiles.h"
 
 namespace zozavud {
 namespace {
 
-struct CliRun {
-    int ExitCode = -1;
-    QString Out;
-    QString Err;
-};
-
-CliRun RunCli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(ZOZAVUD_BINARY_DIR "/bin/zozavud-cli"), arguments);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
+using test::CliRun;
+using test::RunCli;
 
 TEST(VersionInfoCommand, PrintsTheEditorsKeysInOrder) {
     const CliRun run = RunCli({"version-info", ZOZAVUD_BINARY_DIR "/bin/zozavud"});

@@ -1,27 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QTemporaryDir>
 
+#include "CliProcess.h"
 #include "PrinterTestData.h"
 #include "TestFiles.h"
 
 namespace zozavud {
 namespace {
 
-struct CliRun {
-    int ExitCode = -1;
-    QByteArray Out, Err;
-};
+using test::CliRun;
 
-CliRun RunCli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(ZOZAVUD_BINARY_DIR "/bin/zozavud-cli"),
-                  QStringList{"command"} + arguments);
-    process.waitForFinished(30000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
-}
+// The command-line cases of the "command" subcommand.
+test::CliRun RunCli(const QStringList& arguments) { return test::RunCli(QStringList{"command"} + arguments); }
 
 TEST(PrinterCommandCli, WritesTheEditorsBytes) {
     QTemporaryDir dir;
@@ -39,11 +30,11 @@ TEST(PrinterCommandCli, WritesTheEditorsBytes) {
         const QByteArray golden = test::ReadWholeFile(test::GoldenPath(c.Golden));
         const QString out = dir.filePath(c.Golden);
         const CliRun toFile = RunCli(c.Arguments + QStringList{"-o", out});
-        EXPECT_EQ(toFile.ExitCode, 0) << c.Golden << toFile.Err.constData();
+        EXPECT_EQ(toFile.ExitCode, 0) << c.Golden << toFile.Err.toStdString();
         EXPECT_TRUE(test::ReadWholeFile(out) == golden) << c.Golden;
         const CliRun toStdout = RunCli(c.Arguments + QStringList{"-o", "-"});
         EXPECT_EQ(toStdout.ExitCode, 0) << c.Golden;
-        EXPECT_TRUE(toStdout.Out == golden) << c.Golden;
+        EXPECT_TRUE(toStdout.RawOut == golden) << c.Golden;
     }
 }
 
@@ -67,7 +58,7 @@ TEST(PrinterCommandCli, RefusesBadInputAndKeepsTheOldFile) {
     for (const auto& c : cases) {
         const CliRun run = RunCli(c.Arguments);
         EXPECT_EQ(run.ExitCode, c.ExitCode) << c.Message;
-        EXPECT_TRUE(run.Err.contains(c.Message)) << run.Err.constData();
+        EXPECT_TRUE(run.Err.contains(c.Message)) << run.Err.toStdString();
         EXPECT_EQ(test::ReadWholeFile(out), "keep me") << c.Message;
     }
 }

@@ -2,20 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "CommandEncoder.h"
 #include "DocumentIo.h"
+#include "CliProcess.h"
 #include "send_support.h"
 
 namespace zozavud {
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QString out, err;
-};
+using test::CliRun;
 
 class CliSendTest : public ::testing::Test {
 protected:
@@ -36,20 +33,7 @@ protected:
         queues << name;
         return name;
     }
-    CliRun Run(const QStringList& arguments) {
-        QProcess process;
-        process.start(QStringLiteral(ZOZAVUD_BINARY_DIR "/bin/zozavud-cli"), arguments);
-        CliRun run;
-        if (!process.waitForFinished(30000)) {
-            process.kill();
-            process.waitForFinished(1000);
-            return run;
-        }
-        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
-    }
+    CliRun Run(const QStringList& arguments) { return test::RunCli(arguments, 30000); }
     QByteArray Expected(CommandKind kind, int image) {
         ImageSet& s = *set;
         s.Record(image).ImageNo = static_cast<uint8_t>(image);
@@ -69,9 +53,9 @@ TEST_F(CliSendTest, EveryPrinterGetsItsOwnJobOfTheCommandBytes) {
     const QString a = AddQueue(first.Port()), b = AddQueue(second.Port());
     const CliRun run = Run({"send", "register", document, "--image", "5", "--printer", a,
                             "--printer", b, "--wait"});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_TRUE(run.out.contains(a + ": printed")) << run.out.toStdString();
-    EXPECT_TRUE(run.out.contains(b + ": printed")) << run.out.toStdString();
+    EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.contains(a + ": printed")) << run.Out.toStdString();
+    EXPECT_TRUE(run.Out.contains(b + ": printed")) << run.Out.toStdString();
     ASSERT_TRUE(first.WaitForJob(5000));
     ASSERT_TRUE(second.WaitForJob(5000));
     EXPECT_EQ(first.Received(), Expected(CommandKind::RegisterImage, 5));
@@ -84,9 +68,9 @@ TEST_F(CliSendTest, OneMissingPrinterFailsTheRunButNotTheOthers) {
     const QString good = AddQueue(sink.Port());
     const QString missing = good + "_missing";
     const CliRun run = Run({"send", "delete-all", document, "--printer", missing, "--printer", good});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(missing + ": OpenPrinter Error")) << run.err.toStdString();
-    EXPECT_TRUE(run.out.contains(good + ": sent")) << run.out.toStdString();
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Err.contains(missing + ": OpenPrinter Error")) << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.contains(good + ": sent")) << run.Out.toStdString();
     ASSERT_TRUE(sink.WaitForJob(10000));
     EXPECT_EQ(sink.Received(), Expected(CommandKind::DeleteAllImages, 1));
 }
@@ -97,8 +81,8 @@ TEST_F(CliSendTest, WaitFailsOnAStoppedQueue) {
     const QString queue = AddQueue(sink.Port());
     ASSERT_TRUE(cupsd().RunTool("cupsdisable", {queue}));
     const CliRun run = Run({"send", "register-all", document, "--printer", queue, "--wait"});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("stopped")) << run.err.toStdString();
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Err.contains("stopped")) << run.Err.toStdString();
     EXPECT_FALSE(sink.Connected());
 }
 
@@ -112,9 +96,9 @@ TEST_F(CliSendTest, WaitFailsOnAnUnreachablePrinterAndCancelsTheJob) {
     const QString queue = AddQueue(closedPort);
     const CliRun run = Run({"send", "delete", document, "--image", "2", "--printer", queue,
                             "--wait", "--timeout", "1.5"});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("unreachable")) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains("job cancelled")) << run.err.toStdString();
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Err.contains("unreachable")) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains("job cancelled")) << run.Err.toStdString();
 }
 
 TEST_F(CliSendTest, BadArgumentsAreUsageErrors) {
@@ -127,15 +111,15 @@ TEST_F(CliSendTest, BadArgumentsAreUsageErrors) {
     };
     for (const QStringList& arguments : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
-        EXPECT_EQ(Run(arguments).exitCode, 2);
+        EXPECT_EQ(Run(arguments).ExitCode, 2);
     }
 }
 
 TEST_F(CliSendTest, UnreadableDocumentFailsNamingIt) {
     const QString missing = dir.filePath("none.lcd");
     const CliRun run = Run({"send", "delete-all", missing, "--printer", "q"});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(missing)) << run.err.toStdString();
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Err.contains(missing)) << run.Err.toStdString();
 }
 
 }  // namespace
