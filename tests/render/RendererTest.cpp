@@ -5,6 +5,7 @@
 #include "RenderTestSupport.h"
 #include "ShortString.h"
 #include "SystemColors.h"
+#include "WorkCanvas.h"
 
 namespace zozavud {
 namespace {
@@ -135,6 +136,47 @@ TEST_F(Renderer, HostileFontFieldsStayBounded) {
         Render();
     }
     SUCCEED();
+}
+
+}  // namespace
+}  // namespace zozavud
+
+namespace zozavud {
+namespace {
+
+// A string of exactly the width asked for in the record's font, built from two glyphs.
+QString TextOfWidth(WorkCanvas& canvas, int width) {
+    for (const char* glyphs : {"Wl", "Wi", "al", "a.", "ml", "Mi"})
+        for (int wide = 0; wide < 40; ++wide)
+            for (int narrow = 0; narrow < 80; ++narrow) {
+                const QString text = QString(wide, glyphs[0]) + QString(narrow, glyphs[1]);
+                if (canvas.Measure(text).width() == width) return text;
+            }
+    return QString();
+}
+
+TEST(RendererBoundary, SecondLineOf129ScrollsAnd128DoesNot) {
+    EditorState state;
+    LcdRenderer renderer;
+    test::MakeFreshSet(state, renderer);
+    state.SelectImage(6);
+    ImageRecord& record = state.CurrentRecord();
+    WorkCanvas canvas;
+    canvas.SetFont(FontSpecFromRecord(record));
+    for (const auto& [width, scrolls] : {std::pair{128, false}, std::pair{129, true}}) {
+        const QString text = TextOfWidth(canvas, width);
+        ASSERT_FALSE(text.isEmpty()) << "no text of width " << width;
+        record.Text1.Length = 0;
+        StoreShortString(record.Text2, text.toLatin1());
+        const RenderOutcome outcome = RenderCurrentImage(state, renderer);
+        EXPECT_EQ(record.Scroll, scrolls ? 1 : 0) << width;
+        // Either way the line starts at the left edge; only the scrolling one sits at row 13.
+        const test::LitBounds b = test::Bounds(record);
+        EXPECT_LE(b.Left, 1) << width;
+        EXPECT_EQ(outcome.Scrolls, scrolls);
+        if (scrolls) EXPECT_GE(b.Top, 13) << width;
+        else EXPECT_LT(b.Top, 13) << width;
+    }
 }
 
 }  // namespace
