@@ -6,6 +6,7 @@
 #include "ImageReset.h"
 #include "LcdRenderer.h"
 #include "MessageSlots.h"
+#include "PictureConversion.h"
 #include "RecordRender.h"
 #include "ShortString.h"
 
@@ -33,6 +34,44 @@ std::optional<int32_t> ParseInt32(const QString& text) {
     return value;
 }
 
+// The --picture options, or a usage message when one is wrong or stands without --picture.
+std::optional<PictureOptions> ParsePictureOptions(const QCommandLineParser& parser, bool picture,
+                                                  QString* problem) {
+    const QStringList names = {"dither", "threshold", "fit", "invert"};
+    for (const QString& name : names)
+        if (!picture && parser.isSet(name)) {
+            *problem = "--" + name + " needs --picture";
+            return std::nullopt;
+        }
+    PictureOptions options;
+    if (parser.isSet("dither")) {
+        const auto method = ParseDitherMethod(parser.value("dither"));
+        if (!method) {
+            *problem = "--dither must be none, floyd-steinberg, atkinson or bayer";
+            return std::nullopt;
+        }
+        options.Dither = *method;
+    }
+    if (parser.isSet("threshold")) {
+        const auto value = ParseInt32(parser.value("threshold"));
+        if (!value || *value < 0 || *value > 255) {
+            *problem = "--threshold must be 0..255";
+            return std::nullopt;
+        }
+        options.Threshold = *value;
+    }
+    if (parser.isSet("fit")) {
+        const auto fit = ParsePictureFit(parser.value("fit"));
+        if (!fit) {
+            *problem = "--fit must be none, width, height or contain";
+            return std::nullopt;
+        }
+        options.Fit = *fit;
+    }
+    options.Invert = parser.isSet("invert");
+    return options;
+}
+
 }  // namespace
 
 int RunEdit(const QStringList& arguments) {
@@ -50,8 +89,19 @@ int RunEdit(const QStringList& arguments) {
     const QCommandLineOption language("language", "Display language: en, ja, fr, de, es, it, zh.", "L");
     const QCommandLineOption bitmap("bitmap", "Load the image's bitmap layer from a picture file.", "FILE");
     const QCommandLineOption clearBitmap("clear-bitmap", "Empty the image's bitmap layer.");
+    const QCommandLineOption picture(
+        "picture", "Convert any picture (PNG, JPEG, GIF, BMP...) into the bitmap layer.", "FILE");
+    const QCommandLineOption dither(
+        "dither", "With --picture: none, floyd-steinberg, atkinson or bayer (default none).", "METHOD");
+    const QCommandLineOption threshold(
+        "threshold",
+        "With --picture: black below this grey level, 0..255 (default 128); shifts the dither levels.",
+        "T");
+    const QCommandLineOption fit(
+        "fit", "With --picture: none, width, height or contain (default height).", "FIT");
+    const QCommandLineOption invert("invert", "With --picture: swap the picture's black and white dots.");
     parser.addOptions({image, text1, text2, font, height, style, charset, offset, resetOffset,
-                       clear, language, bitmap, clearBitmap});
+                       clear, language, bitmap, clearBitmap, picture, dither, threshold, fit, invert});
     if (auto exit = ParseArguments(parser, arguments, "Edits one image and saves the document.", 1,
                                    "DOC.lcd"))
         return *exit;
@@ -63,6 +113,11 @@ int RunEdit(const QStringList& arguments) {
         return UsageError(parser, "--offset and --reset-offset exclude each other");
     if (parser.isSet(bitmap) && parser.isSet(clearBitmap))
         return UsageError(parser, "--bitmap and --clear-bitmap exclude each other");
+    if (parser.isSet(picture) && (parser.isSet(bitmap) || parser.isSet(clearBitmap)))
+        return UsageError(parser, "--picture excludes --bitmap and --clear-bitmap");
+    QString pictureProblem;
+    const auto pictureOptions = ParsePictureOptions(parser, parser.isSet(picture), &pictureProblem);
+    if (!pictureOptions) return UsageError(parser, pictureProblem);
     std::optional<MessageLanguage> chosen;
     if (parser.isSet(language)) {
         chosen = ParseLanguageCode(parser.value(language));
@@ -110,6 +165,11 @@ int RunEdit(const QStringList& arguments) {
     if (parser.isSet(bitmap)) {
         QString error;
         if (!ImportBitmap(parser.value(bitmap), record, SlotLineCount(*n), &error)) return Failure(error);
+    }
+    if (parser.isSet(picture)) {
+        QString error;
+        if (!ImportPicture(parser.value(picture), record, SlotLineCount(*n), *pictureOptions, &error))
+            return Failure(error);
     }
 
     RenderCurrentImage(state, renderer);
