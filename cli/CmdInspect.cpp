@@ -1,0 +1,110 @@
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+
+#include "AtomicFile.h"
+#include "CliCommand.h"
+#include "CliSupport.h"
+#include "CommandInspector.h"
+#include "CommandInspectorPicture.h"
+
+namespace zozavud::cli {
+
+namespace {
+
+constexpr qint64 MaxInspectedSize = qint64{64} << 20;
+
+QString Offset(int64_t offset) {
+    return QStringLiteral("offset %1 (0x%2)").arg(offset).arg(offset, 0, 16);
+}
+
+void ListCommands(QTextStream& out, const QString& path, int64_t size,
+                  const Inspection& inspection) {
+    out << path << ": " << size << " bytes, " << inspection.Commands.size() << " command(s)\n";
+    int number = 0;
+    for (const InspectedCommand& command : inspection.Commands) {
+        out << "command " << ++number << " at " << Offset(command.Offset) << ": "
+            << InspectedKindName(command.Kind);
+        if (command.Kind == InspectedKind::Register)
+            out << ", " << command.Entries.size()
+                << (command.Entries.size() == 1 ? " entry" : " entries");
+        if (command.DeleteIndex) out << ", image " << *command.DeleteIndex + 1;
+        out << "\n";
+        for (const InspectedEntry& entry : command.Entries)
+            out << "  entry at " << Offset(entry.Offset) << ": image " << entry.Index + 1
+                << ", blink " << entry.Blink << ", scroll " << entry.Scroll
+                << (entry.Complete ? "" : " (cut short)") << "\n";
+    }
+}
+
+// Writes image_NN.png for every picture the printer holds after the commands.
+bool WritePictures(QTextStream& out, const QString& directory, const Inspection& inspection) {
+    if (!QDir().mkpath(directory)) {
+        Failure("cannot create the folder " + directory);
+        return false;
+    }
+    const RegisteredPictures held = ReplayCommands(inspection);
+    for (int index = 0; index < ImageCount; ++index) {
+        if (!held.Slots[index]) continue;
+        const QString path = QDir(directory).filePath(
+            QStringLiteral("image_%1.png").arg(index + 1, 2, 10, QLatin1Char('0')));
+        const QByteArray png = RegisteredPicturePng(held.Slots[index]->Pixels);
+        QString error;
+        if (png.isEmpty() || !WriteFileAtomically(path, png, &error)) {
+            Failure(QStringLiteral("cannot write %1: %2")
+                        .arg(path, png.isEmpty() ? "PNG encoding failed" : error));
+            return false;
+        }
+        out << "wrote " << path << "\n";
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunInspect(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption png("png", "Draw each registered picture into DIR as image_NN.png.",
+                                 "DIR");
+    parser.addOption(png);
+    if (auto exit =
+            ParseArguments(parser, arguments,
+                           "Checks a command file or a captured print job against the\n"
+                           "command layouts, lists its entries and, with --png, draws the\n"
+                           "pictures the printer would hold. Exit 0 when clean, 1 when the\n"
+                           "file has problems or cannot be read.",
+                           1, "FILE.prn"))
+        return *exit;
+    if (parser.isSet(png) && parser.value(png).isEmpty())
+        return UsageError(parser, "--png needs a folder");
+
+    const QString path = parser.positionalArguments().at(0);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    // A device or an endless pipe must not eat the memory; real jobs are a few KiB.
+    const QByteArray data = file.read(MaxInspectedSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return Failure(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    if (data.size() > MaxInspectedSize)
+        return Failure(QStringLiteral("cannot read %1: larger than %2 MiB, not a command file")
+                           .arg(path)
+                           .arg(MaxInspectedSize >> 20));
+
+    const Inspection inspection = InspectCommands(data);
+    QTextStream out(stdout);
+    ListCommands(out, path, data.size(), inspection);
+    const bool pictures = !parser.isSet(png) || WritePictures(out, parser.value(png), inspection);
+    out.flush();
+
+    QTextStream err(stderr);
+    for (const InspectionProblem& problem : inspection.Problems)
+        err << path << ": " << Offset(problem.Offset) << ": " << problem.Message << "\n";
+    if (!inspection.Clean())
+        err << path << ": " << inspection.Problems.size() << " problem(s)\n";
+    else
+        out << path << ": clean\n";
+    return inspection.Clean() && pictures ? ExitOk : ExitFailure;
+}
+
+}  // namespace zozavud::cli

@@ -1,0 +1,214 @@
+#include "FitChecker.h"
+
+#include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <algorithm>
+
+#include "CodePage.h"
+#include "FontSubstitution.h"
+#include "GdiMetrics.h"
+#include "LcdRenderer.h"
+#include "MessageSlots.h"
+#include "ShortString.h"
+#include "WorkCanvas.h"
+
+namespace zozavud {
+
+namespace {
+
+struct Line {
+    int Number = 1;
+    QString Text;
+    QSize Size;
+    LinePlacement Place;
+};
+
+QString RowSpan(int first, int last) {
+    return first == last ? QStringLiteral("row %1").arg(first)
+                         : QStringLiteral("rows %1..%2").arg(first).arg(last);
+}
+
+// Lit pixels of the canvas in rows first..last (clipped), and the rows they lie in.
+struct LitRows {
+    int Count = 0, First = -1, Last = -1;
+};
+LitRows CountLit(const CanvasPixels& pixels, int64_t first, int64_t last) {
+    LitRows lit;
+    const int from = static_cast<int>(std::clamp<int64_t>(first, 0, CanvasHeight));
+    const int to = static_cast<int>(std::clamp<int64_t>(last + 1, 0, CanvasHeight));
+    for (int y = from; y < to; ++y)
+        for (int x = 0; x < CanvasWidth; ++x) {
+            if (!IsPixelOn(pixels[y * CanvasWidth + x])) continue;
+            ++lit.Count;
+            if (lit.First < 0) lit.First = y;
+            lit.Last = y;
+        }
+    return lit;
+}
+
+void CheckWindow(const CanvasPixels& pixels, const Line& line, int64_t offset,
+                 std::vector<FitWarning>& warnings) {
+    const int64_t window = offset;  // canvas row shown as picture row 0
+    const LitRows above = CountLit(pixels, 0, window - 1);
+    const LitRows below = CountLit(pixels, window + LcdRows, CanvasHeight - 1);
+    const QString shown = QStringLiteral("the picture shows canvas rows %1..%2")
+                              .arg(window)
+                              .arg(window + LcdRows - 1);
+    if (above.Count > 0)
+        warnings.push_back(
+            {FitWarningKind::LostAboveWindow,
+             QStringLiteral("line %1: %2 glyph pixel(s) lost above the picture, in canvas %3 (%4)")
+                 .arg(line.Number)
+                 .arg(above.Count)
+                 .arg(RowSpan(above.First, above.Last), shown),
+             above.Count});
+    if (below.Count > 0)
+        warnings.push_back(
+            {FitWarningKind::LostBelowWindow,
+             QStringLiteral("line %1: %2 glyph pixel(s) lost below the picture, in canvas %3 (%4)")
+                 .arg(line.Number)
+                 .arg(below.Count)
+                 .arg(RowSpan(below.First, below.Last), shown),
+             below.Count});
+}
+
+// Ink that would fall beyond the canvas edges, from the glyphs' tight box at the
+// line's placed position (the baseline is the cell top plus the ascent).
+void CheckCanvasEdges(const QFont& font, int ascent, const QImage& device, const Line& line,
+                      std::vector<FitWarning>& warnings) {
+    const QRect ink = QFontMetrics(font, &device)
+                          .tightBoundingRect(line.Text)
+                          .translated(line.Place.X, line.Place.Y + ascent);
+    if (ink.isEmpty()) return;
+    QStringList sides;
+    if (ink.left() < 0) sides << QStringLiteral("%1 beyond the left edge").arg(-ink.left());
+    if (ink.right() >= CanvasWidth)
+        sides << QStringLiteral("%1 beyond the right edge").arg(ink.right() - CanvasWidth + 1);
+    if (ink.top() < 0) sides << QStringLiteral("%1 beyond the top edge").arg(-ink.top());
+    if (ink.bottom() >= CanvasHeight)
+        sides << QStringLiteral("%1 beyond the bottom edge").arg(ink.bottom() - CanvasHeight + 1);
+    if (sides.isEmpty()) return;
+    warnings.push_back({FitWarningKind::OffCanvas,
+                        QStringLiteral("line %1: glyphs clipped by the %2 x %3 canvas: pixels %4")
+                            .arg(line.Number)
+                            .arg(CanvasWidth)
+                            .arg(CanvasHeight)
+                            .arg(sides.join(", "))});
+}
+
+void CheckHiddenColumns(const ImageRecord& record, std::vector<FitWarning>& warnings) {
+    if (record.Scroll != 0 || record.WideBitmap != 0) return;
+    int count = 0, first = LcdColumns, last = -1;
+    for (int x = VisibleColumns; x < LcdColumns; ++x)
+        for (int y = 0; y < LcdRows; ++y)
+            if (IsPixelOn(record.RenderedData[LayerIndex(x, y)])) {
+                ++count;
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    if (count == 0) return;
+    warnings.push_back(
+        {FitWarningKind::HiddenColumns,
+         QStringLiteral("%1 lit dot(s) in columns %2..%3, but the image does not scroll: "
+                        "the printer shows columns 0..127 only")
+             .arg(count)
+             .arg(first)
+             .arg(last),
+         count});
+}
+
+void CheckCutTexts(const ImageRecord& record, std::vector<FitWarning>& warnings) {
+    const ShortString* texts[2] = {&record.Text1, &record.Text2};
+    for (int i = 0; i < 2; ++i)
+        if (texts[i]->Length == ShortStringCapacity)
+            warnings.push_back(
+                {FitWarningKind::TextCut,
+                 QStringLiteral("text line %1 is 255 bytes long, the most a record holds: "
+                                "it may have been cut")
+                     .arg(i + 1)});
+}
+
+}  // namespace
+
+QString SubstitutedFace(const FontSpec& font) {
+    InstallFontSubstitutions();
+    const QString drawn = QFontInfo(MakeCanvasFont(font)).family();
+    QStringList intended{font.Name};
+    intended += QFont::substitutes(font.Name);
+    // Where our table replaces the face wholesale (a Japanese face for Chinese texts),
+    // its list is the intent.
+    const QStringList families = FontFamiliesFor(font.Name, font.Charset);
+    if (families.value(0).compare(font.Name, Qt::CaseInsensitive) != 0) intended += families;
+    for (const QString& face : intended)
+        if (!face.isEmpty() && drawn.compare(face, Qt::CaseInsensitive) == 0) return {};
+    return drawn;
+}
+
+FitChecker::FitChecker()
+    : renderer_(std::make_unique<LcdRenderer>()), canvas_(std::make_unique<WorkCanvas>()) {}
+
+FitChecker::~FitChecker() = default;
+
+std::vector<FitWarning> FitChecker::Check(const ImageRecord& record, int imageNo,
+                                          MessageLanguage language) {
+    std::vector<FitWarning> warnings;
+    auto copy = std::make_unique<ImageRecord>(record);
+    copy->ImageNo = static_cast<uint8_t>(imageNo);
+    RenderContext context;
+    context.Language = language;
+    const RenderOutcome outcome = renderer_->Render(*copy, context);
+
+    const FontSpec recordFont = FontSpecFromRecord(*copy);
+    Line lines[2];
+    lines[1].Number = 2;
+    const bool useDefaults = copy->Text1.Length == 0 && copy->Text2.Length == 0;
+    for (int i = 0; i < 2; ++i) {
+        const ShortString& text = i == 0 ? copy->Text1 : copy->Text2;
+        lines[i].Text = useDefaults ? DefaultText(imageNo, language, i + 1)
+                                    : DecodeText(ShortStringBytes(text), copy->FontCharset);
+    }
+    canvas_->SetFont(recordFont);
+    for (Line& line : lines) line.Size = canvas_->Measure(line.Text);
+    // The placement the renderer used, so the lines land where it drew them.
+    const LinePlacements places =
+        PlaceLines(outcome.LineCount, outcome.Scrolls || outcome.Blinks, lines[0].Size.width(),
+                   lines[0].Size.height(), lines[0].Text.startsWith(' '), lines[1].Size.width(),
+                   lines[1].Size.height(), lines[1].Text.startsWith(' '));
+    lines[0].Place = places.Line1;
+    lines[1].Place = places.Line2;
+
+    const QFont font = MakeCanvasFont(recordFont);
+    const int ascent = MeasureGdiMetrics(font).Ascent;
+    auto pixels = std::make_unique<CanvasPixels>();
+    for (const Line& line : lines) {
+        if (line.Size.width() <= 0) continue;
+        // One line at a time, so that each loss is told against its own line.
+        canvas_->Clear();
+        canvas_->DrawText(line.Place.X, line.Place.Y, line.Text);
+        canvas_->ReadPixels(*pixels);
+        const size_t before = warnings.size();
+        CheckWindow(*pixels, line, copy->VerticalPositionOffset, warnings);
+        CheckCanvasEdges(font, ascent, canvas_->Image(), line, warnings);
+        if (!useDefaults) continue;
+        for (size_t i = before; i < warnings.size(); ++i) {
+            warnings[i].Note = true;
+            warnings[i].Message += " (the slot's default message)";
+        }
+    }
+
+    CheckHiddenColumns(record, warnings);
+    CheckCutTexts(record, warnings);
+    const bool drawsText = lines[0].Size.width() > 0 || lines[1].Size.width() > 0;
+    if (drawsText) {
+        const QString drawn = SubstitutedFace(recordFont);
+        if (!drawn.isEmpty())
+            warnings.push_back(
+                {FitWarningKind::FontSubstituted,
+                 QStringLiteral("font \"%1\" is not installed: the text is drawn in \"%2\"")
+                     .arg(recordFont.Name, drawn)});
+    }
+    return warnings;
+}
+
+}  // namespace zozavud

@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <functional>
+
+#include "CommandInspector.h"
+#include "PrinterTestData.h"
+#include "TestFiles.h"
+
+namespace zozavud {
+namespace {
+
+QByteArray Golden(const char* name) { return test::ReadWholeFile(test::GoldenPath(name)); }
+
+std::vector<int64_t> ProblemOffsets(const Inspection& inspection) {
+    std::vector<int64_t> offsets;
+    for (const auto& problem : inspection.Problems) offsets.push_back(problem.Offset);
+    return offsets;
+}
+
+std::string Describe(const Inspection& inspection) {
+    std::string text;
+    for (const auto& p : inspection.Problems)
+        text += std::to_string(p.Offset) + ": " + p.Message.toStdString() + "\n";
+    return text;
+}
+
+TEST(InspectGolden, EveryGoldenCommandFileIsClean) {
+    const QStringList names = QDir(test::GoldenPath("")).entryList({"*.prn"}, QDir::Files);
+    ASSERT_GE(names.size(), 9);
+    for (const QString& name : names) {
+        const QByteArray bytes = test::ReadWholeFile(test::GoldenPath(name));
+        const Inspection inspection = InspectCommands(bytes);
+        EXPECT_TRUE(inspection.Clean()) << name.toStdString() << "\n" << Describe(inspection);
+        ASSERT_EQ(inspection.Commands.size(), 1u) << name.toStdString();
+        const InspectedCommand& command = inspection.Commands[0];
+        EXPECT_EQ(command.BodyLength, static_cast<uint32_t>(bytes.size() - CommandPrefixSize));
+        for (const InspectedEntry& entry : command.Entries) {
+            EXPECT_TRUE(entry.Complete);
+            // The pixels handed on are the file's own bytes.
+            EXPECT_EQ(std::memcmp(entry.Pixels.data(), bytes.constData() + entry.Offset + 7,
+                                  PixelBlockSize),
+                      0);
+        }
+    }
+}
+
+TEST(InspectGolden, EntriesCarryTheDocumentsAttributes) {
+    const auto set = test::LoadGoldenDocument("edited.lcd");
+    ASSERT_TRUE(set);
+    const Inspection inspection = InspectCommands(Golden("edited_regist_all.prn"));
+    ASSERT_EQ(inspection.Commands.size(), 1u);
+    const auto& entries = inspection.Commands[0].Entries;
+    ASSERT_EQ(entries.size(), 19u);
+    for (int n = 1; n <= ImageCount; ++n) {
+        const InspectedEntry& entry = entries[n - 1];
+        const EntryBytes expected = EntryAttributes(set->Record(n));
+        EXPECT_EQ(entry.Offset, 38 + 1031 * (n - 1));
+        EXPECT_EQ(entry.Index, n - 1);
+        EXPECT_EQ(entry.Blink, expected.Blink) << n;
+        EXPECT_EQ(entry.Scroll, expected.Scroll) << n;
+        EXPECT_TRUE(entry.Pixels == PackImagePixels(set->Record(n))) << n;
+    }
+}
+
+TEST(InspectGolden, KindsAndDeleteIndexes) {
+    const Inspection del = InspectCommands(Golden("fresh_delete_19.prn"));
+    ASSERT_EQ(del.Commands.size(), 1u);
+    EXPECT_EQ(del.Commands[0].Kind, InspectedKind::Delete);
+    EXPECT_EQ(del.Commands[0].DeleteIndex, 18);
+    EXPECT_EQ(InspectCommands(Golden("delete_all.prn")).Commands[0].Kind, InspectedKind::DeleteAll);
+    EXPECT_EQ(InspectCommands(Golden("fresh_regist_07.prn")).Commands[0].Entries[0].Index, 6);
+}
+
+struct DamageCase {
+    const char* Name;
+    const char* Golden;
+    std::function<void(QByteArray&)> Damage;
+    std::vector<int64_t> Offsets;  // every problem expected, in order
+};
+
+void PrintTo(const DamageCase& c, std::ostream* os) { *os << c.Name; }
+
+void Put(QByteArray& bytes, int offset, uint8_t value) { bytes[offset] = static_cast<char>(value); }
+
+const DamageCase DamageCases[] = {
+    {"short", "fresh_regist_07.prn", [](QByteArray& b) { b.truncate(500); }, {32, 38}},
+    {"short within the header", "fresh_regist_07.prn", [](QByteArray& b) { b.truncate(20); }, {20}},
+    {"short within the lead-in", "delete_all.prn", [](QByteArray& b) { b.truncate(5); }, {5}},
+    {"length field too long", "fresh_regist_07.prn", [](QByteArray& b) { Put(b, 32, 0x0A); }, {32}},
+    {"length field too short",
+     "fresh_regist_07.prn",
+     [](QByteArray& b) { Put(b, 32, 0x08); },
+     {32}},
+    {"length field of a delete", "fresh_delete_19.prn", [](QByteArray& b) { Put(b, 32, 4); }, {32}},
+    {"wrong lead-in", "fresh_regist_07.prn", [](QByteArray& b) { Put(b, 3, 0x2B); }, {3}},
+    {"wrong header name", "edited_regist_04.prn", [](QByteArray& b) { Put(b, 13, 'X'); }, {13}},
+    {"wrong header spaces", "edited_regist_04.prn", [](QByteArray& b) { Put(b, 31, 0); }, {31}},
+    {"bad function code", "fresh_regist_07.prn", [](QByteArray& b) { Put(b, 37, 'q'); }, {36}},
+    {"bad entry index", "fresh_regist_07.prn", [](QByteArray& b) { Put(b, 38, 19); }, {38}},
+    {"bad index in register-all",
+     "fresh_regist_all.prn",
+     [](QByteArray& b) { Put(b, 38 + 1031 * 5, 0xFF); },
+     {38 + 1031 * 5}},
+    {"index twice",
+     "fresh_regist_all.prn",
+     [](QByteArray& b) { Put(b, 38 + 1031, 0); },
+     {38 + 1031}},
+    {"blink and scroll both set",
+     "fresh_regist_07.prn",
+     [](QByteArray& b) { Put(b, 39, 1); },
+     {39}},
+    {"blink byte not 0 or 1", "handmade_regist_01.prn", [](QByteArray& b) { Put(b, 39, 2); }, {39}},
+    {"row geometry", "fresh_regist_07.prn", [](QByteArray& b) { Put(b, 43, 0x21); }, {43}},
+    {"non-zero padding row",
+     "fresh_regist_07.prn",
+     [](QByteArray& b) { Put(b, 45 + 800 + 33, 0x01); },
+     {45 + 800 + 33}},
+    {"last padding byte",
+     "edited_regist_all.prn",
+     [](QByteArray& b) { Put(b, 19626, 0x80); },
+     {19626}},
+    {"delete index", "fresh_delete_19.prn", [](QByteArray& b) { Put(b, 38, 19); }, {38}},
+    {"delete-all text", "delete_all.prn", [](QByteArray& b) { Put(b, 40, 'X'); }, {40}},
+    {"noise before a command", "delete_all.prn", [](QByteArray& b) { b.prepend("junk"); }, {0}},
+    {"noise after a command", "fresh_delete_19.prn", [](QByteArray& b) { b.append("\r\n"); }, {39}},
+    {"empty file", "delete_all.prn", [](QByteArray& b) { b.clear(); }, {0}},
+};
+
+class InspectDamaged : public ::testing::TestWithParam<DamageCase> {};
+
+TEST_P(InspectDamaged, NamesTheOffset) {
+    const DamageCase& c = GetParam();
+    QByteArray bytes = Golden(c.Golden);
+    c.Damage(bytes);
+    const Inspection inspection = InspectCommands(bytes);
+    EXPECT_EQ(ProblemOffsets(inspection), c.Offsets) << Describe(inspection);
+}
+
+INSTANTIATE_TEST_SUITE_P(Printer, InspectDamaged, ::testing::ValuesIn(DamageCases));
+
+TEST(InspectSequence, CommandsBackToBackAreReadInTurn) {
+    const QByteArray job =
+        Golden("delete_all.prn") + Golden("fresh_regist_all.prn") + Golden("fresh_delete_19.prn");
+    const Inspection inspection = InspectCommands(job);
+    EXPECT_TRUE(inspection.Clean()) << Describe(inspection);
+    ASSERT_EQ(inspection.Commands.size(), 3u);
+    EXPECT_EQ(inspection.Commands[1].Offset, 41);
+    EXPECT_EQ(inspection.Commands[1].Entries.size(), 19u);
+    EXPECT_EQ(inspection.Commands[2].Offset, 41 + 19627);
+
+    const RegisteredPictures held = ReplayCommands(inspection);
+    for (int i = 0; i < 18; ++i) EXPECT_TRUE(held.Slots[i].has_value()) << i;
+    EXPECT_FALSE(held.Slots[18].has_value());  // deleted last
+}
+
+TEST(InspectSequence, DamagedLengthDoesNotHideTheNextCommand) {
+    QByteArray first = Golden("fresh_regist_07.prn");
+    first[33] = 0x05;  // length 0x0509
+    const Inspection inspection = InspectCommands(first + Golden("edited_regist_04.prn"));
+    EXPECT_EQ(ProblemOffsets(inspection), std::vector<int64_t>{32}) << Describe(inspection);
+    ASSERT_EQ(inspection.Commands.size(), 2u);
+    EXPECT_EQ(inspection.Commands[1].Offset, 1069);
+    EXPECT_EQ(inspection.Commands[1].Entries[0].Index, 3);
+}
+
+TEST(InspectSequence, ReplayKeepsTheLastRegistrationAndDropsIncompleteEntries) {
+    QByteArray cut = Golden("edited_regist_04.prn");
+    cut.truncate(600);
+    const QByteArray job = Golden("fresh_regist_all.prn") + Golden("delete_all.prn") +
+                           Golden("fresh_regist_07.prn") + cut;
+    const RegisteredPictures held = ReplayCommands(InspectCommands(job));
+    for (int i = 0; i < ImageCount; ++i) EXPECT_EQ(held.Slots[i].has_value(), i == 6) << i;
+}
+
+}  // namespace
+}  // namespace zozavud
