@@ -26,3 +26,39 @@ bench: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, leak checks on
+# for every test. Leaks inside the system libraries we link (the session bus library)
+# are listed in fuzz/lsan.supp; our own code is never listed there.
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+
+.PHONY: test-sanitize fuzz
+
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" \
+	  -DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE_FLAGS)" -DZOZAVUD_BUILD_BENCHMARKS=OFF > /dev/null
+	@cmake --build $(SANITIZE_DIR)
+	@cd $(SANITIZE_DIR) && \
+	  ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure --timeout 900
+
+# libFuzzer targets, built with clang in their own directory; FUZZ_SECONDS each.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+
+fuzz: deps
+	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" \
+	  -DZOZAVUD_BUILD_TESTS=OFF -DZOZAVUD_BUILD_BENCHMARKS=OFF -DZOZAVUD_BUILD_FUZZERS=ON > /dev/null
+	@cmake --build $(FUZZ_DIR) --target fuzz_document fuzz_bitmap fuzz_version
+	@fuzz/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# The Debian package, checked once built (see packaging/); one that fails is not left behind.
+.PHONY: package
+package: build
+	@cd $(BUILD_DIR) && { cpack -G DEB || { rm -f zozavud_*.deb; echo "package failed its checks" >&2; exit 1; }; }

@@ -10,19 +10,19 @@ namespace zozavud {
 
 namespace {
 
-// The block of a regular file, read through a read-only mapping so that large binaries
-// cost no copy.
+// Programs beyond this size are taken to have no version information.
+constexpr qint64 MaxFileSize = 512 * 1024 * 1024;
+
+// The block of a regular file. The file is read whole rather than mapped: a mapped file
+// that another program shortens meanwhile would crash us.
 std::optional<QByteArray> ReadBlock(const QString& path) {
     if (!QFileInfo(path).isFile()) return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0) return std::nullopt;
-    uchar* mapped = file.map(0, file.size());
-    if (!mapped) return std::nullopt;
-    const QByteArrayView bytes(reinterpret_cast<const char*>(mapped), file.size());
-    std::optional<QByteArray> block;
-    if (const auto found = FindVersionBlock(bytes)) block = found->toByteArray();
-    file.unmap(mapped);
-    return block;
+    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0 || file.size() > MaxFileSize)
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (const auto found = FindVersionBlock(bytes)) return found->toByteArray();
+    return std::nullopt;
 }
 
 }  // namespace

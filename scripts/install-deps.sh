@@ -9,7 +9,9 @@ libgtest-dev libgmock-dev libbenchmark-dev
 xvfb xauth xdotool x11-utils x11-apps netpbm
 cups-daemon cups-client
 fonts-wine fonts-liberation2 fonts-ipafont-gothic fonts-wqy-microhei fonts-dejavu-core
-binutils-mingw-w64-x86-64"
+binutils-mingw-w64-x86-64
+libxcb1-dev dpkg-dev desktop-file-utils shared-mime-info
+clang libclang-rt-14-dev llvm"
 
 missing=""
 for p in $PACKAGES; do
