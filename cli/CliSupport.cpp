@@ -62,6 +62,25 @@ std::optional<CommandKind> ParseCommandKind(const QString& text) {
     return std::nullopt;
 }
 
+std::optional<int> ParseKindAndImage(const QCommandLineParser& parser,
+                                     const QCommandLineOption& imageOption, CommandKind& kind,
+                                     int& image) {
+    const QString kindText = parser.positionalArguments().value(0);
+    const std::optional<CommandKind> parsed = ParseCommandKind(kindText);
+    if (!parsed) return UsageError(parser, "unknown command kind " + kindText);
+    kind = *parsed;
+    const bool needsImage = kind == CommandKind::RegisterImage || kind == CommandKind::DeleteImage;
+    if (needsImage && !parser.isSet(imageOption))
+        return UsageError(parser, "--image is required for " + kindText);
+    image = 1;
+    if (parser.isSet(imageOption)) {
+        const std::optional<int> n = ParseImageNumber(parser.value(imageOption));
+        if (!n) return UsageError(parser, "--image must be 1..19");
+        image = *n;
+    }
+    return std::nullopt;
+}
+
 void InitLanguage(EditorState& state, std::optional<MessageLanguage> language) {
     state.Language.InitLanguage(SystemDefaultLocaleId());
     if (language) {

@@ -25,6 +25,11 @@ std::optional<int> ParseImageNumber(const QString& text);
 std::optional<MessageLanguage> ParseLanguageCode(const QString& code);
 // register, register-all, delete, delete-all.
 std::optional<CommandKind> ParseCommandKind(const QString& text);
+// The KIND positional argument and --image, which register and delete require.
+// Returns the usage exit code on a problem, nullopt when both are good.
+std::optional<int> ParseKindAndImage(const QCommandLineParser& parser,
+                                     const QCommandLineOption& imageOption, CommandKind& kind,
+                                     int& image);
 
 // Language from the locale, then the --language option if given.
 void InitLanguage(EditorState& state, std::optional<MessageLanguage> language);

@@ -30,29 +30,24 @@ int RunCommand(const QStringList& arguments) {
         return *exit;
 
     const QStringList positional = parser.positionalArguments();
-    const auto kind = ParseCommandKind(positional.at(0));
-    if (!kind) return UsageError(parser, "unknown command kind " + positional.at(0));
-    const bool needsImage = *kind == CommandKind::RegisterImage || *kind == CommandKind::DeleteImage;
-    if (needsImage && !parser.isSet(image))
-        return UsageError(parser, "--image is required for " + positional.at(0));
-    std::optional<int> n = 1;
-    if (parser.isSet(image) && !(n = ParseImageNumber(parser.value(image))))
-        return UsageError(parser, "--image must be 1..19");
+    CommandKind kind{};
+    int n = 1;
+    if (auto exit = ParseKindAndImage(parser, image, kind, n)) return *exit;
     if (!parser.isSet(output)) return UsageError(parser, "-o is required");
 
     EditorState state;
     if (!LoadDocumentOrReport(positional.at(1), state)) return ExitFailure;
     // As the editor does when it shows the image: its ImageNo is written anew.
-    state.SelectImage(*n);
+    state.SelectImage(n);
 
     const QString path = parser.value(output);
     if (path == QLatin1String("-")) {
-        if (!WriteToStandardOutput(BuildCommand(*kind, *state.Set, state.CurrentImage)))
+        if (!WriteToStandardOutput(BuildCommand(kind, *state.Set, state.CurrentImage)))
             return Failure("cannot write the command to standard output");
         return ExitOk;
     }
     bool reported = false;
-    const bool written = WriteCommandFile(*kind, *state.Set, state.CurrentImage, path,
+    const bool written = WriteCommandFile(kind, *state.Set, state.CurrentImage, path,
                                           [&](const QString& message) {
                                               Failure(message);
                                               reported = true;

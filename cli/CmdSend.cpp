@@ -50,14 +50,9 @@ int RunSend(const QStringList& arguments) {
         return *exit;
 
     const QStringList positional = parser.positionalArguments();
-    const auto kind = ParseCommandKind(positional.at(0));
-    if (!kind) return UsageError(parser, "unknown command kind " + positional.at(0));
-    const bool needsImage = *kind == CommandKind::RegisterImage || *kind == CommandKind::DeleteImage;
-    if (needsImage && !parser.isSet(image))
-        return UsageError(parser, "--image is required for " + positional.at(0));
-    std::optional<int> n = 1;
-    if (parser.isSet(image) && !(n = ParseImageNumber(parser.value(image))))
-        return UsageError(parser, "--image must be 1..19");
+    CommandKind kind{};
+    int n = 1;
+    if (auto exit = ParseKindAndImage(parser, image, kind, n)) return *exit;
     QStringList printers = parser.values(printer);
     printers.removeDuplicates();
     printers.removeAll(QString());
@@ -69,12 +64,12 @@ int RunSend(const QStringList& arguments) {
 
     EditorState state;
     if (!LoadDocumentOrReport(positional.at(1), state)) return ExitFailure;
-    state.SelectImage(*n);
+    state.SelectImage(n);
 
     std::unique_ptr<Spooler> spooler = CreateSystemSpooler();
     int failed = 0;
     const bool written = WithCommandInTemporaryFile(
-        *kind, *state.Set, state.CurrentImage, [](const QString& message) { Failure(message); },
+        kind, *state.Set, state.CurrentImage, [](const QString& message) { Failure(message); },
         [&](const QString& path) {
             for (const QString& queue : printers)
                 if (!SendToOnePrinter(*spooler, queue, path, parser.isSet(wait),

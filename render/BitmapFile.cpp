@@ -2,20 +2,15 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 
 #include "BmpDecoder.h"
+#include "PictureFileBytes.h"
 
 namespace zozavud {
 
 namespace {
-
-// Files are read whole into memory (a mapped file that another program shortens would
-// crash us); pictures beyond this size are refused.
-constexpr qint64 MaxFileSize = 256 * 1024 * 1024;
 
 uint32_t OverWhite(int channel, int alpha) {
     return static_cast<uint32_t>((channel * alpha + 255 * (255 - alpha) + 127) / 255);
@@ -57,34 +52,8 @@ bool ReadWithQt(const QByteArray& bytes, BitmapSample& sample, QString* reason) 
 }
 
 bool ReadCorner(const QString& path, BitmapSample& sample, QString* reason) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        *reason = QStringLiteral("the file does not exist");
-        return false;
-    }
-    if (!info.isFile()) {
-        *reason = QStringLiteral("it is not a regular file");
-        return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *reason = file.errorString();
-        return false;
-    }
-    const qint64 size = file.size();
-    if (size <= 0) {
-        *reason = QStringLiteral("the file is empty");
-        return false;
-    }
-    if (size > MaxFileSize) {
-        *reason = QStringLiteral("the file is larger than 256 MB");
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() != size) {
-        *reason = file.errorString();
-        return false;
-    }
+    QByteArray bytes;
+    if (!ReadPictureFileBytes(path, bytes, reason)) return false;
     if (HasBmpSignature(bytes)) return DecodeBmp(bytes, sample, reason);
     return ReadWithQt(bytes, sample, reason);
 }

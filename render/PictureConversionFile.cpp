@@ -2,18 +2,16 @@
 // picture, not just its top-left corner.
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 
 #include "BmpDecoder.h"
 #include "PictureConversion.h"
+#include "PictureFileBytes.h"
 
 namespace zozavud {
 
 namespace {
 
-constexpr qint64 MaxFileSize = 256 * 1024 * 1024;
 // Decoded pixels, bounded so a small file that claims a huge picture cannot exhaust memory.
 constexpr qint64 MaxPixels = 64LL * 1024 * 1024;
 
@@ -28,38 +26,6 @@ QImage FromSample(const BitmapSample& sample) {
                 c == ColorOutside ? qRgb(255, 255, 255) : qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
         }
     return image;
-}
-
-bool ReadBytes(const QString& path, QByteArray& bytes, QString* reason) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        *reason = QStringLiteral("the file does not exist");
-        return false;
-    }
-    if (!info.isFile()) {
-        *reason = QStringLiteral("it is not a regular file");
-        return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *reason = file.errorString();
-        return false;
-    }
-    const qint64 size = file.size();
-    if (size <= 0) {
-        *reason = QStringLiteral("the file is empty");
-        return false;
-    }
-    if (size > MaxFileSize) {
-        *reason = QStringLiteral("the file is larger than 256 MB");
-        return false;
-    }
-    bytes = file.readAll();
-    if (bytes.size() != size) {
-        *reason = file.errorString();
-        return false;
-    }
-    return true;
 }
 
 bool Decode(const QByteArray& bytes, QImage& picture, QString* reason) {
@@ -110,7 +76,7 @@ bool Decode(const QByteArray& bytes, QImage& picture, QString* reason) {
 bool ReadPictureFile(const QString& path, QImage& picture, QString* error) {
     QString reason;
     QByteArray bytes;
-    if (ReadBytes(path, bytes, &reason) && Decode(bytes, picture, &reason)) return true;
+    if (ReadPictureFileBytes(path, bytes, &reason) && Decode(bytes, picture, &reason)) return true;
     if (error)
         *error =
             QStringLiteral("Cannot read the picture %1: %2.").arg(QDir::toNativeSeparators(path), reason);
