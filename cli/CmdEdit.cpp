@@ -147,12 +147,12 @@ int RunEdit(const QStringList& arguments) {
 
     if (parser.isSet(clear)) ResetImageRecord(record, state.Language, renderer);
     if (parser.isSet(font) || heightValue || styleBits || charsetValue) {
-        FontSpec spec = FontSpecFromRecord(record);
-        if (charsetValue) spec.Charset = static_cast<uint8_t>(*charsetValue);
-        if (parser.isSet(font)) spec.Name = parser.value(font);
-        if (heightValue) spec.Height = *heightValue;
-        if (styleBits) spec.Style = *styleBits;
-        StoreFontSpec(record, spec);
+        FontSpec edited = FontSpecFromRecord(record);
+        if (charsetValue) edited.Charset = static_cast<uint8_t>(*charsetValue);
+        if (parser.isSet(font)) edited.Name = parser.value(font);
+        if (heightValue) edited.Height = *heightValue;
+        if (styleBits) edited.Style = *styleBits;
+        StoreFontSpec(record, edited);
     }
     if (parser.isSet(text1))
         StoreShortString(record.Text1, EncodeText(parser.value(text1), record.FontCharset));

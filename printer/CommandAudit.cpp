@@ -1,4 +1,4 @@
-#include "CommandInspector.h"
+#include "CommandAudit.h"
 
 #include <algorithm>
 #include <cstring>
@@ -23,12 +23,12 @@ constexpr int64_t DeleteBodySize = DeleteImageCommandSize - CommandPrefixSize;
 constexpr int64_t DeleteAllBodySize = DeleteAllImagesCommandSize - CommandPrefixSize;
 constexpr int PaddingStart = LcdRows * PixelBlockRowBytes;  // 800
 
-const char* LayoutDescription(InspectedKind kind) {
+const char* LayoutDescription(AuditedKind kind) {
     switch (kind) {
-        case InspectedKind::Register: return "2 + 1031 bytes per entry, 1..19 entries";
-        case InspectedKind::Delete: return "3 body bytes";
-        case InspectedKind::DeleteAll: return "5 body bytes";
-        case InspectedKind::Unknown: break;
+        case AuditedKind::Register: return "2 + 1031 bytes per entry, 1..19 entries";
+        case AuditedKind::Delete: return "3 body bytes";
+        case AuditedKind::DeleteAll: return "5 body bytes";
+        case AuditedKind::Unknown: break;
     }
     return "";
 }
@@ -44,7 +44,7 @@ QString Hex(const uint8_t* bytes, int64_t count) {
 
 class Parser {
 public:
-    Parser(const QByteArray& data, Inspection& out)
+    Parser(const QByteArray& data, Audit& out)
         : bytes_(reinterpret_cast<const uint8_t*>(data.constData())),
           size_(data.size()),
           out_(out) {}
@@ -58,7 +58,7 @@ public:
 private:
     const uint8_t* bytes_;
     int64_t size_;
-    Inspection& out_;
+    Audit& out_;
 
     void Problem(int64_t offset, const QString& message) {
         out_.Problems.push_back({offset, message});
@@ -119,7 +119,7 @@ private:
     }
 
     int64_t ParseCommand(int64_t pos) {
-        InspectedCommand command;
+        AuditedCommand command;
         command.Offset = pos;
         CheckField(pos, LeadIn, CommandLeadInSize, "lead-in");
         CheckField(pos + GsOffset, Gs, 3, "GS ( y");
@@ -151,11 +151,11 @@ private:
         }
         const uint8_t* code = bytes_ + body;
         if (code[0] == '0' && code[1] == 'p')
-            command.Kind = InspectedKind::Register;
+            command.Kind = AuditedKind::Register;
         else if (code[0] == '0' && code[1] == 'B')
-            command.Kind = InspectedKind::Delete;
+            command.Kind = AuditedKind::Delete;
         else if (code[0] == '0' && code[1] == 'A')
-            command.Kind = InspectedKind::DeleteAll;
+            command.Kind = AuditedKind::DeleteAll;
         else
             Problem(body,
                     QStringLiteral("unknown function code %1 (30 70, 30 42 or 30 41 expected)")
@@ -163,30 +163,30 @@ private:
 
         const int64_t extent = BodyExtent(command.Kind, body, length, available);
         switch (command.Kind) {
-            case InspectedKind::Register: ParseEntries(command, body, extent); break;
-            case InspectedKind::Delete: ParseDelete(command, body, extent); break;
-            case InspectedKind::DeleteAll:
+            case AuditedKind::Register: ParseEntries(command, body, extent); break;
+            case AuditedKind::Delete: ParseDelete(command, body, extent); break;
+            case AuditedKind::DeleteAll:
                 if (extent < DeleteAllBodySize)
                     Problem(body + extent, "the delete-all body ends before \"CLR\"");
                 else
                     CheckField(body + 2, ClearText, 3, "\"CLR\" after 30 41");
                 break;
-            case InspectedKind::Unknown: break;
+            case AuditedKind::Unknown: break;
         }
         out_.Commands.push_back(std::move(command));
         return body + extent;
     }
 
-    bool LayoutAllows(InspectedKind kind, int64_t length) const {
+    bool LayoutAllows(AuditedKind kind, int64_t length) const {
         switch (kind) {
-            case InspectedKind::Register: {
+            case AuditedKind::Register: {
                 const int64_t entries = (length - 2) / ImageEntrySize;
                 return length >= 2 && (length - 2) % ImageEntrySize == 0 && entries >= 1 &&
                        entries <= ImageCount;
             }
-            case InspectedKind::Delete: return length == DeleteBodySize;
-            case InspectedKind::DeleteAll: return length == DeleteAllBodySize;
-            case InspectedKind::Unknown: return true;
+            case AuditedKind::Delete: return length == DeleteBodySize;
+            case AuditedKind::DeleteAll: return length == DeleteAllBodySize;
+            case AuditedKind::Unknown: return true;
         }
         return true;
     }
@@ -195,7 +195,7 @@ private:
     // fit the layout). The length field frames it unless it contradicts the layout and a
     // layout size ends exactly where the data or the next command begins: then the field
     // is the damaged part.
-    int64_t BodyExtent(InspectedKind kind, int64_t body, int64_t length, int64_t available) {
+    int64_t BodyExtent(AuditedKind kind, int64_t body, int64_t length, int64_t available) {
         const bool allowed = LayoutAllows(kind, length);
         auto endsCleanly = [&](int64_t size) {
             return size <= available && (body + size == size_ || CommandStartsAt(body + size));
@@ -204,21 +204,21 @@ private:
         if (!allowed && length <= available) {
             Problem(body - 4, QStringLiteral("length field %1 does not fit a %2 command (%3)")
                                   .arg(length)
-                                  .arg(InspectedKindName(kind), LayoutDescription(kind)));
+                                  .arg(AuditedKindName(kind), LayoutDescription(kind)));
         }
-        if (kind == InspectedKind::Register) {
+        if (kind == AuditedKind::Register) {
             for (int entries = 1; entries <= ImageCount; ++entries)
                 if (endsCleanly(2 + int64_t{entries} * ImageEntrySize))
                     return 2 + int64_t{entries} * ImageEntrySize;
-        } else if (kind == InspectedKind::Delete && endsCleanly(DeleteBodySize)) {
+        } else if (kind == AuditedKind::Delete && endsCleanly(DeleteBodySize)) {
             return DeleteBodySize;
-        } else if (kind == InspectedKind::DeleteAll && endsCleanly(DeleteAllBodySize)) {
+        } else if (kind == AuditedKind::DeleteAll && endsCleanly(DeleteAllBodySize)) {
             return DeleteAllBodySize;
         }
         return std::min(length, available);
     }
 
-    void ParseDelete(InspectedCommand& command, int64_t body, int64_t extent) {
+    void ParseDelete(AuditedCommand& command, int64_t body, int64_t extent) {
         if (extent < DeleteBodySize) {
             Problem(body + extent, "the delete body ends before its image index");
             return;
@@ -229,13 +229,13 @@ private:
                     QStringLiteral("image index %1 outside 0..18").arg(*command.DeleteIndex));
     }
 
-    void ParseEntries(InspectedCommand& command, int64_t body, int64_t extent) {
+    void ParseEntries(AuditedCommand& command, int64_t body, int64_t extent) {
         const int64_t end = body + extent;
         if (extent <= 2) Problem(body + 2, "a register command without any entry");
         int64_t firstOffset[256];
         std::fill(std::begin(firstOffset), std::end(firstOffset), -1);
         for (int64_t at = body + 2; at < end; at += ImageEntrySize) {
-            InspectedEntry entry = ParseEntry(at, std::min<int64_t>(ImageEntrySize, end - at));
+            AuditedEntry entry = ParseEntry(at, std::min<int64_t>(ImageEntrySize, end - at));
             if (firstOffset[entry.Index] >= 0)
                 Problem(at,
                         QStringLiteral("image index %1 registered twice in one command (first at "
@@ -248,8 +248,8 @@ private:
         }
     }
 
-    InspectedEntry ParseEntry(int64_t at, int64_t present) {
-        InspectedEntry entry;
+    AuditedEntry ParseEntry(int64_t at, int64_t present) {
+        AuditedEntry entry;
         entry.Offset = at;
         entry.Complete = present == ImageEntrySize;
         if (!entry.Complete)
@@ -284,10 +284,10 @@ private:
 
 }  // namespace
 
-Inspection InspectCommands(const QByteArray& data) {
-    Inspection inspection;
-    Parser(data, inspection).Run();
-    return inspection;
+Audit AuditCommands(const QByteArray& data) {
+    Audit audit;
+    Parser(data, audit).Run();
+    return audit;
 }
 
 }  // namespace zozavud

@@ -1,4 +1,4 @@
-#include "CommandInspectorPicture.h"
+#include "CommandAuditPicture.h"
 
 #include <QBuffer>
 #include <QPainter>

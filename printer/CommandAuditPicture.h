@@ -9,11 +9,11 @@
 
 namespace zozavud {
 
-inline constexpr int InspectorDotScale = 4;
+inline constexpr int AuditorDotScale = 4;
 
-QImage DrawRegisteredPicture(const PixelBlock& pixels, int scale = InspectorDotScale);
+QImage DrawRegisteredPicture(const PixelBlock& pixels, int scale = AuditorDotScale);
 
 // The picture as PNG bytes; empty if encoding failed.
-QByteArray RegisteredPicturePng(const PixelBlock& pixels, int scale = InspectorDotScale);
+QByteArray RegisteredPicturePng(const PixelBlock& pixels, int scale = AuditorDotScale);
 
 }  // namespace zozavud

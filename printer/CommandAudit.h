@@ -12,12 +12,12 @@
 
 namespace zozavud {
 
-struct InspectionProblem {
+struct AuditProblem {
     int64_t Offset = 0;  // from the first byte of the data
     QString Message;
 };
 
-struct InspectedEntry {
+struct AuditedEntry {
     int64_t Offset = 0;
     uint8_t Index = 0;  // image number - 1 when valid
     uint8_t Blink = 0;
@@ -26,31 +26,31 @@ struct InspectedEntry {
     PixelBlock Pixels{};    // zero past the bytes present
 };
 
-enum class InspectedKind { Register, Delete, DeleteAll, Unknown };
+enum class AuditedKind { Register, Delete, DeleteAll, Unknown };
 
-struct InspectedCommand {
+struct AuditedCommand {
     int64_t Offset = 0;
-    InspectedKind Kind = InspectedKind::Unknown;
+    AuditedKind Kind = AuditedKind::Unknown;
     uint32_t BodyLength = 0;              // as the length field says
-    std::vector<InspectedEntry> Entries;  // Register only
+    std::vector<AuditedEntry> Entries;  // Register only
     std::optional<uint8_t> DeleteIndex;   // Delete only
 };
 
-struct Inspection {
-    std::vector<InspectedCommand> Commands;
-    std::vector<InspectionProblem> Problems;
+struct Audit {
+    std::vector<AuditedCommand> Commands;
+    std::vector<AuditProblem> Problems;
     bool Clean() const { return Problems.empty(); }
 };
 
-Inspection InspectCommands(const QByteArray& data);
+Audit AuditCommands(const QByteArray& data);
 
 // What the printer holds after the commands, in order: registrations replace each
 // other, deletions remove them. Indexes 0..18; an entry only when registered.
 struct RegisteredPictures {
-    std::optional<InspectedEntry> Slots[ImageCount];
+    std::optional<AuditedEntry> Slots[ImageCount];
 };
-RegisteredPictures ReplayCommands(const Inspection& inspection);
+RegisteredPictures ReplayCommands(const Audit& audit);
 
-QString InspectedKindName(InspectedKind kind);
+QString AuditedKindName(AuditedKind kind);
 
 }  // namespace zozavud

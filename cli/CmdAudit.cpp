@@ -5,32 +5,32 @@
 #include "AtomicFile.h"
 #include "CliCommand.h"
 #include "CliSupport.h"
-#include "CommandInspector.h"
-#include "CommandInspectorPicture.h"
+#include "CommandAudit.h"
+#include "CommandAuditPicture.h"
 
 namespace zozavud::cli {
 
 namespace {
 
-constexpr qint64 MaxInspectedSize = qint64{64} << 20;
+constexpr qint64 MaxAuditedSize = qint64{64} << 20;
 
 QString Offset(int64_t offset) {
     return QStringLiteral("offset %1 (0x%2)").arg(offset).arg(offset, 0, 16);
 }
 
 void ListCommands(QTextStream& out, const QString& path, int64_t size,
-                  const Inspection& inspection) {
-    out << path << ": " << size << " bytes, " << inspection.Commands.size() << " command(s)\n";
+                  const Audit& audit) {
+    out << path << ": " << size << " bytes, " << audit.Commands.size() << " command(s)\n";
     int number = 0;
-    for (const InspectedCommand& command : inspection.Commands) {
+    for (const AuditedCommand& command : audit.Commands) {
         out << "command " << ++number << " at " << Offset(command.Offset) << ": "
-            << InspectedKindName(command.Kind);
-        if (command.Kind == InspectedKind::Register)
+            << AuditedKindName(command.Kind);
+        if (command.Kind == AuditedKind::Register)
             out << ", " << command.Entries.size()
                 << (command.Entries.size() == 1 ? " entry" : " entries");
         if (command.DeleteIndex) out << ", image " << *command.DeleteIndex + 1;
         out << "\n";
-        for (const InspectedEntry& entry : command.Entries)
+        for (const AuditedEntry& entry : command.Entries)
             out << "  entry at " << Offset(entry.Offset) << ": image " << entry.Index + 1
                 << ", blink " << entry.Blink << ", scroll " << entry.Scroll
                 << (entry.Complete ? "" : " (cut short)") << "\n";
@@ -38,12 +38,12 @@ void ListCommands(QTextStream& out, const QString& path, int64_t size,
 }
 
 // Writes image_NN.png for every picture the printer holds after the commands.
-bool WritePictures(QTextStream& out, const QString& directory, const Inspection& inspection) {
+bool WritePictures(QTextStream& out, const QString& directory, const Audit& audit) {
     if (!QDir().mkpath(directory)) {
         Failure("cannot create the folder " + directory);
         return false;
     }
-    const RegisteredPictures held = ReplayCommands(inspection);
+    const RegisteredPictures held = ReplayCommands(audit);
     for (int index = 0; index < ImageCount; ++index) {
         if (!held.Slots[index]) continue;
         const QString path = QDir(directory).filePath(
@@ -62,7 +62,7 @@ bool WritePictures(QTextStream& out, const QString& directory, const Inspection&
 
 }  // namespace
 
-int RunInspect(const QStringList& arguments) {
+int RunAudit(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption png("png", "Draw each registered picture into DIR as image_NN.png.",
                                  "DIR");
@@ -83,28 +83,28 @@ int RunInspect(const QStringList& arguments) {
     if (!file.open(QIODevice::ReadOnly))
         return Failure(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
     // A device or an endless pipe must not eat the memory; real jobs are a few KiB.
-    const QByteArray data = file.read(MaxInspectedSize + 1);
+    const QByteArray data = file.read(MaxAuditedSize + 1);
     if (file.error() != QFileDevice::NoError)
         return Failure(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    if (data.size() > MaxInspectedSize)
+    if (data.size() > MaxAuditedSize)
         return Failure(QStringLiteral("cannot read %1: larger than %2 MiB, not a command file")
                            .arg(path)
-                           .arg(MaxInspectedSize >> 20));
+                           .arg(MaxAuditedSize >> 20));
 
-    const Inspection inspection = InspectCommands(data);
+    const Audit audit = AuditCommands(data);
     QTextStream out(stdout);
-    ListCommands(out, path, data.size(), inspection);
-    const bool pictures = !parser.isSet(png) || WritePictures(out, parser.value(png), inspection);
+    ListCommands(out, path, data.size(), audit);
+    const bool pictures = !parser.isSet(png) || WritePictures(out, parser.value(png), audit);
     out.flush();
 
     QTextStream err(stderr);
-    for (const InspectionProblem& problem : inspection.Problems)
+    for (const AuditProblem& problem : audit.Problems)
         err << path << ": " << Offset(problem.Offset) << ": " << problem.Message << "\n";
-    if (!inspection.Clean())
-        err << path << ": " << inspection.Problems.size() << " problem(s)\n";
+    if (!audit.Clean())
+        err << path << ": " << audit.Problems.size() << " problem(s)\n";
     else
         out << path << ": clean\n";
-    return inspection.Clean() && pictures ? ExitOk : ExitFailure;
+    return audit.Clean() && pictures ? ExitOk : ExitFailure;
 }
 
 }  // namespace zozavud::cli

@@ -7,19 +7,19 @@
 
 #include "CliProcess.h"
 #include "CommandEncoder.h"
-#include "CommandInspectorPicture.h"
+#include "CommandAuditPicture.h"
 #include "PrinterTestData.h"
 #include "TestFiles.h"
 
 namespace zozavud {
 namespace {
 
-test::CliRun Inspect(const QStringList& arguments) {
+test::CliRun Audit(const QStringList& arguments) {
     return test::RunCli(QStringList{"inspect"} + arguments);
 }
 
-TEST(InspectCli, GoldenFilesAreCleanAndListed) {
-    const test::CliRun all = Inspect({test::GoldenPath("edited_regist_all.prn")});
+TEST(AuditCli, GoldenFilesAreCleanAndListed) {
+    const test::CliRun all = Audit({test::GoldenPath("edited_regist_all.prn")});
     EXPECT_EQ(all.ExitCode, 0) << all.Err.toStdString();
     EXPECT_TRUE(all.Err.isEmpty()) << all.Err.toStdString();
     EXPECT_TRUE(all.Out.contains("register, 19 entries"));
@@ -27,19 +27,19 @@ TEST(InspectCli, GoldenFilesAreCleanAndListed) {
     EXPECT_TRUE(all.Out.contains("offset 1069 (0x42d): image 2, blink 1, scroll 0"))
         << all.Out.toStdString();
     EXPECT_TRUE(all.Out.contains("offset 3131 (0xc3b): image 4, blink 0, scroll 1"));
-    const test::CliRun del = Inspect({test::GoldenPath("fresh_delete_19.prn")});
+    const test::CliRun del = Audit({test::GoldenPath("fresh_delete_19.prn")});
     EXPECT_EQ(del.ExitCode, 0);
     EXPECT_TRUE(del.Out.contains("delete, image 19"));
 }
 
-TEST(InspectCli, DamageIsReportedWithItsOffset) {
+TEST(AuditCli, DamageIsReportedWithItsOffset) {
     QTemporaryDir dir;
     QByteArray bytes = test::ReadWholeFile(test::GoldenPath("fresh_regist_07.prn"));
     bytes[39] = 1;  // blink beside the scroll byte already set
     bytes.truncate(1000);
     const QString path = dir.filePath("damaged.prn");
     ASSERT_TRUE(test::WriteWholeFile(path, bytes));
-    const test::CliRun run = Inspect({path});
+    const test::CliRun run = Audit({path});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_TRUE(
         run.Err.contains("offset 32 (0x20): length field says 1033 body bytes, only 964 follow"))
@@ -49,26 +49,26 @@ TEST(InspectCli, DamageIsReportedWithItsOffset) {
     EXPECT_TRUE(run.Err.contains("3 problem(s)"));
 }
 
-TEST(InspectCli, BadInputAndUsage) {
+TEST(AuditCli, BadInputAndUsage) {
     QTemporaryDir dir;
-    const test::CliRun missing = Inspect({dir.filePath("absent.prn")});
+    const test::CliRun missing = Audit({dir.filePath("absent.prn")});
     EXPECT_EQ(missing.ExitCode, 1);
     EXPECT_TRUE(missing.Err.contains("absent.prn"));
-    EXPECT_EQ(Inspect({}).ExitCode, 2);
-    EXPECT_EQ(Inspect({test::GoldenPath("delete_all.prn"), "--png"}).ExitCode, 2);
-    EXPECT_EQ(Inspect({test::GoldenPath("delete_all.prn"), "--bogus"}).ExitCode, 2);
+    EXPECT_EQ(Audit({}).ExitCode, 2);
+    EXPECT_EQ(Audit({test::GoldenPath("delete_all.prn"), "--png"}).ExitCode, 2);
+    EXPECT_EQ(Audit({test::GoldenPath("delete_all.prn"), "--bogus"}).ExitCode, 2);
 }
 
-TEST(InspectCli, PngDrawsEveryColumnWithTheScrollAreaShadedApart) {
+TEST(AuditCli, PngDrawsEveryColumnWithTheScrollAreaShadedApart) {
     QTemporaryDir dir;
     const QString out = dir.filePath("pictures");
-    const test::CliRun run = Inspect({test::GoldenPath("handmade_regist_01.prn"), "--png", out});
+    const test::CliRun run = Audit({test::GoldenPath("handmade_regist_01.prn"), "--png", out});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList{"image_01.png"});
     const QImage image(QDir(out).filePath("image_01.png"));
-    ASSERT_EQ(image.size(), QSize(256 * InspectorDotScale, 25 * InspectorDotScale));
+    ASSERT_EQ(image.size(), QSize(256 * AuditorDotScale, 25 * AuditorDotScale));
     auto at = [&](int x, int y) {
-        return image.pixel(x * InspectorDotScale + 1, y * InspectorDotScale + 1);
+        return image.pixel(x * AuditorDotScale + 1, y * AuditorDotScale + 1);
     };
     // The hand-made record lights (0,0), (9,1), (100,12) and (255,24) only.
     const QRgb visibleBack = at(1, 0), scrollBack = at(200, 0);
@@ -82,14 +82,14 @@ TEST(InspectCli, PngDrawsEveryColumnWithTheScrollAreaShadedApart) {
     EXPECT_EQ(at(200, 20), scrollBack);
 }
 
-TEST(InspectCli, PngShowsWhatThePrinterHoldsAfterTheJob) {
+TEST(AuditCli, PngShowsWhatThePrinterHoldsAfterTheJob) {
     QTemporaryDir dir;
     const QString job = dir.filePath("job.prn");
     ASSERT_TRUE(test::WriteWholeFile(
         job, test::ReadWholeFile(test::GoldenPath("fresh_regist_all.prn")) +
                  test::ReadWholeFile(test::GoldenPath("fresh_delete_19.prn"))));
     const QString out = dir.filePath("pictures");
-    ASSERT_EQ(Inspect({job, "--png", out}).ExitCode, 0);
+    ASSERT_EQ(Audit({job, "--png", out}).ExitCode, 0);
     const QStringList files = QDir(out).entryList(QDir::Files);
     EXPECT_EQ(files.size(), 18);
     EXPECT_TRUE(files.contains("image_18.png"));
@@ -102,11 +102,11 @@ TEST(InspectCli, PngShowsWhatThePrinterHoldsAfterTheJob) {
                     .convertToFormat(QImage::Format_RGB32));
 }
 
-TEST(InspectCli, PngIntoAPlaceThatCannotBeAFolderFails) {
+TEST(AuditCli, PngIntoAPlaceThatCannotBeAFolderFails) {
     QTemporaryDir dir;
     const QString file = dir.filePath("plain");
     ASSERT_TRUE(test::WriteWholeFile(file, "x"));
-    const test::CliRun run = Inspect({test::GoldenPath("fresh_regist_07.prn"), "--png", file});
+    const test::CliRun run = Audit({test::GoldenPath("fresh_regist_07.prn"), "--png", file});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_TRUE(run.Err.contains(file)) << run.Err.toStdString();
     EXPECT_EQ(test::ReadWholeFile(file), QByteArray("x"));

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <functional>
 
-#include "CommandInspector.h"
+#include "CommandAudit.h"
 #include "PrinterTestData.h"
 #include "TestFiles.h"
 
@@ -12,30 +12,30 @@ namespace {
 
 QByteArray Golden(const char* name) { return test::ReadWholeFile(test::GoldenPath(name)); }
 
-std::vector<int64_t> ProblemOffsets(const Inspection& inspection) {
+std::vector<int64_t> ProblemOffsets(const Audit& audit) {
     std::vector<int64_t> offsets;
-    for (const auto& problem : inspection.Problems) offsets.push_back(problem.Offset);
+    for (const auto& problem : audit.Problems) offsets.push_back(problem.Offset);
     return offsets;
 }
 
-std::string Describe(const Inspection& inspection) {
+std::string Describe(const Audit& audit) {
     std::string text;
-    for (const auto& p : inspection.Problems)
+    for (const auto& p : audit.Problems)
         text += std::to_string(p.Offset) + ": " + p.Message.toStdString() + "\n";
     return text;
 }
 
-TEST(InspectGolden, EveryGoldenCommandFileIsClean) {
+TEST(AuditGolden, EveryGoldenCommandFileIsClean) {
     const QStringList names = QDir(test::GoldenPath("")).entryList({"*.prn"}, QDir::Files);
     ASSERT_GE(names.size(), 9);
     for (const QString& name : names) {
         const QByteArray bytes = test::ReadWholeFile(test::GoldenPath(name));
-        const Inspection inspection = InspectCommands(bytes);
-        EXPECT_TRUE(inspection.Clean()) << name.toStdString() << "\n" << Describe(inspection);
-        ASSERT_EQ(inspection.Commands.size(), 1u) << name.toStdString();
-        const InspectedCommand& command = inspection.Commands[0];
+        const Audit audit = AuditCommands(bytes);
+        EXPECT_TRUE(audit.Clean()) << name.toStdString() << "\n" << Describe(audit);
+        ASSERT_EQ(audit.Commands.size(), 1u) << name.toStdString();
+        const AuditedCommand& command = audit.Commands[0];
         EXPECT_EQ(command.BodyLength, static_cast<uint32_t>(bytes.size() - CommandPrefixSize));
-        for (const InspectedEntry& entry : command.Entries) {
+        for (const AuditedEntry& entry : command.Entries) {
             EXPECT_TRUE(entry.Complete);
             // The pixels handed on are the file's own bytes.
             EXPECT_EQ(std::memcmp(entry.Pixels.data(), bytes.constData() + entry.Offset + 7,
@@ -45,15 +45,15 @@ TEST(InspectGolden, EveryGoldenCommandFileIsClean) {
     }
 }
 
-TEST(InspectGolden, EntriesCarryTheDocumentsAttributes) {
+TEST(AuditGolden, EntriesCarryTheDocumentsAttributes) {
     const auto set = test::LoadGoldenDocument("edited.lcd");
     ASSERT_TRUE(set);
-    const Inspection inspection = InspectCommands(Golden("edited_regist_all.prn"));
-    ASSERT_EQ(inspection.Commands.size(), 1u);
-    const auto& entries = inspection.Commands[0].Entries;
+    const Audit audit = AuditCommands(Golden("edited_regist_all.prn"));
+    ASSERT_EQ(audit.Commands.size(), 1u);
+    const auto& entries = audit.Commands[0].Entries;
     ASSERT_EQ(entries.size(), 19u);
     for (int n = 1; n <= ImageCount; ++n) {
-        const InspectedEntry& entry = entries[n - 1];
+        const AuditedEntry& entry = entries[n - 1];
         const EntryBytes expected = EntryAttributes(set->Record(n));
         EXPECT_EQ(entry.Offset, 38 + 1031 * (n - 1));
         EXPECT_EQ(entry.Index, n - 1);
@@ -63,13 +63,13 @@ TEST(InspectGolden, EntriesCarryTheDocumentsAttributes) {
     }
 }
 
-TEST(InspectGolden, KindsAndDeleteIndexes) {
-    const Inspection del = InspectCommands(Golden("fresh_delete_19.prn"));
+TEST(AuditGolden, KindsAndDeleteIndexes) {
+    const Audit del = AuditCommands(Golden("fresh_delete_19.prn"));
     ASSERT_EQ(del.Commands.size(), 1u);
-    EXPECT_EQ(del.Commands[0].Kind, InspectedKind::Delete);
+    EXPECT_EQ(del.Commands[0].Kind, AuditedKind::Delete);
     EXPECT_EQ(del.Commands[0].DeleteIndex, 18);
-    EXPECT_EQ(InspectCommands(Golden("delete_all.prn")).Commands[0].Kind, InspectedKind::DeleteAll);
-    EXPECT_EQ(InspectCommands(Golden("fresh_regist_07.prn")).Commands[0].Entries[0].Index, 6);
+    EXPECT_EQ(AuditCommands(Golden("delete_all.prn")).Commands[0].Kind, AuditedKind::DeleteAll);
+    EXPECT_EQ(AuditCommands(Golden("fresh_regist_07.prn")).Commands[0].Entries[0].Index, 6);
 }
 
 struct DamageCase {
@@ -127,49 +127,49 @@ const DamageCase DamageCases[] = {
     {"empty file", "delete_all.prn", [](QByteArray& b) { b.clear(); }, {0}},
 };
 
-class InspectDamaged : public ::testing::TestWithParam<DamageCase> {};
+class AuditDamaged : public ::testing::TestWithParam<DamageCase> {};
 
-TEST_P(InspectDamaged, NamesTheOffset) {
+TEST_P(AuditDamaged, NamesTheOffset) {
     const DamageCase& c = GetParam();
     QByteArray bytes = Golden(c.Golden);
     c.Damage(bytes);
-    const Inspection inspection = InspectCommands(bytes);
-    EXPECT_EQ(ProblemOffsets(inspection), c.Offsets) << Describe(inspection);
+    const Audit audit = AuditCommands(bytes);
+    EXPECT_EQ(ProblemOffsets(audit), c.Offsets) << Describe(audit);
 }
 
-INSTANTIATE_TEST_SUITE_P(Printer, InspectDamaged, ::testing::ValuesIn(DamageCases));
+INSTANTIATE_TEST_SUITE_P(Printer, AuditDamaged, ::testing::ValuesIn(DamageCases));
 
-TEST(InspectSequence, CommandsBackToBackAreReadInTurn) {
+TEST(AuditSequence, CommandsBackToBackAreReadInTurn) {
     const QByteArray job =
         Golden("delete_all.prn") + Golden("fresh_regist_all.prn") + Golden("fresh_delete_19.prn");
-    const Inspection inspection = InspectCommands(job);
-    EXPECT_TRUE(inspection.Clean()) << Describe(inspection);
-    ASSERT_EQ(inspection.Commands.size(), 3u);
-    EXPECT_EQ(inspection.Commands[1].Offset, 41);
-    EXPECT_EQ(inspection.Commands[1].Entries.size(), 19u);
-    EXPECT_EQ(inspection.Commands[2].Offset, 41 + 19627);
+    const Audit audit = AuditCommands(job);
+    EXPECT_TRUE(audit.Clean()) << Describe(audit);
+    ASSERT_EQ(audit.Commands.size(), 3u);
+    EXPECT_EQ(audit.Commands[1].Offset, 41);
+    EXPECT_EQ(audit.Commands[1].Entries.size(), 19u);
+    EXPECT_EQ(audit.Commands[2].Offset, 41 + 19627);
 
-    const RegisteredPictures held = ReplayCommands(inspection);
+    const RegisteredPictures held = ReplayCommands(audit);
     for (int i = 0; i < 18; ++i) EXPECT_TRUE(held.Slots[i].has_value()) << i;
     EXPECT_FALSE(held.Slots[18].has_value());  // deleted last
 }
 
-TEST(InspectSequence, DamagedLengthDoesNotHideTheNextCommand) {
+TEST(AuditSequence, DamagedLengthDoesNotHideTheNextCommand) {
     QByteArray first = Golden("fresh_regist_07.prn");
     first[33] = 0x05;  // length 0x0509
-    const Inspection inspection = InspectCommands(first + Golden("edited_regist_04.prn"));
-    EXPECT_EQ(ProblemOffsets(inspection), std::vector<int64_t>{32}) << Describe(inspection);
-    ASSERT_EQ(inspection.Commands.size(), 2u);
-    EXPECT_EQ(inspection.Commands[1].Offset, 1069);
-    EXPECT_EQ(inspection.Commands[1].Entries[0].Index, 3);
+    const Audit audit = AuditCommands(first + Golden("edited_regist_04.prn"));
+    EXPECT_EQ(ProblemOffsets(audit), std::vector<int64_t>{32}) << Describe(audit);
+    ASSERT_EQ(audit.Commands.size(), 2u);
+    EXPECT_EQ(audit.Commands[1].Offset, 1069);
+    EXPECT_EQ(audit.Commands[1].Entries[0].Index, 3);
 }
 
-TEST(InspectSequence, ReplayKeepsTheLastRegistrationAndDropsIncompleteEntries) {
+TEST(AuditSequence, ReplayKeepsTheLastRegistrationAndDropsIncompleteEntries) {
     QByteArray cut = Golden("edited_regist_04.prn");
     cut.truncate(600);
     const QByteArray job = Golden("fresh_regist_all.prn") + Golden("delete_all.prn") +
                            Golden("fresh_regist_07.prn") + cut;
-    const RegisteredPictures held = ReplayCommands(InspectCommands(job));
+    const RegisteredPictures held = ReplayCommands(AuditCommands(job));
     for (int i = 0; i < ImageCount; ++i) EXPECT_EQ(held.Slots[i].has_value(), i == 6) << i;
 }
 
