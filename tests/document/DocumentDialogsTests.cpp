@@ -38,6 +38,28 @@ QStringList ButtonTexts(QMessageBox* box) {
     return texts;
 }
 
+struct SeenBox {
+    QString Caption, Text;
+    QStringList Buttons;
+    QMessageBox::Icon Icon = QMessageBox::NoIcon;
+};
+
+// For the next message box: records into seen how it looks, then answers it.
+void DriveBox(SeenBox& seen, std::function<void(QMessageBox*)> answer) {
+    WhenModal([&seen, answer](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) {
+            modal->close();
+            return;
+        }
+        seen.Caption = box->windowTitle();
+        seen.Text = box->text();
+        seen.Icon = box->icon();
+        seen.Buttons = ButtonTexts(box);
+        answer(box);
+    });
+}
+
 TEST(SaveChangesBox, HasExactlyYesAndNoAndAnswersWithTheButtonChosen) {
     struct Case {
         const char* name;
@@ -59,50 +81,24 @@ TEST(SaveChangesBox, HasExactlyYesAndNoAndAnswersWithTheButtonChosen) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        QString caption, text;
-        QStringList buttons;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        WhenModal([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            if (!box) {
-                modal->close();
-                return;
-            }
-            caption = box->windowTitle();
-            text = box->text();
-            icon = box->icon();
-            buttons = ButtonTexts(box);
-            c.answer(box);
-        });
+        SeenBox seen;
+        DriveBox(seen, c.answer);
         EXPECT_EQ(AskSaveChangesBox(nullptr), c.yes);
-        EXPECT_EQ(caption, "Confirm");
-        EXPECT_EQ(text, "Save Changes ?");
-        EXPECT_EQ(icon, QMessageBox::Question);
-        EXPECT_EQ(buttons, QStringList({"No(&N)", "Yes(&Y)"}));
+        EXPECT_EQ(seen.Caption, "Confirm");
+        EXPECT_EQ(seen.Text, "Save Changes ?");
+        EXPECT_EQ(seen.Icon, QMessageBox::Question);
+        EXPECT_EQ(seen.Buttons, QStringList({"No(&N)", "Yes(&Y)"}));
     }
 }
 
 TEST(FileErrorBox, IsAnErrorWithOnlyOk) {
-    QString caption, text;
-    QStringList buttons;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    WhenModal([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        if (!box) {
-            modal->close();
-            return;
-        }
-        caption = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
-        buttons = ButtonTexts(box);
-        box->buttons().first()->click();
-    });
+    SeenBox seen;
+    DriveBox(seen, [](QMessageBox* box) { box->buttons().first()->click(); });
     ShowFileErrorBox(nullptr, "Can not File open. (/x/y.lcd)");
-    EXPECT_EQ(caption, "Error");
-    EXPECT_EQ(text, "Can not File open. (/x/y.lcd)");
-    EXPECT_EQ(icon, QMessageBox::Critical);
-    EXPECT_EQ(buttons, QStringList{"OK"});
+    EXPECT_EQ(seen.Caption, "Error");
+    EXPECT_EQ(seen.Text, "Can not File open. (/x/y.lcd)");
+    EXPECT_EQ(seen.Icon, QMessageBox::Critical);
+    EXPECT_EQ(seen.Buttons, QStringList{"OK"});
 }
 
 struct SeenDialog {

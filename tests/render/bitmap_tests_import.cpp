@@ -8,30 +8,14 @@
 #include <memory>
 
 #include "BitmapImport.h"
+#include "RecordImportFixture.h"
 #include "TestFiles.h"
 
 namespace zozavud {
 namespace {
 
-class BitmapImportTest : public ::testing::Test {
+class BitmapImportTest : public test::RecordImportTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        // Bytes that no import writes, so any stray change shows.
-        std::memset(record_.get(), 0x5A, sizeof(ImageRecord));
-        for (int32_t& color : record_->BitmapData) color = 0x123456;
-    }
-
-    QString Save(const QImage& image, const QString& name) {
-        const QString path = dir_.filePath(name);
-        EXPECT_TRUE(image.save(path)) << path.toStdString();
-        return path;
-    }
-    QString SaveBytes(const QByteArray& bytes, const QString& name) {
-        const QString path = dir_.filePath(name);
-        EXPECT_TRUE(test::WriteWholeFile(path, bytes));
-        return path;
-    }
     static QImage Filled(int width, int height, QRgb color,
                          QImage::Format format = QImage::Format_RGB32) {
         QImage image(width, height, format);
@@ -42,11 +26,6 @@ protected:
         error_.clear();
         return ImportBitmap(path, *record_, lineCount, &error_);
     }
-    int32_t Layer(int x, int y) const { return record_->BitmapData[LayerIndex(x, y)]; }
-
-    QTemporaryDir dir_;
-    std::unique_ptr<ImageRecord> record_ = std::make_unique<ImageRecord>();
-    QString error_;
 };
 
 TEST_F(BitmapImportTest, WideOnlyPastTheVisibleColumnsOfATwoLineSlot) {

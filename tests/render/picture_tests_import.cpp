@@ -10,28 +10,18 @@
 
 #include "BitmapImport.h"
 #include "PictureConversion.h"
+#include "RecordImportFixture.h"
 #include "TestFiles.h"
 
 namespace zozavud {
 namespace {
 
-class PictureImportTest : public ::testing::Test {
+class PictureImportTest : public test::RecordImportTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        std::memset(record_.get(), 0x5A, sizeof(ImageRecord));
-        for (int32_t& color : record_->BitmapData) color = 0x123456;
-    }
-    QString Save(const QImage& image, const QString& name) {
-        const QString path = dir_.filePath(name);
-        EXPECT_TRUE(image.save(path)) << path.toStdString();
-        return path;
-    }
     bool Import(const QString& path, int lines = 2, PictureOptions options = {}) {
         error_.clear();
         return ImportPicture(path, *record_, lines, options, &error_);
     }
-    int32_t Layer(int x, int y) const { return record_->BitmapData[LayerIndex(x, y)]; }
     int LitCount() const {
         int lit = 0;
         for (int32_t c : record_->BitmapData) lit += IsPixelOn(c) ? 1 : 0;
@@ -46,10 +36,6 @@ protected:
         for (int x = 0; x < width; ++x) image.setPixel(x, 0, qRgba(0, 0, 0, 0));
         return image;
     }
-
-    QTemporaryDir dir_;
-    std::unique_ptr<ImageRecord> record_ = std::make_unique<ImageRecord>();
-    QString error_;
 };
 
 TEST_F(PictureImportTest, StoresPureBlackAndWhiteAndInvertSwapsThem) {
