@@ -13,13 +13,13 @@ SHOT="$OUT_DIR/zozavud.png"
 RUNTIME=$(mktemp -d)
 chmod 700 "$RUNTIME"
 export XDG_RUNTIME_DIR="$RUNTIME"
-# Pick a free display number.
-N=90
-while [ -e "/tmp/.X$N-lock" ] || [ -e "/tmp/.X11-unix/X$N" ]; do N=$((N + 1)); done
-Xvfb ":$N" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$RUNTIME/display" >/dev/null 2>&1 &
 XVFB=$!
-trap 'kill "$EDITOR_PID" 2>/dev/null || true; kill "$XVFB" 2>/dev/null || true; rm -rf "$RUNTIME"' EXIT
-export DISPLAY=":$N"
+trap 'kill "${EDITOR_PID:-}" 2>/dev/null || true; kill "$XVFB" 2>/dev/null || true; rm -rf "$RUNTIME"' EXIT
+i=0
+until [ -s "$RUNTIME/display" ]; do i=$((i + 1)); [ $i -gt 100 ] && { echo "Xvfb did not start"; exit 1; }; sleep 0.1; done
+export DISPLAY=":$(cat "$RUNTIME/display")"
 i=0
 until xdpyinfo >/dev/null 2>&1; do i=$((i + 1)); [ $i -gt 50 ] && { echo "Xvfb did not start"; exit 1; }; sleep 0.1; done
 

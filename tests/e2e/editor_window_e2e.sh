@@ -12,15 +12,22 @@ chmod 700 "$WORK"
 export XDG_RUNTIME_DIR="$WORK"
 export HOME="$WORK"
 export LC_ALL=C.UTF-8
-N=120
-while [ -e "/tmp/.X$N-lock" ] || [ -e "/tmp/.X11-unix/X$N" ]; do N=$((N + 1)); done
-Xvfb ":$N" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself: choosing one here races other tests doing the same.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
 XVFB=$!
-export DISPLAY=":$N"
+i=0; until [ -s "$WORK/display" ]; do
+  i=$((i + 1)); [ $i -gt 100 ] && { echo "FAIL: Xvfb did not start"; exit 1; }; sleep 0.1; done
+export DISPLAY=":$(cat "$WORK/display")"
 PIDS=""
 cleanup() { for p in $PIDS; do kill "$p" 2>/dev/null; done; kill "$XVFB" 2>/dev/null; rm -rf "$WORK"; }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+fail() {
+  echo "FAIL: $*"
+  [ -s "$WORK/editor.log" ] && { echo "editor output:"; cat "$WORK/editor.log"; }
+  echo "display $DISPLAY"
+  ls -la "$WORK" 2>/dev/null
+  exit 1
+}
 i=0; until xdpyinfo >/dev/null 2>&1 || xdotool getmouselocation >/dev/null 2>&1; do
   i=$((i + 1)); [ $i -gt 100 ] && fail "Xvfb did not start"; sleep 0.1; done
 
@@ -29,7 +36,7 @@ wait_window() {  # prints the window id of the editor
   while :; do
     w=$(xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | head -1)
     [ -n "$w" ] && { echo "$w"; return 0; }
-    i=$((i + 1)); [ $i -gt 150 ] && return 1; sleep 0.1
+    i=$((i + 1)); [ $i -gt 300 ] && return 1; sleep 0.1
   done
 }
 wait_exit() {  # pid, seconds; sets STATUS (run in this shell: a zombie child looks alive elsewhere)
@@ -57,7 +64,7 @@ menu_exit() {  # window pid
 }
 
 # 1. Start: title and size.
-"$EDITOR_BIN" & EDITOR=$!; PIDS="$EDITOR"
+"$EDITOR_BIN" >"$WORK/editor.log" 2>&1 & EDITOR=$!; PIDS="$EDITOR"
 WINDOW=$(wait_window) || fail "no window"
 eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
 [ "$WIDTH" -eq 730 ] || fail "width $WIDTH, expected 730"
@@ -80,8 +87,8 @@ wait_exit "$EDITOR" 10 || fail "the editor did not end on File > Exit"
 PIDS=""
 
 # 4. Typing into line 1 changes the preview; closing then asks, and No ends it.
-"$EDITOR_BIN" & EDITOR=$!; PIDS="$EDITOR"
-WINDOW=$(wait_window) || fail "no window the second time"
+"$EDITOR_BIN" >"$WORK/editor.log" 2>&1 & EDITOR=$!; PIDS="$EDITOR"
+WINDOW=$(wait_window) || fail "no window the second time (editor $(kill -0 "$EDITOR" 2>/dev/null && echo running || echo ended))"
 sleep 0.5
 before=$(snapshot "$WINDOW")
 # Line 1: panel left 0 + groups 8 + 8, top menu + toolbar 25 + bar 25 + panel 129 + 30 + 22.
