@@ -12,30 +12,42 @@ chmod 700 "$WORK"
 export XDG_RUNTIME_DIR="$WORK"
 export HOME="$WORK"
 export LC_ALL=C.UTF-8
-# Xvfb picks a free display itself: choosing one here races other tests doing the same.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-XVFB=$!
-i=0; until [ -s "$WORK/display" ]; do
-  i=$((i + 1)); [ $i -gt 100 ] && { echo "FAIL: Xvfb did not start"; exit 1; }; sleep 0.1; done
-export DISPLAY=":$(cat "$WORK/display")"
+XVFB=""
 PIDS=""
-cleanup() { for p in $PIDS; do kill "$p" 2>/dev/null; done; kill "$XVFB" 2>/dev/null; rm -rf "$WORK"; }
+cleanup() { for p in $PIDS; do kill "$p" 2>/dev/null; done; [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null; rm -rf "$WORK"; }
 trap cleanup EXIT
 fail() {
   echo "FAIL: $*"
   [ -s "$WORK/editor.log" ] && { echo "editor output:"; cat "$WORK/editor.log"; }
-  echo "display $DISPLAY"
-  ls -la "$WORK" 2>/dev/null
+  echo "display $DISPLAY, Xvfb $(kill -0 "$XVFB" 2>/dev/null && echo running || echo ended)"
+  [ -s "$WORK/xvfb.log" ] && { echo "Xvfb output:"; tail -20 "$WORK/xvfb.log"; }
   exit 1
 }
-i=0; until xdpyinfo >/dev/null 2>&1 || xdotool getmouselocation >/dev/null 2>&1; do
-  i=$((i + 1)); [ $i -gt 100 ] && fail "Xvfb did not start"; sleep 0.1; done
+# Xvfb picks a free display itself: choosing one here races other tests doing the same.
+# -noreset: without it the server regenerates each time its last client leaves, and a
+# client arriving in that moment (the editor, right after our probe) can be turned away.
+# A server started again comes up beside the old one, so it gets another display number.
+start_xvfb() {
+  OLD_XVFB=$XVFB
+  rm -f "$WORK/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" >>"$WORK/xvfb.log" 2>&1 &
+  XVFB=$!
+  i=0; until [ -s "$WORK/display" ]; do
+    i=$((i + 1)); [ $i -gt 100 ] && fail "Xvfb did not start"; sleep 0.1; done
+  export DISPLAY=":$(cat "$WORK/display")"
+  i=0; until xdpyinfo >/dev/null 2>&1 || xdotool getmouselocation >/dev/null 2>&1; do
+    i=$((i + 1)); [ $i -gt 100 ] && fail "Xvfb did not answer"; sleep 0.1; done
+  [ -n "$OLD_XVFB" ] && { kill "$OLD_XVFB" 2>/dev/null; wait "$OLD_XVFB" 2>/dev/null; }
+  return 0
+}
+start_xvfb
 
-wait_window() {  # prints the window id of the editor
+wait_window() {  # pid; prints the window id of the editor, fails at once if the editor ended
   i=0
   while :; do
     w=$(xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | head -1)
     [ -n "$w" ] && { echo "$w"; return 0; }
+    [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" = "Z" ] || ! kill -0 "$1" 2>/dev/null && return 1
     i=$((i + 1)); [ $i -gt 300 ] && return 1; sleep 0.1
   done
 }
@@ -63,9 +75,21 @@ menu_exit() {  # window pid
   return 0
 }
 
+# Starts the editor and sets EDITOR and WINDOW. An editor that could not reach the display
+# server says so and ends: that is the virtual display failing, so it is started afresh.
+start_editor() {
+  for attempt in 1 2 3; do
+    "$EDITOR_BIN" >"$WORK/editor.log" 2>&1 & EDITOR=$!; PIDS="$EDITOR"
+    WINDOW=$(wait_window "$EDITOR") && return 0
+    grep -q "could not connect to display" "$WORK/editor.log" || return 1
+    echo "attempt $attempt: the editor could not reach $DISPLAY (Xvfb $(kill -0 "$XVFB" 2>/dev/null && echo running || echo ended), xdpyinfo $(xdpyinfo >/dev/null 2>&1 && echo reaches || echo "does not reach") it); starting Xvfb again"
+    start_xvfb
+  done
+  return 1
+}
+
 # 1. Start: title and size.
-"$EDITOR_BIN" >"$WORK/editor.log" 2>&1 & EDITOR=$!; PIDS="$EDITOR"
-WINDOW=$(wait_window) || fail "no window"
+start_editor || fail "no window"
 eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
 [ "$WIDTH" -eq 730 ] || fail "width $WIDTH, expected 730"
 MENU=$((HEIGHT - 443))
@@ -87,8 +111,7 @@ wait_exit "$EDITOR" 10 || fail "the editor did not end on File > Exit"
 PIDS=""
 
 # 4. Typing into line 1 changes the preview; closing then asks, and No ends it.
-"$EDITOR_BIN" >"$WORK/editor.log" 2>&1 & EDITOR=$!; PIDS="$EDITOR"
-WINDOW=$(wait_window) || fail "no window the second time (editor $(kill -0 "$EDITOR" 2>/dev/null && echo running || echo ended))"
+start_editor || fail "no window the second time"
 sleep 0.5
 before=$(snapshot "$WINDOW")
 # Line 1: panel left 0 + groups 8 + 8, top menu + toolbar 25 + bar 25 + panel 129 + 30 + 22.
