@@ -7,7 +7,7 @@ qt6-base-dev qt6-base-dev-tools libgl-dev
 libcups2-dev libicu-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 xvfb xauth xdotool x11-utils x11-apps netpbm
-cups-daemon cups-client
+cups cups-daemon cups-client
 fonts-wine fonts-liberation2 fonts-ipafont-gothic fonts-wqy-microhei fonts-dejavu-core
 binutils-mingw-w64-x86-64
 libxcb1-dev dpkg-dev desktop-file-utils shared-mime-info
