@@ -14,7 +14,7 @@ RUNTIME=$(mktemp -d)
 chmod 700 "$RUNTIME"
 export XDG_RUNTIME_DIR="$RUNTIME"
 # Xvfb picks a free display itself.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$RUNTIME/display" >"$RUNTIME/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$RUNTIME/display" >/dev/null 2>&1 &
 XVFB=$!
 trap 'kill "${EDITOR_PID:-}" 2>/dev/null || true; kill "$XVFB" 2>/dev/null || true; rm -rf "$RUNTIME"' EXIT
 i=0

@@ -16,10 +16,13 @@ XVFB=""
 PIDS=""
 cleanup() { for p in $PIDS; do kill "$p" 2>/dev/null; done; [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null; rm -rf "$WORK"; }
 trap cleanup EXIT
+# A zombie still answers kill -0, so its state decides (ps reads it from anywhere, subshells too).
+ended() { [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" = "Z" ] || ! kill -0 "$1" 2>/dev/null; }
+xvfb_state() { ended "$XVFB" && echo ended || echo running; }
 fail() {
   echo "FAIL: $*"
   [ -s "$WORK/editor.log" ] && { echo "editor output:"; cat "$WORK/editor.log"; }
-  echo "display $DISPLAY, Xvfb $(kill -0 "$XVFB" 2>/dev/null && echo running || echo ended)"
+  echo "display $DISPLAY, Xvfb $(xvfb_state)"
   [ -s "$WORK/xvfb.log" ] && { echo "Xvfb output:"; tail -20 "$WORK/xvfb.log"; }
   exit 1
 }
@@ -47,13 +50,13 @@ wait_window() {  # pid; prints the window id of the editor, fails at once if the
   while :; do
     w=$(xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | head -1)
     [ -n "$w" ] && { echo "$w"; return 0; }
-    [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" = "Z" ] || ! kill -0 "$1" 2>/dev/null && return 1
+    ended "$1" && return 1
     i=$((i + 1)); [ $i -gt 300 ] && return 1; sleep 0.1
   done
 }
 wait_exit() {  # pid, seconds; sets STATUS (run in this shell: a zombie child looks alive elsewhere)
   i=0
-  while [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" != "Z" ] && kill -0 "$1" 2>/dev/null; do
+  until ended "$1"; do
     i=$((i + 1)); [ $i -gt $(($2 * 10)) ] && return 1; sleep 0.1
   done
   wait "$1"; STATUS=$?
@@ -66,7 +69,7 @@ menu_exit() {  # window pid
     xdotool key --clearmodifiers alt+f; sleep 0.5; xdotool key x
     i=0
     while [ $i -lt 30 ]; do
-      [ "$(ps -o stat= -p "$2" 2>/dev/null | cut -c1)" = "Z" ] || ! kill -0 "$2" 2>/dev/null && return 0
+      ended "$2" && return 0
       xdotool search --onlyvisible --name "^Confirm\$" >/dev/null 2>&1 && return 0
       i=$((i + 1)); sleep 0.1
     done
@@ -82,7 +85,7 @@ start_editor() {
     "$EDITOR_BIN" >"$WORK/editor.log" 2>&1 & EDITOR=$!; PIDS="$EDITOR"
     WINDOW=$(wait_window "$EDITOR") && return 0
     grep -q "could not connect to display" "$WORK/editor.log" || return 1
-    echo "attempt $attempt: the editor could not reach $DISPLAY (Xvfb $(kill -0 "$XVFB" 2>/dev/null && echo running || echo ended), xdpyinfo $(xdpyinfo >/dev/null 2>&1 && echo reaches || echo "does not reach") it); starting Xvfb again"
+    echo "attempt $attempt: the editor could not reach $DISPLAY (Xvfb $(xvfb_state), xdpyinfo $(xdpyinfo >/dev/null 2>&1 && echo reaches || echo "does not reach") it); starting Xvfb again"
     start_xvfb
   done
   return 1
