@@ -52,18 +52,22 @@ while [ -z "$WINDOW" ]; do
 done
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
-# The whole screen, cut to the window's rectangle, so that open menus are in the picture.
-shot() {
-  xwd -silent -root > "$WORK/shot.xwd"
-  xwdtopnm "$WORK/shot.xwd" 2>/dev/null | pnmcut -left "$X" -top "$Y" -width "$WIDTH" -height "$HEIGHT" \
-    | pnmtopng > "$OUT/$1.png" 2>/dev/null
-}
-shot window
-for menu in f:file e:edit h:help; do
-  xdotool key --window "$WINDOW" "alt+${menu%%:*}"
+# A window's own pixels (the screen's copy of an open menu stays black on Xvfb).
+grab() { xwd -silent -id "$1" | xwdtopnm 2>/dev/null; }
+grab "$WINDOW" | pnmtopng > "$OUT/window.png" 2>/dev/null
+# Each menu title is clicked where the menu bar shows it (its left edge in the window);
+# the open menu is pasted over the window where it lies on the screen.
+for menu in 19:file 55:edit 92:help; do
+  xdotool mousemove $((X + ${menu%%:*})) $((Y + 8)) click 1
+  sleep 2
+  POPUP=$(xwininfo -root -children | awk -v main="$(printf '0x%x' "$WINDOW")" '/\("zozavud"/ && $1 != main {print $1; exit}')
+  [ -n "$POPUP" ] || { echo "the ${menu#*:} menu did not open" >&2; exit 1; }
+  MX=$(xwininfo -id "$POPUP" | awk '/Absolute upper-left X/ {print $4}')
+  MY=$(xwininfo -id "$POPUP" | awk '/Absolute upper-left Y/ {print $4}')
+  grab "$POPUP" > "$WORK/menu.pnm"
+  grab "$WINDOW" > "$WORK/window.pnm"
+  pnmpaste -replace "$WORK/menu.pnm" $((MX - X)) $((MY - Y)) "$WORK/window.pnm" | pnmtopng > "$OUT/window-menu-${menu#*:}.png" 2>/dev/null
+  xdotool key Escape
   sleep 0.5
-  shot "window-menu-${menu#*:}"
-  xdotool key --window "$WINDOW" Escape
-  sleep 0.3
 done
 echo "pictures written to $OUT"
