@@ -6,6 +6,8 @@
 #   cli    every command and option the tool's --help prints is in the tool's page,
 #          under that command's own heading (MANUAL, CLI)
 
+cmake_minimum_required(VERSION 3.25)
+
 function(fail message)
   message(FATAL_ERROR "${message}")
 endfunction()
