@@ -1,5 +1,5 @@
 # Install rules and the Debian package (make package): the two programs, the desktop
-# entry, the hicolor icons and the .lcd MIME type.
+# entry, the hicolor icons and the .lcd MIME type (the manual's own rules are in docs/).
 
 include(GNUInstallDirs)
 
@@ -35,6 +35,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # are no link dependency, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "fonts-wine, fonts-liberation2, fonts-ipafont-gothic, fonts-wqy-microhei")
+# Help hands the manual to the desktop's viewer for .chm files, and falls back to the
+# HTML pages in the browser without one.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xchm")
 find_program(ZOZAVUD_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(ZOZAVUD_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Checks an installed tree (a DESTDIR install or an unpacked package) the way a desktop
 # uses it: both programs run, the embedded version block survived stripping, the desktop
-# entry is valid, each icon is a PNG of its size and the MIME type compiles.
+# entry is valid, each icon is a PNG of its size, the MIME type compiles and the manual
+# is where Help looks for it.
 #
 #   check-install-tree.sh PREFIX_DIR FILE_VERSION     (PREFIX_DIR holds bin/ and share/)
 set -eu
@@ -66,6 +67,10 @@ elif command -v update-mime-database >/dev/null 2>&1; then
   grep -q 'application/x-zozavud-lcd' "$WORK/mime/magic" 2>/dev/null ||
     fail "MIME type: no magic for application/x-zozavud-lcd"
 fi
+
+# Help finds these from bin/ (../share/zozavud): the help file, else the HTML manual.
+[ -s "$PREFIX/share/zozavud/zozavud.chm" ] || fail "share/zozavud/zozavud.chm is missing"
+[ -f "$PREFIX/share/zozavud/manual/index.html" ] || fail "share/zozavud/manual/index.html is missing"
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures problem(s) in the installed tree under $PREFIX" >&2

@@ -11,7 +11,8 @@ cups cups-daemon cups-client
 fonts-wine fonts-liberation2 fonts-ipafont-gothic fonts-wqy-microhei fonts-dejavu-core
 binutils-mingw-w64-x86-64
 libxcb1-dev dpkg-dev desktop-file-utils shared-mime-info
-clang libclang-rt-14-dev llvm"
+clang libclang-rt-14-dev llvm
+fp-utils libchm-bin libxml2-utils"
 
 missing=""
 for p in $PACKAGES; do

@@ -1,7 +1,7 @@
 #include "HelpFile.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QUrl>
 
 namespace zozavud {
@@ -14,8 +14,35 @@ QString HelpFilePath(const QString& executablePath) {
     return executablePath.left(stemEnd) + QStringLiteral(".chm");
 }
 
-void OpenHelpFileOnDesktop() {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(HelpFilePath(QCoreApplication::applicationFilePath())));
+HelpLocations HelpLocationsFor(const QString& executablePath) {
+    const qsizetype slash = executablePath.lastIndexOf(u'/');
+    const QString folder = slash >= 0 ? executablePath.left(slash) : QStringLiteral(".");
+    const QString share = QDir::cleanPath(folder + QStringLiteral("/../share/zozavud"));
+    return {HelpFilePath(executablePath), share + QStringLiteral("/zozavud.chm"),
+            share + QStringLiteral("/manual/index.html")};
+}
+
+HelpChoice ChooseHelp(const HelpLocations& places, const std::function<bool(const QString&)>& exists,
+                      bool desktopHasHelpViewer) {
+    QString helpFile;
+    for (const QString& candidate : {places.BesideExecutable, places.InstalledHelpFile})
+        if (exists(candidate)) {
+            helpFile = candidate;
+            break;
+        }
+    if (!helpFile.isEmpty() && desktopHasHelpViewer) return {HelpKind::HelpFile, helpFile};
+    if (exists(places.HtmlIndex)) return {HelpKind::HtmlManual, places.HtmlIndex};
+    if (!helpFile.isEmpty()) return {HelpKind::HelpFile, helpFile};
+    return {};
+}
+
+QString MissingHelpMessage(const HelpLocations& places) {
+    return QStringLiteral("The manual was not found. Looked for:\n%1\n%2\n%3")
+        .arg(places.BesideExecutable, places.InstalledHelpFile, places.HtmlIndex);
+}
+
+bool OpenHelpOnDesktop(const HelpChoice& choice) {
+    return choice.Kind != HelpKind::Missing && QDesktopServices::openUrl(QUrl::fromLocalFile(choice.Path));
 }
 
 }  // namespace zozavud

@@ -1,6 +1,11 @@
 // The About dialog and the help file.
 
+#include <QCoreApplication>
+#include <QFileInfo>
+
 #include "HelpFile.h"
+#include "HelpViewer.h"
+#include "MainWindowServices.h"
 #include "UnitAbout.h"
 #include "UnitZozAvudMain.h"
 
@@ -13,6 +18,18 @@ void TFormZozAvudMain::ShowAboutDialog() {
     about_->exec();
 }
 
-void TFormZozAvudMain::OpenHelpFile() { OpenHelpFileOnDesktop(); }
+// The help file when the desktop can show it, else the HTML manual; an "Error" box
+// when there is neither, or when the desktop refuses the file.
+void TFormZozAvudMain::OpenHelpFile() {
+    const HelpLocations places = HelpLocationsFor(QCoreApplication::applicationFilePath());
+    const HelpChoice choice = ChooseHelp(
+        places, [](const QString& path) { return QFileInfo(path).isFile(); }, HelpViewer::DesktopHasViewer());
+    if (choice.Kind == HelpKind::Missing) {
+        services_->ShowFileError(MissingHelpMessage(places));
+        return;
+    }
+    if (!OpenHelpOnDesktop(choice))
+        services_->ShowFileError(QStringLiteral("The desktop could not open the manual. (%1)").arg(choice.Path));
+}
 
 }  // namespace zozavud
