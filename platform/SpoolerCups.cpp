@@ -10,6 +10,12 @@ QString ServerName() {
     return QStringLiteral("%1:%2").arg(QString::fromUtf8(cupsServer())).arg(ippPort());
 }
 
+QString SilentServerMessage(int timeoutMs) {
+    return QStringLiteral("The print server %1 did not answer within %2 s.")
+        .arg(ServerName())
+        .arg(timeoutMs / 1000.0);
+}
+
 }  // namespace
 
 CupsSpooler::~CupsSpooler() {
@@ -22,10 +28,24 @@ CupsSpooler::~CupsSpooler() {
 
 http_t* CupsSpooler::Connection() {
     if (http_) return http_;
-    http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 30000,
-                         nullptr);
-    if (!http_) lastError_ = QStringLiteral("The print server %1 cannot be reached.").arg(ServerName());
+    if (serverSilent_) {
+        lastError_ = SilentServerMessage(answerTimeoutMs_);
+        return nullptr;
+    }
+    http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                         answerTimeoutMs_, nullptr);
+    if (!http_) {
+        lastError_ = QStringLiteral("The print server %1 cannot be reached.").arg(ServerName());
+        return nullptr;
+    }
+    // Without this a server that accepts and never answers holds every call for minutes.
+    httpSetTimeout(http_, answerTimeoutMs_ / 1000.0, &CupsSpooler::OnAnswerTimeout, this);
     return http_;
+}
+
+int CupsSpooler::OnAnswerTimeout(http_t*, void* self) {
+    static_cast<CupsSpooler*>(self)->serverSilent_ = true;
+    return 0;  // give up the request
 }
 
 void CupsSpooler::Disconnect() {
@@ -33,7 +53,15 @@ void CupsSpooler::Disconnect() {
     http_ = nullptr;
 }
 
-void CupsSpooler::TakeCupsError() { lastError_ = QString::fromUtf8(cupsLastErrorString()); }
+void CupsSpooler::TakeCupsError() {
+    if (serverSilent_) {
+        // The connection is in the middle of a request nobody answers: drop it.
+        lastError_ = SilentServerMessage(answerTimeoutMs_);
+        Disconnect();
+        return;
+    }
+    lastError_ = QString::fromUtf8(cupsLastErrorString());
+}
 
 bool CupsSpooler::ListPrinters(QStringList* names, QString* defaultName) {
     http_t* http = Connection();
@@ -57,6 +85,7 @@ bool CupsSpooler::ListPrinters(QStringList* names, QString* defaultName) {
 QStringList CupsSpooler::PrinterNames() {
     QStringList names;
     lastError_.clear();
+    serverSilent_ = false;  // a new choice of printer asks the server again
     ListPrinters(&names, nullptr);
     return names;
 }
@@ -85,7 +114,7 @@ bool CupsSpooler::OpenPrinter(const QString& deviceName) {
                                          instance.isEmpty() ? nullptr : instance.constData());
     if (!dest) {
         TakeCupsError();
-        if (lastError_.isEmpty() || cupsLastError() <= IPP_STATUS_OK_CONFLICTING)
+        if (!serverSilent_ && (lastError_.isEmpty() || cupsLastError() <= IPP_STATUS_OK_CONFLICTING))
             lastError_ = QStringLiteral("The printer \"%1\" does not exist.").arg(deviceName);
         return false;
     }
@@ -119,7 +148,8 @@ bool CupsSpooler::StartDocument(const QString& documentName) {
 
 bool CupsSpooler::WriteData(const char* data, qint64 size) {
     lastError_.clear();
-    if (!documentOpen_ || writeFailed_ || size < 0) {
+    // A null connection would make libcups open its default one: never hand it on.
+    if (!documentOpen_ || writeFailed_ || size < 0 || !http_) {
         writeFailed_ = true;
         return false;
     }
@@ -144,6 +174,7 @@ bool CupsSpooler::EndDocument() {
         if (upload) httpClose(upload);
         return false;
     }
+    if (!http_) return false;
     const ipp_status_t status = cupsFinishDocument(http_, printer_.constData());
     if (status > IPP_STATUS_OK_CONFLICTING) {
         TakeCupsError();
