@@ -94,11 +94,15 @@ struct Fleet {
     QStringList queues;
     QString document;
 
-    Fleet() {
+    Fleet() { error = SetUp(); }
+    ~Fleet() { Run("/bin/sh", {Script(), "stop", dir.filePath("cupsd")}); }
+
+    // Empty when all is ready, else why not.
+    QString SetUp() {
         const QString cupsd = dir.filePath("cupsd");
-        if (!Run("/bin/sh", {Script(), "start", cupsd})) return void(error = "the cupsd script failed");
+        if (!Run("/bin/sh", {Script(), "start", cupsd})) return "the cupsd script failed";
         QFile portFile(cupsd + "/port");
-        if (!portFile.open(QIODevice::ReadOnly)) return void(error = "cupsd is not available here");
+        if (!portFile.open(QIODevice::ReadOnly)) return "cupsd is not available here";
         const QString server = "127.0.0.1:" + QString::fromLatin1(portFile.readAll()).trimmed();
         qputenv("CUPS_SERVER", server.toUtf8());
         const QString lpadmin = QFile::exists("/usr/sbin/lpadmin") ? "/usr/sbin/lpadmin" : "lpadmin";
@@ -106,13 +110,12 @@ struct Fleet {
         for (int i = 0; i < QueueCount; ++i) {
             const QString name = QStringLiteral("bench%1").arg(i);
             if (!Run(lpadmin, {"-h", server, "-p", name, "-v", device, "-E"}))
-                return void(error = "lpadmin failed");
+                return "lpadmin failed";
             queues << name;
         }
         document = dir.filePath("doc.lcd");
-        if (!Run(Cli(), {"new", document, "--language", "en"})) error = "zozavud-cli new failed";
+        return Run(Cli(), {"new", document, "--language", "en"}) ? QString() : "zozavud-cli new failed";
     }
-    ~Fleet() { Run("/bin/sh", {Script(), "stop", dir.filePath("cupsd")}); }
 
     // Seconds for one send --wait to the first count queues; negative on failure.
     double Send(int count) const {

@@ -102,6 +102,20 @@ bool CupsSpooler::LoadDeviceSettings(const QString&) { return true; }
 bool CupsSpooler::LockDeviceSettings() { return true; }
 void CupsSpooler::UnlockDeviceSettings() {}
 
+CupsSpooler::QueueAnswer CupsSpooler::AskPrinter(http_t* http, const QByteArray& queue) {
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
+                     "/printers/%s", queue.constData());
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "printer-name");
+    ipp_t* response = cupsDoRequest(http, request, "/");
+    ippDelete(response);
+    if (serverSilent_ || !response) return {false, false};
+    return {true, cupsLastError() <= IPP_STATUS_OK_CONFLICTING};
+}
+
 bool CupsSpooler::OpenPrinter(const QString& deviceName) {
     lastError_.clear();
     printer_.clear();
@@ -110,6 +124,19 @@ bool CupsSpooler::OpenPrinter(const QString& deviceName) {
     // "name/instance" names an instance: its options are the client's, the queue is the name.
     const QString queue = deviceName.section('/', 0, 0);
     const QByteArray instance = deviceName.section('/', 1).toUtf8();
+    // Asked on our own connection first: the lookup below falls back to libcups' default
+    // connection, which has no bound on a server that never answers.
+    const QueueAnswer answer = AskPrinter(http, queue.toUtf8());
+    if (!answer.Answered || (!answer.Exists && instance.isEmpty())) {
+        TakeCupsError();
+        if (answer.Answered && cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND)
+            lastError_ = QStringLiteral("The printer \"%1\" does not exist.").arg(deviceName);
+        return false;
+    }
+    if (instance.isEmpty()) {  // the queue itself: nothing more to look up
+        printer_ = queue.toUtf8();
+        return true;
+    }
     cups_dest_t* dest = cupsGetNamedDest(http, queue.toUtf8().constData(),
                                          instance.isEmpty() ? nullptr : instance.constData());
     if (!dest) {
@@ -123,6 +150,23 @@ bool CupsSpooler::OpenPrinter(const QString& deviceName) {
     return true;
 }
 
+// Create-Job itself: the library's wrapper first fetches every attribute of the queue,
+// which costs the server more than the job does.
+int CupsSpooler::CreateJob(http_t* http, const QByteArray& title) {
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
+                     "/printers/%s", printer_.constData());
+    ipp_t* request = ippNewRequest(IPP_OP_CREATE_JOB);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, title.constData());
+    ipp_t* response = cupsDoRequest(http, request, "/printers/" + printer_);
+    ipp_attribute_t* id = ippFindAttribute(response, "job-id", IPP_TAG_INTEGER);
+    const int job = cupsLastError() <= IPP_STATUS_OK_CONFLICTING && id ? ippGetInteger(id, 0) : 0;
+    ippDelete(response);
+    return job;
+}
+
 bool CupsSpooler::StartDocument(const QString& documentName) {
     lastError_.clear();
     jobId_ = 0;
@@ -130,7 +174,7 @@ bool CupsSpooler::StartDocument(const QString& documentName) {
     http_t* http = Connection();
     if (!http || printer_.isEmpty()) return false;
     const QByteArray title = documentName.toUtf8();
-    const int job = cupsCreateJob(http, printer_.constData(), title.constData(), 0, nullptr);
+    const int job = CreateJob(http, title);
     if (job == 0) {
         TakeCupsError();
         return false;

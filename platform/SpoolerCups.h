@@ -41,6 +41,13 @@ private:
     void TakeCupsError();
     bool ListPrinters(QStringList* names, QString* defaultName);
     void CancelJob(const QByteArray& name, int jobId);
+    // Whether the server answered at all, and whether the queue is there.
+    struct QueueAnswer {
+        bool Answered = false;
+        bool Exists = false;
+    };
+    QueueAnswer AskPrinter(http_t* http, const QByteArray& queue);
+    int CreateJob(http_t* http, const QByteArray& title);  // the job id, 0 on failure
 
     static int OnAnswerTimeout(http_t* http, void* self);
 

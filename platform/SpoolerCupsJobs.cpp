@@ -33,6 +33,9 @@ bool AskJobState(http_t* http, const QByteArray& printer, int jobId, JobState* s
     ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    static const char* const wanted[] = {"job-state", "job-printer-state-message"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr,
+                  wanted);
     ipp_t* response = cupsDoRequest(http, request, "/jobs/");
     if (!response || cupsLastError() > IPP_STATUS_OK_CONFLICTING) {
         ippDelete(response);
@@ -41,6 +44,10 @@ bool AskJobState(http_t* http, const QByteArray& printer, int jobId, JobState* s
     state->Job = EnumAttribute(response, "job-state");
     state->Message = TextAttribute(response, "job-printer-state-message");
     ippDelete(response);
+    // Only a job still waiting can be held up by its queue: ask the queue only then.
+    if (state->Job != IPP_JSTATE_PENDING && state->Job != IPP_JSTATE_HELD &&
+        state->Job != IPP_JSTATE_STOPPED)
+        return true;
 
     httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
                      "/printers/%s", printer.constData());

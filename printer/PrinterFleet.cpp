@@ -21,7 +21,7 @@ QString FleetTally::Summary() const {
 }
 
 void FollowJobsTogether(Spooler& spooler, const std::vector<FleetJob>& jobs, int timeoutMs,
-                        const std::function<void(const FleetOutcome&)>& ended, int pauseMs) {
+                        const std::function<void(const FleetOutcome&)>& ended, int periodMs) {
     QDeadlineTimer deadline(timeoutMs);
     struct Open {
         FleetJob Job;
@@ -30,6 +30,7 @@ void FollowJobsTogether(Spooler& spooler, const std::vector<FleetJob>& jobs, int
     std::vector<Open> open;
     for (const FleetJob& job : jobs) open.push_back({job, {}});
     while (!open.empty()) {
+        QDeadlineTimer pass(periodMs);  // one look at each job per period, however many
         std::vector<Open> still;
         for (Open& job : open) {
             const Spooler::JobCheck check = spooler.CheckJob(job.Job.Printer, job.Job.JobId);
@@ -41,7 +42,7 @@ void FollowJobsTogether(Spooler& spooler, const std::vector<FleetJob>& jobs, int
         open = std::move(still);
         if (open.empty()) return;
         if (deadline.hasExpired()) break;
-        QThread::msleep(static_cast<unsigned long>(pauseMs));
+        if (!pass.hasExpired()) QThread::msleep(static_cast<unsigned long>(pass.remainingTime()));
     }
     for (const Open& job : open) {
         spooler.GiveUpJob(job.Job.Printer, job.Job.JobId);

@@ -33,9 +33,10 @@ struct FleetTally {
     QString Summary() const;  // "3 printed, 1 failed, 0 not answered"
 };
 
-// Reports each job as it ends, in the order they end. Jobs still open when timeoutMs has
-// passed are cancelled and reported as not answered.
+// Reports each job as it ends, in the order they end; looks at every open job once per
+// periodMs. Jobs still open when timeoutMs has passed are cancelled and reported as not
+// answered.
 void FollowJobsTogether(Spooler& spooler, const std::vector<FleetJob>& jobs, int timeoutMs,
-                        const std::function<void(const FleetOutcome&)>& ended, int pauseMs = 100);
+                        const std::function<void(const FleetOutcome&)>& ended, int periodMs = 100);
 
 }  // namespace zozavud

@@ -48,8 +48,6 @@ struct DamagedJob {
     const char* Logged;  // in the job's log line
 };
 
-void PrintTo(const DamagedJob& c, std::ostream* os) { *os << c.Name; }
-
 const DamagedJob DamagedJobs[] = {
     {"cut short", [](const ImageSet& s) { return BuildRegisterAllImagesCommand(s).left(5000); },
      true, "register 1-5 refused: offset 32: length field says 19591 body bytes, only 4964 follow"},

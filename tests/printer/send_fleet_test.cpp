@@ -52,8 +52,9 @@ TEST(FleetFollow, JobsAreReportedAsTheyEndAndTheSilentOnesGivenUp) {
     FollowJobsTogether(spooler, jobs, 60, [&](const FleetOutcome& outcome) {
         ended.emplace_back(outcome.Job.JobId, outcome.End);
         tally.Count(outcome.End);
-        if (outcome.End == FleetEnd::NotAnswered)
+        if (outcome.End == FleetEnd::NotAnswered) {
             EXPECT_TRUE(outcome.Detail.contains("job cancelled")) << outcome.Detail.toStdString();
+        }
     }, 10);
     const std::vector<std::pair<int, FleetEnd>> expected = {
         {2, FleetEnd::Failed}, {4, FleetEnd::Printed}, {1, FleetEnd::Printed}, {3, FleetEnd::NotAnswered}};
