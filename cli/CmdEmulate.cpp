@@ -24,12 +24,14 @@ struct Endpoint {
     quint16 Port = 0;
 };
 
-// HOST:PORT, [IPv6]:PORT; the port may be 0 for any free one.
+// HOST:PORT, [IPv6]:PORT, with a numeric host or localhost; the port may be 0 for any
+// free one.
 std::optional<Endpoint> ParseEndpoint(const QString& text) {
     const int colon = text.lastIndexOf(':');
     if (colon <= 0) return std::nullopt;
     QString host = text.left(colon);
     if (host.startsWith('[') && host.endsWith(']')) host = host.mid(1, host.size() - 2);
+    if (host == QLatin1String("localhost")) host = QStringLiteral("127.0.0.1");
     bool ok = false;
     const uint port = text.mid(colon + 1).toUInt(&ok);
     Endpoint endpoint;
@@ -45,13 +47,14 @@ QString EndpointText(const QHostAddress& address, quint16 port) {
     return QStringLiteral("%1:%2").arg(host).arg(port);
 }
 
-// The memory is a document: a missing one starts fresh (and is written at once), anything
-// that is not a document is refused rather than overwritten.
-bool OpenMemory(const QString& path, EditorState& state, LcdRenderer& renderer) {
+// The memory is a document: a missing one starts fresh (written once the port is ours),
+// anything that is not a document is refused rather than overwritten.
+bool OpenMemory(const QString& path, EditorState& state, LcdRenderer& renderer, bool& fresh) {
     const QFileInfo info(path);
-    if (!info.exists()) {
+    fresh = !info.exists();
+    if (fresh) {
         RebuildImageSet(state, renderer, [&] { RenderCurrentImage(state, renderer); });
-        return SaveDocumentOrReport(path, state);
+        return true;
     }
     if (!info.isFile() || info.size() != static_cast<qint64>(ImageSetSize)) {
         Failure(QStringLiteral("%1 is not a document: %2").arg(path,
@@ -174,7 +177,8 @@ int RunEmulate(const QStringList& arguments) {
     InitLanguage(state, options.Language);
     LcdRenderer renderer;
     const QString path = parser.value(memory);
-    if (!OpenMemory(path, state, renderer)) return ExitFailure;
+    bool fresh = false;
+    if (!OpenMemory(path, state, renderer, fresh)) return ExitFailure;
 
     Emulator emulator(path, state);
     JobListener listener(options.Limits, [&](const ReceivedJob& job) { emulator.Handle(job); });
@@ -182,6 +186,7 @@ int RunEmulate(const QStringList& arguments) {
     if (!listener.Listen(options.Listen.Address, options.Listen.Port, &error))
         return Failure(QStringLiteral("cannot listen on %1: %2")
                            .arg(EndpointText(options.Listen.Address, options.Listen.Port), error));
+    if (fresh && !SaveDocumentOrReport(path, state)) return ExitFailure;
     TerminationWatcher stop;
     QObject::connect(&stop, &TerminationWatcher::Requested, &listener, [&] {
         listener.Stop();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <atomic>
 #include <functional>
@@ -181,6 +182,7 @@ TEST_F(EmulateTest, BadStartsAreClearErrors) {
         EXPECT_TRUE(run.Err.contains(c.Says)) << run.Err.toStdString();
     }
     EXPECT_EQ(test::ReadWholeFile(notDocument), QByteArray(3000, 'x'));
+    EXPECT_FALSE(QFile::exists(dir.filePath("m2.lcd")));  // nothing written when the port is taken
 }
 
 }  // namespace
