@@ -20,7 +20,7 @@ QString Offset(int64_t offset) {
 
 void ListCommands(QTextStream& out, const QString& path, int64_t size,
                   const Audit& audit) {
-    out << path << ": " << size << " bytes, " << audit.Commands.size() << " command(s)\n";
+    out << path << ": " << size << " bytes, " << audit.CommandCount << " command(s)\n";
     int number = 0;
     for (const AuditedCommand& command : audit.Commands) {
         out << "command " << ++number << " at " << Offset(command.Offset) << ": "
@@ -35,6 +35,8 @@ void ListCommands(QTextStream& out, const QString& path, int64_t size,
                 << ", blink " << entry.Blink << ", scroll " << entry.Scroll
                 << (entry.Complete ? "" : " (cut short)") << "\n";
     }
+    const int64_t unlisted = audit.CommandCount - static_cast<int64_t>(audit.Commands.size());
+    if (unlisted > 0) out << "and " << unlisted << " more command(s)\n";
 }
 
 // Writes image_NN.png for every picture the printer holds after the commands.
@@ -100,8 +102,10 @@ int RunAudit(const QStringList& arguments) {
     QTextStream err(stderr);
     for (const AuditProblem& problem : audit.Problems)
         err << path << ": " << Offset(problem.Offset) << ": " << problem.Message << "\n";
+    const int64_t untold = audit.ProblemCount - static_cast<int64_t>(audit.Problems.size());
+    if (untold > 0) err << path << ": and " << untold << " more problem(s)\n";
     if (!audit.Clean())
-        err << path << ": " << audit.Problems.size() << " problem(s)\n";
+        err << path << ": " << audit.ProblemCount << " problem(s)\n";
     else
         out << path << ": clean\n";
     return audit.Clean() && pictures ? ExitOk : ExitFailure;

@@ -3,6 +3,7 @@
 #include "CliCommand.h"
 #include "CliSupport.h"
 #include "CommandEncoder.h"
+#include "PrinterFleet.h"
 #include "PrinterSend.h"
 #include "Spooler.h"
 
@@ -10,26 +11,55 @@ namespace zozavud::cli {
 
 namespace {
 
-// One printer's outcome: a line on stdout when it worked, on stderr when not.
-bool SendToOnePrinter(Spooler& spooler, const QString& printer, const QString& path, bool wait,
-                      int timeoutMs) {
-    QStringList problems;
-    const SendOutcome sent = SendFileToNamedPrinter(
-        spooler, printer, path, [&](const QString& message) { problems << message; });
-    if (!sent.Sent) {
-        Failure(printer + ": " + problems.join(" / ").replace('\n', ": "));
-        return false;
-    }
-    if (wait) {
-        const Spooler::JobOutcome end = spooler.FollowJob(printer, sent.JobId, timeoutMs);
-        if (!end.Completed) {
-            Failure(QStringLiteral("%1: job %2: %3").arg(printer).arg(sent.JobId).arg(end.Detail));
-            return false;
+struct SendSettings {
+    QStringList Printers;
+    bool Wait = false;
+    int JobTimeoutMs = 60000;
+    int AnswerTimeoutMs = 30000;
+};
+
+// One job per printer, submitted in turn; the failures are told at once.
+std::vector<FleetJob> SubmitAll(Spooler& spooler, const SendSettings& settings,
+                                const QString& path, FleetTally& tally) {
+    std::vector<FleetJob> submitted;
+    for (const QString& printer : settings.Printers) {
+        QStringList problems;
+        const SendOutcome sent = SendFileToNamedPrinter(
+            spooler, printer, path, [&](const QString& message) { problems << message; });
+        if (!sent.Sent) {
+            Failure(printer + ": " + problems.join(" / ").replace('\n', ": "));
+            tally.Count(FleetEnd::Failed);
+            continue;
         }
+        if (!settings.Wait) {
+            QTextStream(stdout) << printer << ": sent, job " << sent.JobId << Qt::endl;
+            tally.Count(FleetEnd::Printed);
+        }
+        submitted.push_back({printer, sent.JobId});
     }
-    QTextStream(stdout) << printer << ": " << (wait ? "printed" : "sent") << ", job " << sent.JobId
-                        << "\n";
-    return true;
+    return submitted;
+}
+
+void ReportEnd(const FleetOutcome& outcome, FleetTally& tally) {
+    tally.Count(outcome.End);
+    if (outcome.End == FleetEnd::Printed)
+        QTextStream(stdout) << outcome.Job.Printer << ": printed, job " << outcome.Job.JobId
+                            << Qt::endl;
+    else
+        Failure(QStringLiteral("%1: job %2: %3")
+                    .arg(outcome.Job.Printer)
+                    .arg(outcome.Job.JobId)
+                    .arg(outcome.Detail));
+}
+
+std::optional<int> ReadSeconds(const QCommandLineParser& parser, const QCommandLineOption& option,
+                               int& milliseconds) {
+    bool ok = false;
+    const double seconds = parser.value(option).toDouble(&ok);
+    if (!ok || seconds <= 0 || seconds > 86400)
+        return UsageError(parser, "--" + option.names().first() + " must be a number of seconds");
+    milliseconds = static_cast<int>(seconds * 1000);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -38,14 +68,18 @@ int RunSend(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption image("image", "The current image, 1..19 (register and delete).", "N");
     const QCommandLineOption printer("printer", "A print queue; repeat for more printers.", "QUEUE");
-    const QCommandLineOption wait("wait", "Follow each job until it is printed.");
-    const QCommandLineOption timeout("timeout", "With --wait: seconds per job (default 60).", "S",
-                                     "60");
-    parser.addOptions({image, printer, wait, timeout});
+    const QCommandLineOption wait("wait", "Follow every job until it is printed.");
+    const QCommandLineOption timeout("timeout", "With --wait: seconds for all jobs (default 60).",
+                                     "S", "60");
+    const QCommandLineOption answer("answer-timeout",
+                                    "Seconds the print server may take to answer (default 30).",
+                                    "S", "30");
+    parser.addOptions({image, printer, wait, timeout, answer});
     if (auto exit = ParseArguments(parser, arguments,
                                    "Sends one printer command to each printer as a raw job:\n"
                                    "register, register-all, delete or delete-all.\n"
-                                   "The print server is the usual one (CUPS_SERVER, client.conf).",
+                                   "The print server is the usual one (CUPS_SERVER, client.conf).\n"
+                                   "With --wait all jobs are submitted first, then followed together.",
                                    2, "KIND DOC.lcd"))
         return *exit;
 
@@ -53,35 +87,37 @@ int RunSend(const QStringList& arguments) {
     CommandKind kind{};
     int n = 1;
     if (auto exit = ParseKindAndImage(parser, image, kind, n)) return *exit;
-    QStringList printers = parser.values(printer);
-    printers.removeDuplicates();
-    printers.removeAll(QString());
-    if (printers.isEmpty()) return UsageError(parser, "--printer is required");
-    bool timeoutOk = false;
-    const double seconds = parser.value(timeout).toDouble(&timeoutOk);
-    if (!timeoutOk || seconds <= 0 || seconds > 86400)
-        return UsageError(parser, "--timeout must be a number of seconds");
+    SendSettings settings;
+    settings.Printers = parser.values(printer);
+    settings.Printers.removeDuplicates();
+    settings.Printers.removeAll(QString());
+    if (settings.Printers.isEmpty()) return UsageError(parser, "--printer is required");
+    settings.Wait = parser.isSet(wait);
+    if (auto exit = ReadSeconds(parser, timeout, settings.JobTimeoutMs)) return *exit;
+    if (auto exit = ReadSeconds(parser, answer, settings.AnswerTimeoutMs)) return *exit;
 
     EditorState state;
     if (!LoadDocumentOrReport(positional.at(1), state)) return ExitFailure;
     state.SelectImage(n);
 
     std::unique_ptr<Spooler> spooler = CreateSystemSpooler();
-    int failed = 0;
+    spooler->SetAnswerTimeout(settings.AnswerTimeoutMs);
+    FleetTally tally;
     const bool written = WithCommandInTemporaryFile(
         kind, *state.Set, state.CurrentImage, [](const QString& message) { Failure(message); },
         [&](const QString& path) {
-            for (const QString& queue : printers)
-                if (!SendToOnePrinter(*spooler, queue, path, parser.isSet(wait),
-                                      static_cast<int>(seconds * 1000)))
-                    ++failed;
+            const std::vector<FleetJob> jobs = SubmitAll(*spooler, settings, path, tally);
+            if (settings.Wait)
+                FollowJobsTogether(*spooler, jobs, settings.JobTimeoutMs,
+                                   [&](const FleetOutcome& outcome) { ReportEnd(outcome, tally); });
         });
     if (!written) return ExitFailure;
-    if (failed > 0) {
-        Failure(QStringLiteral("%1 of %2 printer(s) failed").arg(failed).arg(printers.size()));
-        return ExitFailure;
-    }
-    return ExitOk;
+    QTextStream(stdout) << (settings.Wait ? tally.Summary()
+                                          : QStringLiteral("%1 sent, %2 failed")
+                                                .arg(tally.Printed)
+                                                .arg(tally.Failed))
+                        << Qt::endl;
+    return tally.AllPrinted() ? ExitOk : ExitFailure;
 }
 
 }  // namespace zozavud::cli

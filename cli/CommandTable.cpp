@@ -11,6 +11,7 @@ int RunCommand(const QStringList& arguments);
 int RunSend(const QStringList& arguments);
 int RunAudit(const QStringList& arguments);
 int RunCheck(const QStringList& arguments);
+int RunEmulate(const QStringList& arguments);
 
 const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> commands = {
@@ -23,6 +24,7 @@ const std::vector<CliCommand>& Commands() {
         {"send", "Send a printer command to printers", false, RunSend},
         {"inspect", "Check a command file or print job; draw its pictures", false, RunAudit},
         {"check", "Warn about what an image loses on the printer", true, RunCheck},
+        {"emulate", "Stand in for a printer: apply raw jobs to a memory document", true, RunEmulate},
     };
     return commands;
 }

@@ -38,9 +38,26 @@ public:
     // The spooler's number for the last job started, 0 if none.
     virtual int LastJobId() const = 0;
 
+    // How long the print server may take to answer one request before the operation
+    // fails saying so. A server that did not answer once is not asked again.
+    virtual void SetAnswerTimeout(int timeoutMs) { (void)timeoutMs; }
+
+    // One look at a job, without waiting: ended (printed or not, and why) or still on its
+    // way. A job that cannot finish (stopped queue, held job) is cancelled and reported
+    // ended, so a failure always means nothing more will be printed.
+    struct JobCheck {
+        bool Ended = false;
+        bool Completed = false;
+        QString Detail;
+    };
+    virtual JobCheck CheckJob(const QString& deviceName, int jobId) {
+        (void)deviceName, (void)jobId;
+        return {true, false, QStringLiteral("following a job is not supported by this spooler")};
+    }
+    // Gives up a job that is still on its way.
+    virtual void GiveUpJob(const QString& deviceName, int jobId) { (void)deviceName, (void)jobId; }
+
     // Follows a job until it is done or fails: completed, or the reason it will not be.
-    // A job that cannot finish (stopped queue, unreachable printer) is cancelled, so a
-    // failure always means nothing more will be printed.
     struct JobOutcome {
         bool Completed = false;
         QString Detail;
@@ -50,6 +67,14 @@ public:
         return {false, QStringLiteral("following a job is not supported by this spooler")};
     }
 };
+
+// Why a followed job counts as not answered: it did not end in time and was cancelled.
+inline QString NotFinishedDetail(int timeoutMs, const QString& printerMessage) {
+    QString detail = QStringLiteral("the job did not finish in %1 s, the printer may be unreachable")
+                         .arg(timeoutMs / 1000.0);
+    if (!printerMessage.isEmpty()) detail += ": " + printerMessage;
+    return detail + " (job cancelled)";
+}
 
 // The platform's spooler: libcups on Unix, the Windows spooler on Windows.
 std::unique_ptr<Spooler> CreateSystemSpooler();

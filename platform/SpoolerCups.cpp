@@ -10,6 +10,12 @@ QString ServerName() {
     return QStringLiteral("%1:%2").arg(QString::fromUtf8(cupsServer())).arg(ippPort());
 }
 
+QString SilentServerMessage(int timeoutMs) {
+    return QStringLiteral("The print server %1 did not answer within %2 s.")
+        .arg(ServerName())
+        .arg(timeoutMs / 1000.0);
+}
+
 }  // namespace
 
 CupsSpooler::~CupsSpooler() {
@@ -22,10 +28,24 @@ CupsSpooler::~CupsSpooler() {
 
 http_t* CupsSpooler::Connection() {
     if (http_) return http_;
-    http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 30000,
-                         nullptr);
-    if (!http_) lastError_ = QStringLiteral("The print server %1 cannot be reached.").arg(ServerName());
+    if (serverSilent_) {
+        lastError_ = SilentServerMessage(answerTimeoutMs_);
+        return nullptr;
+    }
+    http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                         answerTimeoutMs_, nullptr);
+    if (!http_) {
+        lastError_ = QStringLiteral("The print server %1 cannot be reached.").arg(ServerName());
+        return nullptr;
+    }
+    // Without this a server that accepts and never answers holds every call for minutes.
+    httpSetTimeout(http_, answerTimeoutMs_ / 1000.0, &CupsSpooler::OnAnswerTimeout, this);
     return http_;
+}
+
+int CupsSpooler::OnAnswerTimeout(http_t*, void* self) {
+    static_cast<CupsSpooler*>(self)->serverSilent_ = true;
+    return 0;  // give up the request
 }
 
 void CupsSpooler::Disconnect() {
@@ -33,7 +53,15 @@ void CupsSpooler::Disconnect() {
     http_ = nullptr;
 }
 
-void CupsSpooler::TakeCupsError() { lastError_ = QString::fromUtf8(cupsLastErrorString()); }
+void CupsSpooler::TakeCupsError() {
+    if (serverSilent_) {
+        // The connection is in the middle of a request nobody answers: drop it.
+        lastError_ = SilentServerMessage(answerTimeoutMs_);
+        Disconnect();
+        return;
+    }
+    lastError_ = QString::fromUtf8(cupsLastErrorString());
+}
 
 bool CupsSpooler::ListPrinters(QStringList* names, QString* defaultName) {
     http_t* http = Connection();
@@ -57,6 +85,7 @@ bool CupsSpooler::ListPrinters(QStringList* names, QString* defaultName) {
 QStringList CupsSpooler::PrinterNames() {
     QStringList names;
     lastError_.clear();
+    serverSilent_ = false;  // a new choice of printer asks the server again
     ListPrinters(&names, nullptr);
     return names;
 }
@@ -73,6 +102,20 @@ bool CupsSpooler::LoadDeviceSettings(const QString&) { return true; }
 bool CupsSpooler::LockDeviceSettings() { return true; }
 void CupsSpooler::UnlockDeviceSettings() {}
 
+CupsSpooler::QueueAnswer CupsSpooler::AskPrinter(http_t* http, const QByteArray& queue) {
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
+                     "/printers/%s", queue.constData());
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "printer-name");
+    ipp_t* response = cupsDoRequest(http, request, "/");
+    ippDelete(response);
+    if (serverSilent_ || !response) return {false, false};
+    return {true, cupsLastError() <= IPP_STATUS_OK_CONFLICTING};
+}
+
 bool CupsSpooler::OpenPrinter(const QString& deviceName) {
     lastError_.clear();
     printer_.clear();
@@ -81,17 +124,47 @@ bool CupsSpooler::OpenPrinter(const QString& deviceName) {
     // "name/instance" names an instance: its options are the client's, the queue is the name.
     const QString queue = deviceName.section('/', 0, 0);
     const QByteArray instance = deviceName.section('/', 1).toUtf8();
+    // Asked on our own connection first: the lookup below falls back to libcups' default
+    // connection, which has no bound on a server that never answers.
+    const QueueAnswer answer = AskPrinter(http, queue.toUtf8());
+    if (!answer.Answered || (!answer.Exists && instance.isEmpty())) {
+        TakeCupsError();
+        if (answer.Answered && cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND)
+            lastError_ = QStringLiteral("The printer \"%1\" does not exist.").arg(deviceName);
+        return false;
+    }
+    if (instance.isEmpty()) {  // the queue itself: nothing more to look up
+        printer_ = queue.toUtf8();
+        return true;
+    }
     cups_dest_t* dest = cupsGetNamedDest(http, queue.toUtf8().constData(),
                                          instance.isEmpty() ? nullptr : instance.constData());
     if (!dest) {
         TakeCupsError();
-        if (lastError_.isEmpty() || cupsLastError() <= IPP_STATUS_OK_CONFLICTING)
+        if (!serverSilent_ && (lastError_.isEmpty() || cupsLastError() <= IPP_STATUS_OK_CONFLICTING))
             lastError_ = QStringLiteral("The printer \"%1\" does not exist.").arg(deviceName);
         return false;
     }
     printer_ = dest->name;
     cupsFreeDests(1, dest);
     return true;
+}
+
+// Create-Job itself: the library's wrapper first fetches every attribute of the queue,
+// which costs the server more than the job does.
+int CupsSpooler::CreateJob(http_t* http, const QByteArray& title) {
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
+                     "/printers/%s", printer_.constData());
+    ipp_t* request = ippNewRequest(IPP_OP_CREATE_JOB);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, title.constData());
+    ipp_t* response = cupsDoRequest(http, request, "/printers/" + printer_);
+    ipp_attribute_t* id = ippFindAttribute(response, "job-id", IPP_TAG_INTEGER);
+    const int job = cupsLastError() <= IPP_STATUS_OK_CONFLICTING && id ? ippGetInteger(id, 0) : 0;
+    ippDelete(response);
+    return job;
 }
 
 bool CupsSpooler::StartDocument(const QString& documentName) {
@@ -101,7 +174,7 @@ bool CupsSpooler::StartDocument(const QString& documentName) {
     http_t* http = Connection();
     if (!http || printer_.isEmpty()) return false;
     const QByteArray title = documentName.toUtf8();
-    const int job = cupsCreateJob(http, printer_.constData(), title.constData(), 0, nullptr);
+    const int job = CreateJob(http, title);
     if (job == 0) {
         TakeCupsError();
         return false;
@@ -119,7 +192,8 @@ bool CupsSpooler::StartDocument(const QString& documentName) {
 
 bool CupsSpooler::WriteData(const char* data, qint64 size) {
     lastError_.clear();
-    if (!documentOpen_ || writeFailed_ || size < 0) {
+    // A null connection would make libcups open its default one: never hand it on.
+    if (!documentOpen_ || writeFailed_ || size < 0 || !http_) {
         writeFailed_ = true;
         return false;
     }
@@ -144,6 +218,7 @@ bool CupsSpooler::EndDocument() {
         if (upload) httpClose(upload);
         return false;
     }
+    if (!http_) return false;
     const ipp_status_t status = cupsFinishDocument(http_, printer_.constData());
     if (status > IPP_STATUS_OK_CONFLICTING) {
         TakeCupsError();

@@ -29,6 +29,9 @@ public:
     void ClosePrinter() override;
     QString LastErrorDetail() const override { return lastError_; }
     int LastJobId() const override { return jobId_; }
+    void SetAnswerTimeout(int timeoutMs) override { answerTimeoutMs_ = timeoutMs; }
+    JobCheck CheckJob(const QString& deviceName, int jobId) override;
+    void GiveUpJob(const QString& deviceName, int jobId) override;
     JobOutcome FollowJob(const QString& deviceName, int jobId, int timeoutMs) override;
 
 private:
@@ -38,8 +41,19 @@ private:
     void TakeCupsError();
     bool ListPrinters(QStringList* names, QString* defaultName);
     void CancelJob(const QByteArray& name, int jobId);
+    // Whether the server answered at all, and whether the queue is there.
+    struct QueueAnswer {
+        bool Answered = false;
+        bool Exists = false;
+    };
+    QueueAnswer AskPrinter(http_t* http, const QByteArray& queue);
+    int CreateJob(http_t* http, const QByteArray& title);  // the job id, 0 on failure
+
+    static int OnAnswerTimeout(http_t* http, void* self);
 
     http_t* http_ = nullptr;
+    int answerTimeoutMs_ = 30000;
+    bool serverSilent_ = false;  // it did not answer in time: not asked again
     QByteArray printer_;  // name of the open printer, empty when none
     int jobId_ = 0;
     bool documentOpen_ = false;

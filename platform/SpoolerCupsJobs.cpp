@@ -33,6 +33,9 @@ bool AskJobState(http_t* http, const QByteArray& printer, int jobId, JobState* s
     ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    static const char* const wanted[] = {"job-state", "job-printer-state-message"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr,
+                  wanted);
     ipp_t* response = cupsDoRequest(http, request, "/jobs/");
     if (!response || cupsLastError() > IPP_STATUS_OK_CONFLICTING) {
         ippDelete(response);
@@ -41,6 +44,10 @@ bool AskJobState(http_t* http, const QByteArray& printer, int jobId, JobState* s
     state->Job = EnumAttribute(response, "job-state");
     state->Message = TextAttribute(response, "job-printer-state-message");
     ippDelete(response);
+    // Only a job still waiting can be held up by its queue: ask the queue only then.
+    if (state->Job != IPP_JSTATE_PENDING && state->Job != IPP_JSTATE_HELD &&
+        state->Job != IPP_JSTATE_STOPPED)
+        return true;
 
     httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
                      "/printers/%s", printer.constData());
@@ -62,35 +69,43 @@ QString WithMessage(const QString& what, const QString& message) {
 
 }  // namespace
 
-Spooler::JobOutcome CupsSpooler::FollowJob(const QString& deviceName, int jobId, int timeoutMs) {
+
+Spooler::JobCheck CupsSpooler::CheckJob(const QString& deviceName, int jobId) {
     const QByteArray printer = deviceName.section('/', 0, 0).toUtf8();
-    QDeadlineTimer deadline(timeoutMs);
     JobState state;
+    http_t* http = Connection();
+    if (!http || !AskJobState(http, printer, jobId, &state)) {
+        if (http) TakeCupsError();
+        return {true, false, WithMessage(QStringLiteral("the job's state cannot be read"), lastError_)};
+    }
+    switch (state.Job) {
+    case IPP_JSTATE_COMPLETED: return {true, true, {}};
+    case IPP_JSTATE_CANCELED: return {true, false, WithMessage("the job was cancelled", state.Message)};
+    case IPP_JSTATE_ABORTED: return {true, false, WithMessage("the job was aborted", state.Message)};
+    default: break;
+    }
+    QString failure;
+    if (state.Printer == IPP_PSTATE_STOPPED)
+        failure = WithMessage(QStringLiteral("the queue is stopped"), state.Message);
+    else if (state.Job == IPP_JSTATE_STOPPED || state.Job == IPP_JSTATE_HELD)
+        failure = WithMessage(QStringLiteral("the job is held"), state.Message);
+    if (failure.isEmpty()) return {false, false, state.Message};
+    CancelJob(printer, jobId);
+    return {true, false, failure + " (job cancelled)"};
+}
+
+void CupsSpooler::GiveUpJob(const QString& deviceName, int jobId) {
+    CancelJob(deviceName.section('/', 0, 0).toUtf8(), jobId);
+}
+
+Spooler::JobOutcome CupsSpooler::FollowJob(const QString& deviceName, int jobId, int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
     for (;;) {
-        http_t* http = Connection();
-        if (!http || !AskJobState(http, printer, jobId, &state)) {
-            if (http) TakeCupsError();
-            return {false, WithMessage(QStringLiteral("the job's state cannot be read"), lastError_)};
-        }
-        switch (state.Job) {
-        case IPP_JSTATE_COMPLETED: return {true, {}};
-        case IPP_JSTATE_CANCELED: return {false, WithMessage("the job was cancelled", state.Message)};
-        case IPP_JSTATE_ABORTED: return {false, WithMessage("the job was aborted", state.Message)};
-        default: break;
-        }
-        QString failure;
-        if (state.Printer == IPP_PSTATE_STOPPED)
-            failure = WithMessage(QStringLiteral("the queue is stopped"), state.Message);
-        else if (state.Job == IPP_JSTATE_STOPPED || state.Job == IPP_JSTATE_HELD)
-            failure = WithMessage(QStringLiteral("the job is held"), state.Message);
-        else if (deadline.hasExpired())
-            failure = WithMessage(QStringLiteral("the job did not finish in %1 s, the printer may be "
-                                                 "unreachable")
-                                      .arg(timeoutMs / 1000.0),
-                                  state.Message);
-        if (!failure.isEmpty()) {
-            CancelJob(printer, jobId);
-            return {false, failure + " (job cancelled)"};
+        const JobCheck check = CheckJob(deviceName, jobId);
+        if (check.Ended) return {check.Completed, check.Detail};
+        if (deadline.hasExpired()) {
+            GiveUpJob(deviceName, jobId);
+            return {false, NotFinishedDetail(timeoutMs, check.Detail)};
         }
         QThread::msleep(100);
     }

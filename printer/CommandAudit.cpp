@@ -61,7 +61,13 @@ private:
     Audit& out_;
 
     void Problem(int64_t offset, const QString& message) {
-        out_.Problems.push_back({offset, message});
+        if (++out_.ProblemCount <= AuditKeptProblems) out_.Problems.push_back({offset, message});
+    }
+
+    // Every command is replayed; only the first few are kept whole.
+    void Keep(AuditedCommand&& command) {
+        ReplayCommand(command, out_.Held);
+        if (++out_.CommandCount <= AuditKeptCommands) out_.Commands.push_back(std::move(command));
     }
 
     int64_t Present(int64_t from, int64_t count) const {
@@ -121,6 +127,10 @@ private:
     int64_t ParseCommand(int64_t pos) {
         AuditedCommand command;
         command.Offset = pos;
+        if (out_.CommandCount > 0)
+            Problem(pos, QStringLiteral("command %1 of the file: a command file holds exactly one "
+                                        "command")
+                             .arg(out_.CommandCount + 1));
         CheckField(pos, LeadIn, CommandLeadInSize, "lead-in");
         CheckField(pos + GsOffset, Gs, 3, "GS ( y");
         CheckField(pos + NameOffset, LcdName, 10, "\"LCD\" and seven spaces");
@@ -132,7 +142,7 @@ private:
                         .arg(pos)
                         .arg(size_ - pos)
                         .arg(CommandPrefixSize));
-            out_.Commands.push_back(command);
+            Keep(std::move(command));
             return size_;
         }
         command.BodyLength = ReadLength(pos + LengthOffset);
@@ -146,22 +156,27 @@ private:
                         .arg(available));
         if (available < 2) {
             Problem(body, "the body ends before its function code");
-            out_.Commands.push_back(command);
+            Keep(std::move(command));
             return size_;
         }
-        const uint8_t* code = bytes_ + body;
-        if (code[0] == '0' && code[1] == 'p')
-            command.Kind = AuditedKind::Register;
-        else if (code[0] == '0' && code[1] == 'B')
-            command.Kind = AuditedKind::Delete;
-        else if (code[0] == '0' && code[1] == 'A')
-            command.Kind = AuditedKind::DeleteAll;
-        else
-            Problem(body,
-                    QStringLiteral("unknown function code %1 (30 70, 30 42 or 30 41 expected)")
-                        .arg(Hex(code, 2)));
-
+        command.Kind = ReadFunctionCode(body);
         const int64_t extent = BodyExtent(command.Kind, body, length, available);
+        ParseBody(command, body, extent);
+        Keep(std::move(command));
+        return body + extent;
+    }
+
+    AuditedKind ReadFunctionCode(int64_t body) {
+        const uint8_t* code = bytes_ + body;
+        if (code[0] == '0' && code[1] == 'p') return AuditedKind::Register;
+        if (code[0] == '0' && code[1] == 'B') return AuditedKind::Delete;
+        if (code[0] == '0' && code[1] == 'A') return AuditedKind::DeleteAll;
+        Problem(body, QStringLiteral("unknown function code %1 (30 70, 30 42 or 30 41 expected)")
+                          .arg(Hex(code, 2)));
+        return AuditedKind::Unknown;
+    }
+
+    void ParseBody(AuditedCommand& command, int64_t body, int64_t extent) {
         switch (command.Kind) {
             case AuditedKind::Register: ParseEntries(command, body, extent); break;
             case AuditedKind::Delete: ParseDelete(command, body, extent); break;
@@ -173,8 +188,6 @@ private:
                 break;
             case AuditedKind::Unknown: break;
         }
-        out_.Commands.push_back(std::move(command));
-        return body + extent;
     }
 
     bool LayoutAllows(AuditedKind kind, int64_t length) const {
@@ -191,21 +204,12 @@ private:
         return true;
     }
 
-    // How many body bytes belong to this command (and the problem if the field does not
-    // fit the layout). The length field frames it unless it contradicts the layout and a
-    // layout size ends exactly where the data or the next command begins: then the field
-    // is the damaged part.
-    int64_t BodyExtent(AuditedKind kind, int64_t body, int64_t length, int64_t available) {
-        const bool allowed = LayoutAllows(kind, length);
+    // The body size of the layout that ends exactly where the data or the next command
+    // begins; -1 when none does.
+    int64_t CleanLayoutSize(AuditedKind kind, int64_t body, int64_t available) const {
         auto endsCleanly = [&](int64_t size) {
             return size <= available && (body + size == size_ || CommandStartsAt(body + size));
         };
-        if (allowed && endsCleanly(length)) return length;
-        if (!allowed && length <= available) {
-            Problem(body - 4, QStringLiteral("length field %1 does not fit a %2 command (%3)")
-                                  .arg(length)
-                                  .arg(AuditedKindName(kind), LayoutDescription(kind)));
-        }
         if (kind == AuditedKind::Register) {
             for (int entries = 1; entries <= ImageCount; ++entries)
                 if (endsCleanly(2 + int64_t{entries} * ImageEntrySize))
@@ -215,7 +219,32 @@ private:
         } else if (kind == AuditedKind::DeleteAll && endsCleanly(DeleteAllBodySize)) {
             return DeleteAllBodySize;
         }
-        return std::min(length, available);
+        return -1;
+    }
+
+    // How many body bytes belong to this command. The length field frames it when it fits
+    // the layout and ends where the data or the next command begins. Otherwise a layout
+    // size that ends there frames it, and the field is the damaged part: a length that
+    // fits some other layout (1033 on a register-all) is as wrong as one that fits none.
+    int64_t BodyExtent(AuditedKind kind, int64_t body, int64_t length, int64_t available) {
+        const bool allowed = LayoutAllows(kind, length);
+        const bool endsCleanly =
+            length <= available && (body + length == size_ || CommandStartsAt(body + length));
+        if (allowed && endsCleanly) return length;
+        const int64_t layout = CleanLayoutSize(kind, body, available);
+        if (length <= available && layout >= 0) {  // a longer field was reported already
+            Problem(body - 4, QStringLiteral("length field %1 does not agree with the %2 command: "
+                                             "it has %3 body bytes (%4)")
+                                  .arg(length)
+                                  .arg(AuditedKindName(kind))
+                                  .arg(layout)
+                                  .arg(LayoutDescription(kind)));
+        } else if (length <= available && !allowed) {
+            Problem(body - 4, QStringLiteral("length field %1 does not fit a %2 command (%3)")
+                                  .arg(length)
+                                  .arg(AuditedKindName(kind), LayoutDescription(kind)));
+        }
+        return layout >= 0 ? layout : std::min(length, available);
     }
 
     void ParseDelete(AuditedCommand& command, int64_t body, int64_t extent) {

@@ -36,19 +36,35 @@ struct AuditedCommand {
     std::optional<uint8_t> DeleteIndex;   // Delete only
 };
 
-struct Audit {
-    std::vector<AuditedCommand> Commands;
-    std::vector<AuditProblem> Problems;
-    bool Clean() const { return Problems.empty(); }
-};
-
-Audit AuditCommands(const QByteArray& data);
-
 // What the printer holds after the commands, in order: registrations replace each
 // other, deletions remove them. Indexes 0..18; an entry only when registered.
 struct RegisteredPictures {
     std::optional<AuditedEntry> Slots[ImageCount];
 };
+
+// However large or damaged the input, what an audit keeps stays small: the first
+// commands and problems in full, the rest only counted.
+inline constexpr int AuditKeptCommands = 100;
+inline constexpr int AuditKeptProblems = 100;
+
+struct Audit {
+    std::vector<AuditedCommand> Commands;  // the first AuditKeptCommands, in order
+    int64_t CommandCount = 0;              // all commands found
+    std::vector<AuditProblem> Problems;    // the first AuditKeptProblems, in order
+    int64_t ProblemCount = 0;              // all problems found
+    RegisteredPictures Held;               // after every command, kept or not
+    bool Clean() const { return ProblemCount == 0; }
+    // One whole, valid command: what a printer would carry out.
+    const AuditedCommand* SoleCommand() const {
+        return Clean() && CommandCount == 1 ? &Commands.front() : nullptr;
+    }
+};
+
+// A file holds exactly one command: every further command is a problem at its offset.
+Audit AuditCommands(const QByteArray& data);
+
+// Applies one command to what the printer holds.
+void ReplayCommand(const AuditedCommand& command, RegisteredPictures& held);
 RegisteredPictures ReplayCommands(const Audit& audit);
 
 QString AuditedKindName(AuditedKind kind);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CommandFile.h"
+#include "TerminationSignals.h"
 
 namespace zozavud {
 
@@ -91,6 +92,8 @@ bool WithCommandInTemporaryFile(CommandKind kind, const ImageSet& set, int curre
         QString path;
         ~RemoveAtEnd() { QFile::remove(path); }
     } removeAtEnd{path};
+    // Ctrl+C or a kill while the spooler blocks must not leave the file behind either.
+    const RemoveFileOnTermination removeOnSignal(path);
     if (!WriteCommandFile(kind, set, currentImage, path, showError)) return false;
     use(path);
     return true;

@@ -125,6 +125,20 @@ const DamageCase DamageCases[] = {
     {"noise before a command", "delete_all.prn", [](QByteArray& b) { b.prepend("junk"); }, {0}},
     {"noise after a command", "fresh_delete_19.prn", [](QByteArray& b) { b.append("\r\n"); }, {39}},
     {"empty file", "delete_all.prn", [](QByteArray& b) { b.clear(); }, {0}},
+    // Lengths that fit another layout must not pass for the one that follows.
+    {"register-all framed as one entry",
+     "fresh_regist_all.prn",
+     [](QByteArray& b) { b.replace(32, 4, QByteArray::fromHex("09040000")); },
+     {32}},
+    {"register-all framed as two entries",
+     "edited_regist_all.prn",
+     [](QByteArray& b) { b.replace(32, 4, QByteArray::fromHex("10080000")); },
+     {32}},
+    {"register framed as a delete",
+     "fresh_regist_07.prn",
+     [](QByteArray& b) { b.replace(32, 4, QByteArray::fromHex("03000000")); },
+     {32}},
+    {"a second command", "delete_all.prn", [](QByteArray& b) { b += Golden("delete_all.prn"); }, {41}},
 };
 
 class AuditDamaged : public ::testing::TestWithParam<DamageCase> {};
@@ -143,7 +157,8 @@ TEST(AuditSequence, CommandsBackToBackAreReadInTurn) {
     const QByteArray job =
         Golden("delete_all.prn") + Golden("fresh_regist_all.prn") + Golden("fresh_delete_19.prn");
     const Audit audit = AuditCommands(job);
-    EXPECT_TRUE(audit.Clean()) << Describe(audit);
+    // A file holds one command: each further one is named, and still read.
+    EXPECT_EQ(ProblemOffsets(audit), (std::vector<int64_t>{41, 41 + 19627})) << Describe(audit);
     ASSERT_EQ(audit.Commands.size(), 3u);
     EXPECT_EQ(audit.Commands[1].Offset, 41);
     EXPECT_EQ(audit.Commands[1].Entries.size(), 19u);
@@ -158,7 +173,7 @@ TEST(AuditSequence, DamagedLengthDoesNotHideTheNextCommand) {
     QByteArray first = Golden("fresh_regist_07.prn");
     first[33] = 0x05;  // length 0x0509
     const Audit audit = AuditCommands(first + Golden("edited_regist_04.prn"));
-    EXPECT_EQ(ProblemOffsets(audit), std::vector<int64_t>{32}) << Describe(audit);
+    EXPECT_EQ(ProblemOffsets(audit), (std::vector<int64_t>{32, 1069})) << Describe(audit);
     ASSERT_EQ(audit.Commands.size(), 2u);
     EXPECT_EQ(audit.Commands[1].Offset, 1069);
     EXPECT_EQ(audit.Commands[1].Entries[0].Index, 3);
@@ -171,6 +186,21 @@ TEST(AuditSequence, ReplayKeepsTheLastRegistrationAndDropsIncompleteEntries) {
                            Golden("fresh_regist_07.prn") + cut;
     const RegisteredPictures held = ReplayCommands(AuditCommands(job));
     for (int i = 0; i < ImageCount; ++i) EXPECT_EQ(held.Slots[i].has_value(), i == 6) << i;
+}
+
+TEST(AuditBounds, FloodOfTinyDamagedCommandsKeepsOnlyTheFirstProblemsAndCommands) {
+    QByteArray tiny = Golden("fresh_delete_19.prn");
+    tiny[38] = 19;  // index out of range: one problem of its own per command
+    const int copies = 20000;
+    QByteArray flood;
+    for (int i = 0; i < copies; ++i) flood += tiny;
+    const Audit audit = AuditCommands(flood);
+    EXPECT_EQ(audit.CommandCount, copies);
+    EXPECT_EQ(audit.ProblemCount, 2 * copies - 1);  // the bad index, and every command past the first
+    EXPECT_EQ(audit.Commands.size(), static_cast<size_t>(AuditKeptCommands));
+    EXPECT_EQ(audit.Problems.size(), static_cast<size_t>(AuditKeptProblems));
+    EXPECT_EQ(audit.Problems.back().Offset, 50 * 39);  // the 100th, in file order
+    EXPECT_EQ(audit.SoleCommand(), nullptr);
 }
 
 }  // namespace

@@ -2,7 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
 
 #include "CommandEncoder.h"
 #include "DocumentIo.h"
@@ -120,6 +126,58 @@ TEST_F(CliSendTest, UnreadableDocumentFailsNamingIt) {
     const CliRun run = Run({"send", "delete-all", missing, "--printer", "q"});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_TRUE(run.Err.contains(missing)) << run.Err.toStdString();
+}
+
+// A print server that takes the connection and never says a word: the sink below.
+class SilentServerTest : public CliSendTest {
+protected:
+    void SetUp() override {
+        CliSendTest::SetUp();
+        saved = qgetenv("CUPS_SERVER");
+        qputenv("CUPS_SERVER", QStringLiteral("127.0.0.1:%1").arg(silent.Port()).toUtf8());
+    }
+    void TearDown() override { qputenv("CUPS_SERVER", saved); }
+    QByteArray saved;
+    test::ByteSink silent;
+};
+
+TEST_F(SilentServerTest, ServerThatNeverAnswersFailsInBoundedTimeSayingSo) {
+    QElapsedTimer clock;
+    clock.start();
+    const CliRun run = Run({"send", "register-all", document, "--printer", "a", "--printer", "b",
+                            "--wait", "--answer-timeout", "1"});
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Err.contains("a: OpenPrinter Error: The print server 127.0.0.1:"))
+        << run.Err.toStdString();
+    EXPECT_EQ(run.Err.count("did not answer within 1 s"), 2) << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.contains("0 printed, 2 failed, 0 not answered")) << run.Out.toStdString();
+}
+
+TEST_F(SilentServerTest, InterruptedSendLeavesNoTemporaryFile) {
+    // A temporary folder of its own, so that no other test's files count.
+    const QString temporary = dir.filePath("tmp");
+    ASSERT_TRUE(QDir().mkpath(temporary));
+    auto files = [&] { return QDir(temporary).entryList(QDir::Files); };
+    for (const int signalNumber : {SIGINT, SIGTERM}) {
+        SCOPED_TRACE(signalNumber);
+        QProcess send;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TMPDIR", temporary);
+        send.setProcessEnvironment(environment);
+        send.start(QStringLiteral(ZOZAVUD_BINARY_DIR "/bin/zozavud-cli"),
+                   {"send", "delete-all", document, "--printer", "a"});
+        ASSERT_TRUE(send.waitForStarted(5000));
+        // Blocked on the silent server, its file written: then interrupted.
+        QDeadlineTimer deadline(10000);
+        while (files().isEmpty() && !deadline.hasExpired()) QThread::msleep(20);
+        ASSERT_EQ(files().size(), 1);
+        EXPECT_TRUE(files()[0].startsWith("foo"));
+        ::kill(static_cast<pid_t>(send.processId()), signalNumber);
+        ASSERT_TRUE(send.waitForFinished(5000));
+        EXPECT_EQ(send.exitStatus(), QProcess::CrashExit);  // ended by the signal, as it asked
+        EXPECT_EQ(files(), QStringList());
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "send_support.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -10,6 +11,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 
@@ -157,6 +159,76 @@ bool ByteSink::WaitForJob(int timeoutMs) {
 QByteArray ByteSink::Received() const {
     std::lock_guard lock(mutex_);
     return received_;
+}
+
+}  // namespace zozavud::test
+
+namespace zozavud::test {
+
+Emulator::Emulator(const QString& memory, const QStringList& options)
+    : process_(std::make_unique<QProcess>()) {
+    process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process_->start(QStringLiteral(ZOZAVUD_BINARY_DIR "/bin/zozavud-cli"),
+                    QStringList{"emulate", "--listen", "127.0.0.1:0", "--memory", memory,
+                                "--language", "en"} +
+                        options);
+    if (!process_->waitForStarted(5000)) return;
+    while (process_->canReadLine() || process_->waitForReadyRead(15000)) {
+        const QString line = QString::fromUtf8(process_->readLine()).trimmed();
+        if (line.startsWith("listening on 127.0.0.1:")) {
+            port_ = line.section(':', 1, 1).section(',', 0, 0).toInt();
+            return;
+        }
+    }
+}
+
+Emulator::~Emulator() {
+    if (Running()) Stop();
+}
+
+QStringList Emulator::WaitForJobLines(int count, int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    while (lines_.size() < count && !deadline.hasExpired()) {
+        if (!process_->canReadLine() && !process_->waitForReadyRead(static_cast<int>(
+                                            std::max<qint64>(1, deadline.remainingTime()))))
+            break;
+        while (process_->canReadLine())
+            lines_ << QString::fromUtf8(process_->readLine()).trimmed();
+    }
+    return lines_;
+}
+
+bool Emulator::Running() const { return process_->state() == QProcess::Running; }
+
+bool Emulator::Stop() {
+    process_->terminate();
+    if (!process_->waitForFinished(10000)) {
+        process_->kill();
+        process_->waitForFinished(1000);
+        return false;
+    }
+    return process_->exitStatus() == QProcess::NormalExit && process_->exitCode() == 0;
+}
+
+bool SendRawJob(int port, const QByteArray& bytes, int timeoutMs, bool endOwnSide) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    bool ok = fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    for (qsizetype sent = 0; ok && sent < bytes.size();) {
+        const ssize_t n = ::send(fd, bytes.constData() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+        ok = n > 0;
+        sent += n;
+    }
+    if (ok && endOwnSide) ::shutdown(fd, SHUT_WR);
+    // The emulator closes once the job was dealt with; it never sends anything.
+    pollfd closing{fd, POLLIN, 0};
+    char byte;
+    ok = ok && ::poll(&closing, 1, timeoutMs) == 1 && ::recv(fd, &byte, 1, 0) == 0;
+    if (fd >= 0) ::close(fd);
+    return ok;
 }
 
 }  // namespace zozavud::test

@@ -3,6 +3,7 @@
 // and a TCP sink standing in for the printer.
 
 #include <QByteArray>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <atomic>
@@ -70,6 +71,33 @@ private:
     QByteArray received_;
     std::thread thread_;
 };
+
+// zozavud-cli emulate on a free loopback port, its log read line by line.
+class Emulator {
+public:
+    // Starts it with the memory document and any further options; Port() is 0 on failure.
+    Emulator(const QString& memory, const QStringList& options = {});
+    ~Emulator();
+    Emulator(const Emulator&) = delete;
+    Emulator& operator=(const Emulator&) = delete;
+
+    int Port() const { return port_; }
+    // Waits until the log holds count job lines; returns them all.
+    QStringList WaitForJobLines(int count, int timeoutMs = 10000);
+    bool Running() const;
+    // SIGTERM; true when it ended by itself with status 0.
+    bool Stop();
+
+private:
+    std::unique_ptr<QProcess> process_;
+    QStringList lines_;
+    int port_ = 0;
+};
+
+// Connects, sends the bytes, ends its side (unless told not to) and waits for the other
+// side to close: a raw print job as a printer port takes it. False when the connection
+// failed, the bytes could not all be sent, or the other side never closed.
+bool SendRawJob(int port, const QByteArray& bytes, int timeoutMs = 10000, bool endOwnSide = true);
 
 // Skips the calling test, saying why, when no cupsd could be started.
 #define REQUIRE_PRIVATE_CUPSD()                                                              \
