@@ -46,17 +46,20 @@ void SetPaneMinimumWidths(QSplitter& splitter) {
     }
 }
 
-void FitGroupBoxContents(QGroupBox& box) {
+QRect GroupBoxContentsArea(const QGroupBox& box) {
     QStyleOptionGroupBox option;
     option.initFrom(&box);
     option.text = box.title();
+    option.lineWidth = 1;
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect frame = box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, &box);
-    const int lineBottom = frame.top() + 2;  // the frame line and its shadow
+    return box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, &box);
+}
+
+void FitGroupBoxContents(QGroupBox& box) {
     int top = box.height();
     for (const QWidget* child : box.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!child->isHidden()) top = std::min(top, child->y());
-    const int shift = lineBottom + 1 - top;
+    const int shift = GroupBoxContentsArea(box).top() - top;
     if (shift <= 0) return;
     for (QWidget* child : box.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         child->move(child->x(), child->y() + shift);

@@ -23,8 +23,10 @@ QPoint PlaceWindowOnScreen(QPoint designed, QSize frameSize, const QRect& availa
 // boundary never pushes a control out of its pane.
 void SetPaneMinimumWidths(QSplitter& splitter);
 
-// Moves the controls of a group box below its frame line (which a style may draw lower
-// than the title band of the layout allows) and grows the box by as much.
+// Where the style puts the contents of a group box: below its title and frame line.
+QRect GroupBoxContentsArea(const QGroupBox& box);
+// Moves the controls of a group box down into its contents area (a style may draw the
+// frame line lower than the layout's title band allows) and grows the box by as much.
 void FitGroupBoxContents(QGroupBox& box);
 
 // The available area of the screen the window would appear on.
