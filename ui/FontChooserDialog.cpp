@@ -62,13 +62,18 @@ void TDlgFontChooser::BuildControls() {
     ComboScript = new QComboBox(this);
     for (QFontDatabase::WritingSystem system : Scripts)
         ComboScript->addItem(QFontDatabase::writingSystemName(system), static_cast<int>(system));
-    grid->addWidget(new QLabel("&Font:", this), 0, 0);
-    grid->addWidget(new QLabel("Font st&yle:", this), 0, 1);
-    grid->addWidget(new QLabel("&Size:", this), 0, 2);
+    auto label = [this](const char* text, QWidget* buddy) {
+        auto* caption = new QLabel(text, this);
+        caption->setBuddy(buddy);
+        return caption;
+    };
+    grid->addWidget(label("&Font:", ListFamily), 0, 0);
+    grid->addWidget(label("Font st&yle:", ListStyle), 0, 1);
+    grid->addWidget(label("&Size:", ComboSize), 0, 2);
     grid->addWidget(ListFamily, 1, 0, 3, 1);
     grid->addWidget(ListStyle, 1, 1);
     grid->addWidget(ComboSize, 1, 2, Qt::AlignTop);
-    grid->addWidget(new QLabel("Sc&ript:", this), 2, 1);
+    grid->addWidget(label("Sc&ript:", ComboScript), 2, 1);
     grid->addWidget(ComboScript, 3, 1, 1, 2, Qt::AlignTop);
     grid->setColumnStretch(0, 2);
     ImagePreview = new QLabel(this);

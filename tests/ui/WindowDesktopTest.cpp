@@ -1,4 +1,8 @@
+#include <QApplication>
+#include <QDropEvent>
 #include <QGroupBox>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QMimeData>
 #include <QSplitter>
 #include <QUrl>
@@ -135,6 +139,36 @@ TEST(EditorArguments, OneDocumentAtMostAndNoOptions) {
         EXPECT_FALSE(DocumentArgument(wrong, &problem)) << wrong.join(' ').toStdString();
         EXPECT_TRUE(problem.startsWith("usage:"));
     }
+}
+
+TEST_F(Window, PictureDroppedOnThePreviewIsImportedAndElsewhereRefused) {
+    QTemporaryDir dir;
+    QImage picture(64, 64, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    const QString png = dir.filePath("logo.png");
+    ASSERT_TRUE(picture.save(png, "PNG"));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(png)});
+    window->show();
+    auto dropAt = [&](QWidget* target) {
+        const QPointF pos = window->mapFromGlobal(target->mapToGlobal(target->rect().center()));
+        // A drop reaches only the widget that took the drag when it entered.
+        QDragEnterEvent enter(pos.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        QDropEvent drop(pos, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &drop);
+        QApplication::processEvents();
+        return drop.isAccepted();
+    };
+    state().Modified = false;
+    EXPECT_FALSE(dropAt(f().GroupBoxGraphics));
+    EXPECT_FALSE(state().Modified);
+    EXPECT_TRUE(dropAt(f().ImageLCDExpand));
+    EXPECT_TRUE(state().Modified);
+    int lit = 0;
+    for (int32_t colour : current().BitmapData) lit += IsPixelOn(colour) ? 1 : 0;
+    EXPECT_GT(lit, 0);
+    EXPECT_TRUE(window->ActionEditUndo->isEnabled());
 }
 
 }  // namespace

@@ -162,5 +162,20 @@ TEST_F(WindowUndo, EditMenuKeepsItsItemsAndEndsWithUndoAndRedo) {
               (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
 }
 
+TEST_F(WindowUndo, CtrlZInATextBoxUndoesTheDocumentNotTheBox) {
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    Type(f().EditText1, "ab");
+    Type(f().EditText2, "x");
+    f().EditText1->setFocus();
+    // The box's own undo would take "ab" back; the document's takes back the last step.
+    QTest::keyClick(f().EditText1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ShortStringBytes(current().Text1), "ab");
+    EXPECT_EQ(current().Text2.Length, 0);
+    QTest::keyClick(f().EditText1, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(ShortStringBytes(current().Text2), "x");
+}
+
 }  // namespace
 }  // namespace zozavud
