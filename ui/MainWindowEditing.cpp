@@ -85,6 +85,8 @@ bool TFormZozAvudMain::eventFilter(QObject* watched, QEvent* event) {
         // reach the window's actions.
         if (event->type() == QEvent::ShortcutOverride && IsHistoryKey(*static_cast<QKeyEvent*>(event)))
             return true;
+        // With nothing to undo the keys do nothing: the box's own history never runs.
+        if (event->type() == QEvent::KeyPress && IsHistoryKey(*static_cast<QKeyEvent*>(event))) return true;
     }
     if (watched == ui_->EditText1 || watched == ui_->EditText2) {
         if (event->type() == QEvent::KeyPress && DeliversCharacter(*static_cast<QKeyEvent*>(event)))

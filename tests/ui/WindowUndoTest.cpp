@@ -175,6 +175,13 @@ TEST_F(WindowUndo, CtrlZInATextBoxUndoesTheDocumentNotTheBox) {
     EXPECT_EQ(current().Text2.Length, 0);
     QTest::keyClick(f().EditText1, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(ShortStringBytes(current().Text2), "x");
+    // Nothing left to undo: the key must not fall through to the box's own undo.
+    window->ActionFileNew->trigger();
+    Type(f().EditText1, "cd");
+    window->History().Clear();
+    window->UpdateUndoActions();
+    QTest::keyClick(f().EditText1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(f().EditText1->text(), "cd");
 }
 
 }  // namespace
