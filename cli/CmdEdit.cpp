@@ -100,8 +100,9 @@ int RunEdit(const QStringList& arguments) {
     const QCommandLineOption fit(
         "fit", "With --picture: none, width, height or contain (default height).", "FIT");
     const QCommandLineOption invert("invert", "With --picture: swap the picture's black and white dots.");
+    const QCommandLineOption blink("blink", "on or off: the picture blinks (never while it scrolls).", "on|off");
     parser.addOptions({image, text1, text2, font, height, style, charset, offset, resetOffset,
-                       clear, language, bitmap, clearBitmap, picture, dither, threshold, fit, invert});
+                       clear, language, bitmap, clearBitmap, picture, dither, threshold, fit, invert, blink});
     if (auto exit = ParseArguments(parser, arguments, "Edits one image and saves the document.", 1,
                                    "DOC.lcd"))
         return *exit;
@@ -118,6 +119,12 @@ int RunEdit(const QStringList& arguments) {
     QString pictureProblem;
     const auto pictureOptions = ParsePictureOptions(parser, parser.isSet(picture), &pictureProblem);
     if (!pictureOptions) return UsageError(parser, pictureProblem);
+    std::optional<bool> blinks;
+    if (parser.isSet(blink)) {
+        const QString value = parser.value(blink).toLower();
+        if (value != "on" && value != "off") return UsageError(parser, "--blink must be on or off");
+        blinks = value == "on";
+    }
     std::optional<MessageLanguage> chosen;
     if (parser.isSet(language)) {
         chosen = ParseLanguageCode(parser.value(language));
@@ -172,7 +179,13 @@ int RunEdit(const QStringList& arguments) {
             return Failure(error);
     }
 
-    RenderCurrentImage(state, renderer);
+    if (blinks) record.Blink = *blinks ? 1 : 0;
+
+    const RenderOutcome outcome = RenderCurrentImage(state, renderer);
+    // The editor drops the flag of a picture that scrolls, so it is refused here, unsaved.
+    if (blinks && *blinks && outcome.Scrolls)
+        return Failure(QStringLiteral("image %1 scrolls, and a scrolling picture cannot blink; nothing was saved")
+                           .arg(*n));
     return SaveDocumentOrReport(path, state) ? ExitOk : ExitFailure;
 }
 

@@ -35,7 +35,8 @@ else
   if command -v desktop-file-validate >/dev/null 2>&1; then
     desktop-file-validate "$DESKTOP" > "$WORK/validate" 2>&1 || fail "desktop entry: $(cat "$WORK/validate")"
   fi
-  grep -qx 'Exec=zozavud' "$DESKTOP" || fail "desktop entry: Exec is not 'zozavud'"
+  grep -qx 'Exec=zozavud %f' "$DESKTOP" || fail "desktop entry: Exec is not 'zozavud %f'"
+  grep -qx 'MimeType=application/x-zozavud-lcd;' "$DESKTOP" || fail "desktop entry: it does not offer itself for .lcd documents"
   grep -qx 'Name=ORVANEX QD-N800 Series LCD Editor' "$DESKTOP" || fail "desktop entry: wrong Name"
   grep -qx 'Icon=zozavud' "$DESKTOP" || fail "desktop entry: Icon is not 'zozavud'"
 fi

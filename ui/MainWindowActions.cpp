@@ -117,6 +117,8 @@ void TFormZozAvudMain::CreateMenus() {
     QMenu* jump = edit->addMenu("&Jump to");
     for (QAction* action : ActionEditImage) jump->addAction(action);
     edit->addActions({ActionEditImageFirst, ActionEditImageLast, ActionEditFontChangeAll});
+    edit->addSeparator();
+    edit->addActions({ActionEditUndo, ActionEditRedo});
 
     MenuLanguage = bar->addMenu("Language");
     MenuLanguage->setObjectName("MenuLanguage");

@@ -40,19 +40,15 @@ void TFormZozAvudMain::CreateCommandFile(CommandKind kind) {
 void TFormZozAvudMain::ActionBitmapLoadBitmapFileExecute() {
     const std::optional<QString> path = services_->ChooseBitmapFile();
     if (!path) return;
-    QString error;
-    if (!ImportBitmap(*path, state_.CurrentRecord(), SlotLineCount(state_.CurrentImage), &error)) {
-        services_->ShowFileError(error);
-        return;
-    }
-    state_.Modified = true;
-    RenderImage();
+    LoadBitmapFile(*path);
 }
 
 void TFormZozAvudMain::ActionBitmapClearBitmapDataExecute() {
-    ClearBitmapData(state_.CurrentRecord());
-    state_.Modified = true;
-    RenderImage();
+    RecordStep({state_.CurrentImage}, [this] {
+        ClearBitmapData(state_.CurrentRecord());
+        state_.Modified = true;
+        RenderImage();
+    });
 }
 
 }  // namespace zozavud

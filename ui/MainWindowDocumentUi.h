@@ -15,7 +15,8 @@ public:
     bool ConfirmSaveChanges() override { return window_.Services().ConfirmSaveChanges(); }
     void ShowError(const QString& message) override { window_.Services().ShowFileError(message); }
     void SetCaption(const QString& caption) override { window_.setWindowTitle(caption); }
-    void ShowImage(int n) override { window_.ShowImage(n); }
+    // Called once a document has been read: its history starts afresh.
+    void ShowImage(int n) override { window_.ShowOpenedDocument(n); }
 
 private:
     TFormZozAvudMain& window_;

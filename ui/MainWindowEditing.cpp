@@ -6,10 +6,12 @@
 #include <cmath>
 
 #include "CharsetNames.h"
+#include "EditHistory.h"
 #include "CodePage.h"
 #include "ImageReset.h"
 #include "MainWindowServices.h"
 #include "ShortString.h"
+#include "TextCodePageMark.h"
 #include "UnitZozAvudMain.h"
 #include "UpDownControl.h"
 #include "ui_UnitZozAvudMain.h"
@@ -33,6 +35,16 @@ bool DeliversCharacter(const QKeyEvent& key) {
     return !text.isEmpty() && text != QString(QChar(0x7F));
 }
 
+bool IsHistoryKey(const QKeyEvent& key) {
+    const QKeySequence pressed(key.keyCombination());
+    return key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo) ||
+           pressed == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) || pressed == QKeySequence(Qt::CTRL | Qt::Key_Y);
+}
+
+// Typing in one box merges into one step; each box has its own key.
+constexpr int MergeKeyText1 = 1;  // and MergeKeyText1 + 1 for line 2
+constexpr int MergeKeyOffset = 3;
+
 // Rounded as the Windows MulDiv does: half away from zero.
 int MulDiv(int64_t a, int64_t b, int64_t c) {
     if (c == 0) return -1;
@@ -49,6 +61,7 @@ void TFormZozAvudMain::ConnectControls() {
         connect(box, &QLineEdit::textChanged, this, [this, box] { EditText1Change(box); });
         box->installEventFilter(this);
     }
+    f.EditVerticalPositionOffset->installEventFilter(this);
     connect(f.ButtonTextClear, &QPushButton::clicked, this, &TFormZozAvudMain::ButtonTextClearClick);
     connect(f.CheckBoxScroll, &QCheckBox::toggled, this, &TFormZozAvudMain::CheckBoxScrollClick);
     connect(f.CheckBoxBlink, &QCheckBox::toggled, this, &TFormZozAvudMain::CheckBoxBlinkClick);
@@ -64,6 +77,17 @@ void TFormZozAvudMain::ConnectControls() {
 }
 
 bool TFormZozAvudMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_->EditText1 || watched == ui_->EditText2 || watched == ui_->EditVerticalPositionOffset) {
+        if (ForwardDrag(watched, event)) return true;
+        // Leaving a box ends its run of typing.
+        if (event->type() == QEvent::FocusOut) history_->Seal();
+        // Undo and redo are the document's, not the box's own: left unclaimed, the keys
+        // reach the window's actions.
+        if (event->type() == QEvent::ShortcutOverride && IsHistoryKey(*static_cast<QKeyEvent*>(event)))
+            return true;
+        // With nothing to undo the keys do nothing: the box's own history never runs.
+        if (event->type() == QEvent::KeyPress && IsHistoryKey(*static_cast<QKeyEvent*>(event))) return true;
+    }
     if (watched == ui_->EditText1 || watched == ui_->EditText2) {
         if (event->type() == QEvent::KeyPress && DeliversCharacter(*static_cast<QKeyEvent*>(event)))
             EditText1KeyPress();
@@ -76,10 +100,17 @@ bool TFormZozAvudMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFormZozAvudMain::EditText1Change(QLineEdit* box) {
-    ImageRecord& record = state_.CurrentRecord();
-    ShortString& field = box->property("Tag").toInt() == 0 ? record.Text1 : record.Text2;
-    StoreShortString(field, EncodeText(box->text(), record.FontCharset));
-    RenderImage();
+    const int tag = box->property("Tag").toInt();
+    auto store = [this, box, tag] {
+        ImageRecord& record = state_.CurrentRecord();
+        ShortString& field = tag == 0 ? record.Text1 : record.Text2;
+        StoreShortString(field, EncodeText(box->text(), record.FontCharset));
+        RenderImage();
+    };
+    // Filling the boxes from the record is no edit; typing merges into one step per box.
+    if (fillingTexts_) store();
+    else RecordStep({state_.CurrentImage}, store, MergeKeyText1 + tag);
+    MarkUnstorableText(*box, state_.CurrentRecord().FontCharset);
 }
 
 void TFormZozAvudMain::EditText1KeyPress() { state_.Modified = true; }
@@ -94,51 +125,71 @@ void TFormZozAvudMain::ShowFontInfo() {
     ui_->StaticTextFontName->setText(FontDialog1.Name);
     ui_->StaticTextCharSet->setText(CharsetName(FontDialog1.Charset));
     ui_->StaticTextPointSize->setText(QString::number(-MulDiv(FontDialog1.Height, 72, dpi)));
+    MarkTextBoxes();
+}
+
+void TFormZozAvudMain::MarkTextBoxes() {
+    const uint8_t charset = state_.CurrentRecord().FontCharset;
+    MarkUnstorableText(*ui_->EditText1, charset);
+    MarkUnstorableText(*ui_->EditText2, charset);
 }
 
 void TFormZozAvudMain::ShowRecordTexts() {
     const ImageRecord& record = state_.CurrentRecord();
     const QString text1 = DecodeText(ShortStringBytes(record.Text1), record.FontCharset);
     const QString text2 = DecodeText(ShortStringBytes(record.Text2), record.FontCharset);
+    const bool filling = fillingTexts_;
+    fillingTexts_ = true;
     ui_->EditText1->setText(text1);
     ui_->EditText2->setText(text2);
+    fillingTexts_ = filling;
     ShowFontInfo();
 }
 
 void TFormZozAvudMain::ApplyFontToImage() {
     const std::optional<FontSpec> chosen = services_->ChooseFont(FontDialog1);
     if (!chosen) return;
-    FontDialog1 = *chosen;
-    StoreFontSpec(state_.CurrentRecord(), FontDialog1);
-    state_.Modified = true;
-    ShowFontInfo();
-    RenderImage();
+    RecordStep({state_.CurrentImage}, [this, &chosen] {
+        FontDialog1 = *chosen;
+        StoreFontSpec(state_.CurrentRecord(), FontDialog1);
+        state_.Modified = true;
+        ShowFontInfo();
+        RenderImage();
+    });
 }
 
 void TFormZozAvudMain::ApplyFontToAllImages() {
     const std::optional<FontSpec> chosen = services_->ChooseFont(FontDialog1);
     if (!chosen) return;
-    FontDialog1 = *chosen;
-    for (int n = 1; n <= ImageCount; ++n) {
-        StoreFontSpec(state_.Set->Record(n), FontDialog1);
-        state_.Modified = true;
-        state_.SelectImage(n);
-        RenderImage();
-    }
-    ShowImage(1);
+    std::vector<int> all(ImageCount);
+    for (int n = 1; n <= ImageCount; ++n) all[n - 1] = n;
+    RecordStep(std::move(all), [this, &chosen] {
+        FontDialog1 = *chosen;
+        for (int n = 1; n <= ImageCount; ++n) {
+            StoreFontSpec(state_.Set->Record(n), FontDialog1);
+            state_.Modified = true;
+            state_.SelectImage(n);
+            RenderImage();
+        }
+        ShowImage(1);
+    });
 }
 
 void TFormZozAvudMain::ClearCurrentImage() {
-    ResetImageRecord(state_.CurrentRecord(), state_.Language, renderer_);
-    LoadFontFromRecord();
-    RenderImage();
-    ShowRecordTexts();
-    RenderImage();
+    RecordStep({state_.CurrentImage}, [this] {
+        ResetImageRecord(state_.CurrentRecord(), state_.Language, renderer_);
+        LoadFontFromRecord();
+        RenderImage();
+        ShowRecordTexts();
+        RenderImage();
+    });
 }
 
 void TFormZozAvudMain::ButtonTextClearClick() {
-    ui_->EditText1->setText(QString());
-    ui_->EditText2->setText(QString());
+    RecordStep({state_.CurrentImage}, [this] {
+        ui_->EditText1->setText(QString());
+        ui_->EditText2->setText(QString());
+    });
 }
 
 void TFormZozAvudMain::CheckBoxScrollClick() {
@@ -157,16 +208,18 @@ void TFormZozAvudMain::EditVerticalPositionOffsetChange() {
     bool ok = false;
     int value = ui_->EditVerticalPositionOffset->text().trimmed().toInt(&ok);
     if (!ok) value = 0;
-    ImageRecord& record = state_.CurrentRecord();
-    if (value == record.VerticalPositionOffset) return;
-    record.VerticalPositionOffset = value;
-    RenderImage();
-    state_.Modified = true;
+    if (value == state_.CurrentRecord().VerticalPositionOffset) return;
+    RecordStep({state_.CurrentImage}, [this, value] {
+        state_.CurrentRecord().VerticalPositionOffset = value;
+        RenderImage();
+        state_.Modified = true;
+    }, MergeKeyOffset);
 }
 
 void TFormZozAvudMain::ButtonVerticalPositionOffsetResetClick() {
     const int32_t offset = renderer_.DefaultVerticalOffset(state_.CurrentRecord());
-    ui_->EditVerticalPositionOffset->setText(QString::number(offset));
+    RecordStep({state_.CurrentImage},
+               [this, offset] { ui_->EditVerticalPositionOffset->setText(QString::number(offset)); });
 }
 
 void TFormZozAvudMain::ActionTextSelectFontExecute() { ApplyFontToImage(); }

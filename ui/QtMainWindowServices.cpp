@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "QtFontChooser.h"
+#include "FontChooserDialog.h"
 #include "QtPrinterChooser.h"
 
 namespace zozavud {
@@ -66,7 +66,7 @@ std::optional<QString> QtMainWindowServices::ChooseBitmapFile() {
 }
 
 std::optional<FontSpec> QtMainWindowServices::ChooseFont(const FontSpec& current) {
-    return ChooseFontWithDialog(parent_, current);
+    return ChooseFontWithPreview(parent_, current, fontPreview_);
 }
 
 }  // namespace zozavud

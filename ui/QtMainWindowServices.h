@@ -1,4 +1,5 @@
 #pragma once
+#include <QImage>
 #include <functional>
 #include <memory>
 
@@ -27,6 +28,8 @@ public:
     void ShowMessage(const QString& message) override;
     std::optional<QString> ChooseBitmapFile() override;
     std::optional<FontSpec> ChooseFont(const FontSpec& current) override;
+    // How the font dialog draws the current image in a font it offers.
+    void SetFontPreview(std::function<QImage(const FontSpec&)> preview) { fontPreview_ = std::move(preview); }
     CommandFileChooser& CommandFiles() override { return *commandFiles_; }
     PrinterChooser& Printers() override { return *printers_; }
 
@@ -36,6 +39,7 @@ private:
     QString lastBitmapPath_;
     std::unique_ptr<CommandFileChooser> commandFiles_;
     std::unique_ptr<PrinterChooser> printers_;
+    std::function<QImage(const FontSpec&)> fontPreview_;
 };
 
 }  // namespace zozavud

@@ -6,6 +6,7 @@
 
 #include "CommandFileDialog.h"
 #include "DocumentCommands.h"
+#include "EditHistory.h"
 #include "ImageReset.h"
 #include "MainWindowDocumentUi.h"
 #include "QtMainWindowServices.h"
@@ -20,10 +21,14 @@ namespace zozavud {
 TFormZozAvudMain::TFormZozAvudMain(QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::TFormZozAvudMain>()) {
     ui_->setupUi(this);
-    services_ = std::make_unique<QtMainWindowServices>(this, [this]() -> Spooler& { return SystemSpooler(); });
+    auto services = std::make_unique<QtMainWindowServices>(this, [this]() -> Spooler& { return SystemSpooler(); });
+    services->SetFontPreview([this](const FontSpec& font) { return FontPreview(font); });
+    services_ = std::move(services);
     documentUi_ = std::make_unique<MainWindowDocumentUi>(*this);
     documents_ = std::make_unique<DocumentCommands>(state_, *documentUi_);
     commandFileName_ = std::make_unique<CommandFileNameKeeper>();
+    history_ = std::make_unique<EditHistory>();
+    SetClock(SteadyMilliseconds);
     FormCreate();
 }
 
@@ -47,9 +52,11 @@ void TFormZozAvudMain::FormCreate() {
     ApplyDesignFonts();
     ApplyDecorations();
     CreateActions();
+    CreateUndoActions();
     CreateMenus();
     CreateToolBar();
     ConnectControls();
+    FitLayoutToStyle();
 
     // The client is the toolbar, the image number bar and the two panels: 730 x 443.
     constexpr int ClientWidth = 730;
@@ -59,7 +66,7 @@ void TFormZozAvudMain::FormCreate() {
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    move(486, 512);
+    PlaceOnScreen();
 
     // Centre the magnified preview in its bezel.
     QWidget* bezel = ui_->PanelPreviewBavel;
@@ -114,6 +121,8 @@ void TFormZozAvudMain::NewImageSet() {
     ui_->ImageLCDExpand->hide();
     ui_->EditVerticalPositionOffset->hide();
     RebuildImageSet(state_, renderer_, [this] { RenderImage(); });
+    history_->Clear();
+    UpdateUndoActions();
     ui_->ImageLCDExpand->show();
     ui_->EditVerticalPositionOffset->show();
     state_.Modified = false;

@@ -4,8 +4,12 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QTimer>
+#include <QStringList>
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "EditorState.h"
 #include "GdiFont.h"
@@ -22,6 +26,7 @@ class TFormZozAvudMain;
 namespace zozavud {
 
 class CommandFileNameKeeper;
+class EditHistory;
 class DocumentCommands;
 class FontChooser;
 class MainWindowDocumentUi;
@@ -75,6 +80,25 @@ public:
     void ShowDefaultMessage();
     void SetSelectedLanguage(MessageLanguage language);
 
+    // Undo and redo: each change of the document is one step of its history.
+    EditHistory& History() { return *history_; }
+    void UpdateUndoActions();
+    // Milliseconds of a steady clock; tests pass their own to stand for pauses in typing.
+    void SetClock(std::function<int64_t()> clock) { clock_ = std::move(clock); }
+
+    // Files the desktop hands over: the file argument, a second copy, drag and drop.
+    // Opens the document through the save prompt; a modal dialog open at the time is
+    // left to finish first.
+    void OpenDocumentFile(const QString& path);
+    // Raises the window, then opens the file if one is given.
+    void HandOverFile(const QString& path);
+    // A dropped bitmap or picture into the current image, as one step.
+    void ImportDroppedFile(const QString& path, bool bitmapFile);
+    // The current image drawn in another font, at the preview's scale; the record stays.
+    QImage FontPreview(const FontSpec& font);
+    // The designed position, moved as little as needed to show the whole window.
+    void PlaceOnScreen();
+
     // Animation.
     void StartAnimation();
     void StopAnimation();
@@ -103,6 +127,8 @@ public:
     QAction* ActionEditImageFirst = nullptr;
     QAction* ActionEditImageLast = nullptr;
     QAction* ActionEditFontChangeAll = nullptr;
+    QAction* ActionEditUndo = nullptr;
+    QAction* ActionEditRedo = nullptr;
     QAction* ActionTextSelectFont = nullptr;
     QAction* ActionBitmapLoadBitmapFile = nullptr;
     QAction* ActionBitmapClearBitmapData = nullptr;
@@ -118,6 +144,10 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     friend class MainWindowDocumentUi;
@@ -128,6 +158,20 @@ private:
     void ApplyDesignFonts();
     void ApplyDecorations();
     void ConnectControls();
+    void CreateUndoActions();
+    void FitLayoutToStyle();
+    // Runs one change as a step of the history; a change inside another step, or made
+    // while a step is undone, belongs to that step.
+    void RecordStep(std::vector<int> images, const std::function<void()>& change, int mergeKey = 0);
+    void ActionEditUndoExecute();
+    void ActionEditRedoExecute();
+    void ShowRestoredImage(std::optional<int> image);
+    // The document commands show an image only once a document has been read.
+    void ShowOpenedDocument(int n);
+    void LoadBitmapFile(const QString& path);
+    void ProcessPendingOpens();
+    bool ForwardDrag(QObject* watched, QEvent* event);
+    void MarkTextBoxes();
 
     // Handlers, bound to the actions and controls.
     void ActionFileNewExecute();
@@ -172,6 +216,13 @@ private:
     std::unique_ptr<PrinterSender> sender_;
     TDlgAbout* about_ = nullptr;
     bool closing_ = false;
+    std::unique_ptr<EditHistory> history_;
+    std::function<int64_t()> clock_;
+    int stepDepth_ = 0;         // > 0 while a step or a restore runs
+    bool fillingTexts_ = false;  // the boxes are being filled from the record
+    bool placed_ = false;        // the position was checked with the real frame
+    QStringList pendingOpens_;
+    std::unique_ptr<LcdRenderer> fontPreviewRenderer_;
 };
 
 }  // namespace zozavud

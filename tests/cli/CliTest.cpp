@@ -131,5 +131,26 @@ TEST_F(CliTool, UsageErrorsAndFailuresHaveTheirOwnStatus) {
     EXPECT_EQ(Cli({"new", dir.filePath("no/such/folder/doc.lcd")}).ExitCode, 1);
 }
 
+TEST_F(CliTool, BlinkFlagIsStoredAndRefusedForAScrollingPicture) {
+    struct Case {
+        QString Value;
+        int Image;
+        int Exit;
+        int Blink;  // stored flag afterwards, -1: file left unchanged
+    };
+    const Case cases[] = {{"on", 3, 0, 1}, {"OFF", 3, 0, 0}, {"maybe", 3, 2, -1}, {"on", 10, 1, -1}};
+    for (const Case& c : cases) {
+        const QByteArray before = test::ReadWholeFile(doc);
+        const CliRun run = Cli({"edit", doc, "--image", QString::number(c.Image), "--blink", c.Value});
+        EXPECT_EQ(run.ExitCode, c.Exit) << c.Value.toStdString() << ": " << run.Err.toStdString();
+        if (c.Blink < 0) {
+            EXPECT_EQ(test::ReadWholeFile(doc), before) << c.Value.toStdString();
+            EXPECT_FALSE(run.Err.isEmpty());
+        } else {
+            EXPECT_EQ(Image(c.Image)["blink"].toInt(), c.Blink) << c.Value.toStdString();
+        }
+    }
+}
+
 }  // namespace
 }  // namespace zozavud

@@ -3,6 +3,7 @@
 # Exit 77 (skipped) where no Xvfb or xdotool exists.
 set -u
 EDITOR_BIN=$1
+CLI_BIN=${2:-$(dirname "$EDITOR_BIN")/zozavud-cli}
 TITLE="ORVANEX QD-N800 Series LCD Editor"
 
 command -v Xvfb >/dev/null 2>&1 && command -v xdotool >/dev/null 2>&1 || { echo "no Xvfb/xdotool: skipped"; exit 77; }
@@ -133,5 +134,41 @@ xdotool windowfocus --sync "$CONFIRM" 2>/dev/null
 xdotool key --clearmodifiers alt+n
 wait_exit "$EDITOR" 10 || fail "the editor did not end after No"
 [ "$STATUS" -eq 0 ] || fail "the editor ended with $STATUS"
+PIDS=""
+
+# 5. Files handed over: the argument opens a document; a second copy hands its file to the
+#    running one (through the prompt when there are changes) and ends with status 0.
+wait_title() {  # caption; prints the window id once a window has exactly that caption
+  i=0
+  while :; do
+    w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    i=$((i + 1)); [ $i -gt 100 ] && return 1; sleep 0.1
+  done
+}
+"$CLI_BIN" new "$WORK/a.lcd" --language en >/dev/null && "$CLI_BIN" new "$WORK/b.lcd" --language en >/dev/null ||
+  fail "the tool could not write the documents"
+"$EDITOR_BIN" "$WORK/a.lcd" "$WORK/b.lcd" >/dev/null 2>&1; [ $? -eq 2 ] || fail "two file arguments were not a usage error"
+"$EDITOR_BIN" "$WORK/a.lcd" >"$WORK/editor.log" 2>&1 & EDITOR=$!; PIDS="$EDITOR"
+WINDOW=$(wait_title "a.lcd - $TITLE") || fail "the file argument did not open a.lcd"
+"$EDITOR_BIN" "$WORK/b.lcd" & SECOND=$!
+wait_exit "$SECOND" 10 || fail "the copy handing over b.lcd kept running"
+[ "$STATUS" -eq 0 ] || fail "the copy handing over b.lcd ended with $STATUS"
+wait_title "b.lcd - $TITLE" >/dev/null || fail "the running copy did not open the handed b.lcd"
+"$EDITOR_BIN" & SECOND=$!
+wait_exit "$SECOND" 10 || fail "the copy without a file kept running"
+[ "$STATUS" -eq 0 ] || fail "the copy without a file ended with $STATUS"
+[ "$(xdotool search --onlyvisible --name "$TITLE\$" | wc -l)" -eq 1 ] || fail "a second window appeared"
+# With a change in the document, the handed file comes after the prompt; No opens it.
+xdotool mousemove --window "$WINDOW" 160 $((MENU + 25 + 25 + 129 + 30 + 22 + 11)) click 1; sleep 0.3
+xdotool type --delay 50 "Hi"
+"$EDITOR_BIN" "$WORK/a.lcd" & SECOND=$!
+wait_exit "$SECOND" 10 || fail "the copy handing over a.lcd kept running"
+CONFIRM=$(wait_title "Confirm") || fail "no save prompt before the handed file replaced a changed document"
+xdotool windowfocus --sync "$CONFIRM" 2>/dev/null
+xdotool key --clearmodifiers alt+n
+wait_title "a.lcd - $TITLE" >/dev/null || fail "the handed a.lcd was not opened after the prompt"
+menu_exit "$WINDOW" "$EDITOR"
+wait_exit "$EDITOR" 10 || fail "the editor did not end on File > Exit after the hand-over"
 PIDS=""
 echo "PASS"

@@ -1,0 +1,66 @@
+// Undo and redo of the main window: the history's steps wrapped around the edits.
+
+#include "EditHistory.h"
+#include "UnitZozAvudMain.h"
+#include "ui_UnitZozAvudMain.h"
+
+namespace zozavud {
+
+void TFormZozAvudMain::CreateUndoActions() {
+    ActionEditUndo = new QAction("&Undo", this);
+    ActionEditUndo->setObjectName("ActionEditUndo");
+    ActionEditUndo->setShortcut(QKeySequence::Undo);
+    ActionEditRedo = new QAction("&Redo", this);
+    ActionEditRedo->setObjectName("ActionEditRedo");
+    // Both the usual keys: Ctrl+Shift+Z and Ctrl+Y.
+    ActionEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    for (QAction* action : {ActionEditUndo, ActionEditRedo}) {
+        action->setProperty("Category", "Edit");
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+    connect(ActionEditUndo, &QAction::triggered, this, &TFormZozAvudMain::ActionEditUndoExecute);
+    connect(ActionEditRedo, &QAction::triggered, this, &TFormZozAvudMain::ActionEditRedoExecute);
+    UpdateUndoActions();
+}
+
+void TFormZozAvudMain::UpdateUndoActions() {
+    if (!ActionEditUndo) return;
+    ActionEditUndo->setEnabled(history_->CanUndo());
+    ActionEditRedo->setEnabled(history_->CanRedo());
+}
+
+void TFormZozAvudMain::RecordStep(std::vector<int> images, const std::function<void()>& change, int mergeKey) {
+    if (stepDepth_ > 0) {
+        change();
+        return;
+    }
+    EditStep step = EditHistory::Begin(*state_.Set, std::move(images), state_.CurrentImage, mergeKey);
+    ++stepDepth_;
+    change();
+    --stepDepth_;
+    history_->Commit(*state_.Set, std::move(step), clock_());
+    UpdateUndoActions();
+}
+
+void TFormZozAvudMain::ActionEditUndoExecute() { ShowRestoredImage(history_->Undo(*state_.Set)); }
+
+void TFormZozAvudMain::ActionEditRedoExecute() { ShowRestoredImage(history_->Redo(*state_.Set)); }
+
+void TFormZozAvudMain::ShowRestoredImage(std::optional<int> image) {
+    if (!image) return;
+    // Showing the image fills the boxes and renders; none of that is a step of its own.
+    ++stepDepth_;
+    ShowImage(*image);
+    --stepDepth_;
+    state_.Modified = true;
+    UpdateUndoActions();
+}
+
+void TFormZozAvudMain::ShowOpenedDocument(int n) {
+    history_->Clear();
+    UpdateUndoActions();
+    ShowImage(n);
+}
+
+}  // namespace zozavud
