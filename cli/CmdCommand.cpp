@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "AtomicFile.h"
 #include "CliCommand.h"
 #include "CliSupport.h"
 #include "CommandEncoder.h"
@@ -46,6 +47,9 @@ int RunCommand(const QStringList& arguments) {
             return Failure("cannot write the command to standard output");
         return ExitOk;
     }
+    // The command file is renamed over the target, which must not replace a device or FIFO.
+    if (const QString problem = NonRegularTargetProblem(path); !problem.isEmpty())
+        return Failure(QStringLiteral("cannot write %1: %2").arg(path, problem));
     bool reported = false;
     const bool written = WriteCommandFile(kind, *state.Set, state.CurrentImage, path,
                                           [&](const QString& message) {
