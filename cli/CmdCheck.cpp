@@ -15,7 +15,8 @@ namespace {
 constexpr int ExitWarnings = 3;
 
 // The stored texts (and font name) that read back as characters their code page cannot
-// hold: bytes that are no character there, drawn as a stand-in glyph.
+// hold: bytes that are no character there, which the renderer draws as a stand-in and
+// which a new edit of the text would store as "?".
 QStringList LostCharacterWarnings(const ImageRecord& record) {
     const std::pair<const char*, const ShortString*> fields[] = {
         {"text line 1", &record.Text1}, {"text line 2", &record.Text2}, {"font name", &record.FontName}};
@@ -24,10 +25,12 @@ QStringList LostCharacterWarnings(const ImageRecord& record) {
         const QString text = DecodeText(ShortStringBytes(*field), record.FontCharset);
         const QStringList lost = LostCharacters(text, record.FontCharset);
         if (lost.isEmpty()) continue;
-        warnings << QStringLiteral("%1 holds %2, which code page %3 (charset %4) cannot hold")
-                        .arg(QLatin1String(what), NameCharacters(lost),
+        warnings << QStringLiteral("%1 holds bytes that are no character of code page %2 "
+                                   "(charset %3): they read back as %4")
+                        .arg(QLatin1String(what),
                              QLatin1String(CodePageForCharset(record.FontCharset)))
-                        .arg(record.FontCharset);
+                        .arg(record.FontCharset)
+                        .arg(NameCharacters(lost));
     }
     return warnings;
 }

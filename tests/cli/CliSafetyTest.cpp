@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -104,30 +103,26 @@ TEST_F(CliSafety, AFileThatIsNotADocumentIsNeverRewrittenButCanBeRead) {
     EXPECT_EQ(RunCli({"new", dir.filePath("empty.lcd")}).ExitCode, 0);
 }
 
-TEST_F(CliSafety, AFifoOrFolderNamedAsTheOutputIsRefusedAndKept) {
-    const QString fifo = dir.filePath("pipe"), folder = dir.filePath("folder.prn");
+TEST_F(CliSafety, AFifoNamedAsTheOutputIsRefusedAndKept) {
+    const QString fifo = dir.filePath("pipe");
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    ASSERT_TRUE(QDir().mkdir(folder));
-    for (const QString& target : {fifo, folder}) {
-        for (const QStringList& writer :
-             {QStringList{"command", "delete-all", doc, "-o", target},
-              QStringList{"preview", doc, "--image", "1", "-o", target},
-              QStringList{"new", target}, QStringList{"edit", target, "--image", "1"}}) {
-            const CliRun run = RunCli(writer, 20000);
-            EXPECT_EQ(run.ExitCode, 1) << writer.join(' ').toStdString();
-            EXPECT_TRUE(run.Err.contains(target)) << run.Err.toStdString();
-        }
+    // The command file and the document each look before they write or lock.
+    for (const QStringList& writer : {QStringList{"command", "delete-all", doc, "-o", fifo},
+                                      QStringList{"edit", fifo, "--image", "1"}}) {
+        const CliRun run = RunCli(writer, 20000);
+        EXPECT_EQ(run.ExitCode, 1) << writer.join(' ').toStdString();
+        EXPECT_TRUE(run.Err.contains("cannot write " + fifo)) << run.Err.toStdString();
     }
     EXPECT_FALSE(QFileInfo(fifo).isFile());
-    EXPECT_TRUE(QFileInfo(folder).isDir());
     EXPECT_FALSE(QFile::exists(fifo + ".lock"));
 }
 
 TEST_F(CliSafety, OutputThatCannotBeWrittenIsAFailureAndAGoneReaderIsQuiet) {
     const QString prn = dir.filePath("all.prn");
     ASSERT_EQ(RunCli({"command", "register-all", doc, "-o", prn}).ExitCode, 0);
-    const QStringList commands[] = {{"info", doc}, {"check", doc}, {"inspect", prn},
-                                    {"version-info", Tool}, {"--help"}, {"info", "--help"}};
+    // Text streams, a stream flushed half-way, the tool's own usage, raw bytes.
+    const QStringList commands[] = {
+        {"info", doc}, {"inspect", prn}, {"--help"}, {"command", "register-all", doc, "-o", "-"}};
     for (const QStringList& command : commands) {
         SCOPED_TRACE(command.join(' ').toStdString());
         for (const char* redirect : {">/dev/full", ">&-"}) {
