@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "CliCommand.h"
+#include "StandardStreams.h"
 
 namespace zozavud::cli {
 
@@ -24,13 +25,7 @@ void PrintUsage(QTextStream& out) {
     out << "\nRun 'zozavud-cli <command> --help' for the options of a command.\n";
 }
 
-}  // namespace
-
-int Main(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromUtf8(argv[i]);
-
-    qInstallMessageHandler(QuietQtMessages);
+int RunCommandLine(int argc, char** argv, const QStringList& arguments) {
     QTextStream err(stderr);
     if (arguments.size() < 2) {
         PrintUsage(err);
@@ -57,6 +52,27 @@ int Main(int argc, char** argv) {
     err << "zozavud-cli: unknown command '" << arguments[1] << "'\n\n";
     PrintUsage(err);
     return ExitUsage;
+}
+
+}  // namespace
+
+int Main(int argc, char** argv) {
+    StandardStreams::Prepare();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromUtf8(argv[i]);
+
+    qInstallMessageHandler(QuietQtMessages);
+    const int status = RunCommandLine(argc, argv, arguments);
+    // Every stream on stdout is gone by now: what it wrote either arrived or failed.
+    QString error;
+    switch (StandardStreams::FinishOutput(&error)) {
+    case StandardStreams::Outcome::Written: return status;
+    case StandardStreams::Outcome::ReaderGone: return ExitFailure;  // quietly, as in a pipe
+    case StandardStreams::Outcome::Failed: break;
+    }
+    QTextStream(stderr) << "zozavud-cli: cannot write to standard output"
+                        << (error.isEmpty() ? QString() : ": " + error) << "\n";
+    return ExitFailure;
 }
 
 }  // namespace zozavud::cli

@@ -1,7 +1,10 @@
 #include "CliSupport.h"
 
+#include <QFileInfo>
 #include <QTextStream>
+#include <memory>
 
+#include "AtomicFile.h"
 #include "CliCommand.h"
 #include "DocumentIo.h"
 #include "SystemLocale.h"
@@ -34,6 +37,10 @@ int UsageError(const QCommandLineParser& parser, const QString& message) {
 int Failure(const QString& message) {
     QTextStream(stderr) << "zozavud-cli: " << message << "\n";
     return ExitFailure;
+}
+
+void Warning(const QString& message) {
+    QTextStream(stderr) << "zozavud-cli: warning: " << message << "\n";
 }
 
 std::optional<int> ParseImageNumber(const QString& text) {
@@ -89,10 +96,45 @@ void InitLanguage(EditorState& state, std::optional<MessageLanguage> language) {
     }
 }
 
-bool LoadDocumentOrReport(const QString& path, EditorState& state) {
+bool LoadDocumentOrReport(const QString& path, EditorState& state, DocumentUse use) {
+    QString error, notADocument;
+    // Into a set of its own first: a refused file must leave the state as it was.
+    auto read = std::make_unique<ImageSet>();
+    if (!LoadImageSetFile(path, *read, &error, &notADocument)) {
+        Failure(QStringLiteral("cannot read %1: %2").arg(path, error));
+        return false;
+    }
+    if (!notADocument.isEmpty() && use == DocumentUse::Rewrite) {
+        Failure(QStringLiteral("%1 is not a document: %2; it is left untouched")
+                    .arg(path, notADocument));
+        return false;
+    }
+    if (!notADocument.isEmpty())
+        Warning(QStringLiteral("%1 is not a document: %2; reading its first %3 bytes as one")
+                    .arg(path, notADocument)
+                    .arg(sizeof(ImageSet)));
+    *state.Set = *read;
+    return true;
+}
+
+bool ExistingFileMayBeReplacedOrReport(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || (info.isFile() && info.size() == 0)) return true;
+    EditorState existing;
+    return LoadDocumentOrReport(path, existing, DocumentUse::Rewrite);
+}
+
+bool LockDocumentOrReport(DocumentLock& lock, const QString& path) {
+    // Not even a lock file beside a device or FIFO: nothing is written there.
+    if (const QString problem = NonRegularTargetProblem(path); !problem.isEmpty()) {
+        Failure(QStringLiteral("cannot write %1: %2").arg(path, problem));
+        return false;
+    }
     QString error;
-    if (LoadImageSetFile(path, *state.Set, &error)) return true;
-    Failure(QStringLiteral("cannot read %1: %2").arg(path, error));
+    // Where no lock file can be made, the document cannot be written either, and the
+    // write says why in its own words.
+    if (lock.Acquire(DocumentLock::DefaultWaitMs, &error) != DocumentLock::Result::Busy) return true;
+    Failure(QStringLiteral("cannot lock %1: %2").arg(path, error));
     return false;
 }
 

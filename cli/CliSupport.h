@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "CommandEncoder.h"
+#include "DocumentLock.h"
 #include "EditorState.h"
 #include "MessageLanguage.h"
 
@@ -20,6 +21,8 @@ std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList&
 
 int UsageError(const QCommandLineParser& parser, const QString& message);
 int Failure(const QString& message);
+// A line on stderr for something the command goes on despite.
+void Warning(const QString& message);
 
 std::optional<int> ParseImageNumber(const QString& text);
 std::optional<MessageLanguage> ParseLanguageCode(const QString& code);
@@ -34,7 +37,18 @@ std::optional<int> ParseKindAndImage(const QCommandLineParser& parser,
 // Language from the locale, then the --language option if given.
 void InitLanguage(EditorState& state, std::optional<MessageLanguage> language);
 
-bool LoadDocumentOrReport(const QString& path, EditorState& state);
+// Read: a file that is not exactly a document (longer, or another signature) is read
+// as the editor reads it, with a warning on stderr. Rewrite: such a file is refused,
+// for the command would replace it with a document.
+enum class DocumentUse { Read, Rewrite };
+bool LoadDocumentOrReport(const QString& path, EditorState& state,
+                          DocumentUse use = DocumentUse::Read);
 bool SaveDocumentOrReport(const QString& path, const EditorState& state);
+// For a command that writes a fresh document: an existing file at path must be a
+// document already (or empty), else it is reported and left alone.
+bool ExistingFileMayBeReplacedOrReport(const QString& path);
+// Takes the lock that every writer of the document holds from its read to its write;
+// a path that is not a regular file is refused first.
+bool LockDocumentOrReport(DocumentLock& lock, const QString& path);
 
 }  // namespace zozavud::cli

@@ -2,7 +2,10 @@
 
 #include "CliCommand.h"
 #include "CliSupport.h"
+#include "CodePage.h"
 #include "FitChecker.h"
+#include "ShortString.h"
+#include "TerminalText.h"
 
 namespace zozavud::cli {
 
@@ -10,6 +13,27 @@ namespace {
 
 // Not a failure: the document was read and checked, and has something to look at.
 constexpr int ExitWarnings = 3;
+
+// The stored texts (and font name) that read back as characters their code page cannot
+// hold: bytes that are no character there, which the renderer draws as a stand-in and
+// which a new edit of the text would store as "?".
+QStringList LostCharacterWarnings(const ImageRecord& record) {
+    const std::pair<const char*, const ShortString*> fields[] = {
+        {"text line 1", &record.Text1}, {"text line 2", &record.Text2}, {"font name", &record.FontName}};
+    QStringList warnings;
+    for (const auto& [what, field] : fields) {
+        const QString text = DecodeText(ShortStringBytes(*field), record.FontCharset);
+        const QStringList lost = LostCharacters(text, record.FontCharset);
+        if (lost.isEmpty()) continue;
+        warnings << QStringLiteral("%1 holds bytes that are no character of code page %2 "
+                                   "(charset %3): they read back as %4")
+                        .arg(QLatin1String(what),
+                             QLatin1String(CodePageForCharset(record.FontCharset)))
+                        .arg(record.FontCharset)
+                        .arg(NameCharacters(lost));
+    }
+    return warnings;
+}
 
 }  // namespace
 
@@ -24,8 +48,9 @@ int RunCheck(const QStringList& arguments) {
             ParseArguments(parser, arguments,
                            "Warns, per image, about what does not reach the printer's display:\n"
                            "glyphs outside the 25 rows or off the canvas, dots beyond column\n"
-                           "128 in an image that does not scroll, texts cut at 255 bytes and\n"
-                           "fonts the system replaced. Exit 0 when clean, 3 with warnings,\n"
+                           "128 in an image that does not scroll, texts cut at 255 bytes,\n"
+                           "characters the image's code page cannot hold and fonts the\n"
+                           "system replaced. Exit 0 when clean, 3 with warnings,\n"
                            "1 when the document cannot be read.",
                            1, "DOC.lcd"))
         return *exit;
@@ -47,10 +72,18 @@ int RunCheck(const QStringList& arguments) {
         const auto found =
             checker.Check(state.Set->Record(n), n, state.Language.EffectiveLanguage());
         bool counted = false;
+        const QString image = QStringLiteral("image %1: ").arg(n, 2, 10, QLatin1Char('0'));
         for (const FitWarning& warning : found) {
-            out << QStringLiteral("image %1: ").arg(n, 2, 10, QLatin1Char('0'))
-                << (warning.Note ? "note: " : "") << warning.Message << "\n";
+            // Messages quote the document's font names, which may hold any character.
+            out << image << (warning.Note ? "note: " : "") << EscapeForTerminal(warning.Message)
+                << "\n";
             if (warning.Note) continue;
+            ++warnings;
+            if (!counted) ++images;
+            counted = true;
+        }
+        for (const QString& lost : LostCharacterWarnings(state.Set->Record(n))) {
+            out << image << lost << "\n";
             ++warnings;
             if (!counted) ++images;
             counted = true;

@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "AtomicFile.h"
 #include "CliCommand.h"
 #include "CliSupport.h"
 #include "CommandEncoder.h"
@@ -42,10 +43,14 @@ int RunCommand(const QStringList& arguments) {
 
     const QString path = parser.value(output);
     if (path == QLatin1String("-")) {
-        if (!WriteToStandardOutput(BuildCommand(kind, *state.Set, state.CurrentImage)))
-            return Failure("cannot write the command to standard output");
-        return ExitOk;
+        // On failure the tool's end tells why, or stays quiet when the reader hung up.
+        return WriteToStandardOutput(BuildCommand(kind, *state.Set, state.CurrentImage))
+                   ? ExitOk
+                   : ExitFailure;
     }
+    // The command file is renamed over the target, which must not replace a device or FIFO.
+    if (const QString problem = NonRegularTargetProblem(path); !problem.isEmpty())
+        return Failure(QStringLiteral("cannot write %1: %2").arg(path, problem));
     bool reported = false;
     const bool written = WriteCommandFile(kind, *state.Set, state.CurrentImage, path,
                                           [&](const QString& message) {

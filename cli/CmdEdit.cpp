@@ -9,6 +9,7 @@
 #include "PictureConversion.h"
 #include "RecordRender.h"
 #include "ShortString.h"
+#include "TerminalText.h"
 
 namespace zozavud::cli {
 
@@ -70,6 +71,18 @@ std::optional<PictureOptions> ParsePictureOptions(const QCommandLineParser& pars
     }
     options.Invert = parser.isSet("invert");
     return options;
+}
+
+// Names on stderr the characters of a text that the image's code page cannot hold:
+// they are stored as "?", and the edit goes on.
+void WarnOfLostCharacters(int image, const QString& what, const QString& text, uint8_t charset) {
+    const QStringList lost = LostCharacters(text, charset);
+    if (lost.isEmpty()) return;
+    Warning(QStringLiteral("image %1, %2: code page %3 (charset %4) cannot hold %5; stored as \"?\"")
+                .arg(image)
+                .arg(what, QString::fromLatin1(CodePageForCharset(charset)))
+                .arg(charset)
+                .arg(NameCharacters(lost)));
 }
 
 }  // namespace
@@ -147,7 +160,10 @@ int RunEdit(const QStringList& arguments) {
     const QString path = parser.positionalArguments().at(0);
     EditorState state;
     InitLanguage(state, chosen);
-    if (!LoadDocumentOrReport(path, state)) return ExitFailure;
+    // Held from the read to the write, so that edits running at once all keep their changes.
+    DocumentLock lock(path);
+    if (!LockDocumentOrReport(lock, path)) return ExitFailure;
+    if (!LoadDocumentOrReport(path, state, DocumentUse::Rewrite)) return ExitFailure;
     LcdRenderer renderer;
     state.SelectImage(*n);
     ImageRecord& record = state.CurrentRecord();
@@ -159,12 +175,17 @@ int RunEdit(const QStringList& arguments) {
         if (parser.isSet(font)) edited.Name = parser.value(font);
         if (heightValue) edited.Height = *heightValue;
         if (styleBits) edited.Style = *styleBits;
+        WarnOfLostCharacters(*n, "font name", edited.Name, edited.Charset);
         StoreFontSpec(record, edited);
     }
-    if (parser.isSet(text1))
+    if (parser.isSet(text1)) {
+        WarnOfLostCharacters(*n, "line 1", parser.value(text1), record.FontCharset);
         StoreShortString(record.Text1, EncodeText(parser.value(text1), record.FontCharset));
-    if (parser.isSet(text2))
+    }
+    if (parser.isSet(text2)) {
+        WarnOfLostCharacters(*n, "line 2", parser.value(text2), record.FontCharset);
         StoreShortString(record.Text2, EncodeText(parser.value(text2), record.FontCharset));
+    }
     if (offsetValue) record.VerticalPositionOffset = *offsetValue;
     if (parser.isSet(resetOffset)) record.VerticalPositionOffset = renderer.DefaultVerticalOffset(record);
     // After the other edits, before the render; a refused picture leaves the file unsaved.

@@ -8,6 +8,7 @@
 #include "CliSupport.h"
 #include "CodePage.h"
 #include "ShortString.h"
+#include "TerminalText.h"
 
 namespace zozavud::cli {
 
@@ -57,16 +58,21 @@ QJsonObject RecordJson(int n, const ImageRecord& r) {
     return o;
 }
 
+// For the terminal: a document's texts may hold any bytes, escape sequences included.
+QString Shown(const ShortString& text, uint8_t charset) {
+    return EscapeForTerminal(Text(text, charset));
+}
+
 void PrintRecord(QTextStream& out, int n, const ImageRecord& r) {
     out << "Image " << n << "\n";
     out << "  Marker: " << QByteArray(r.Marker, 2).toHex(' ') << "\n";
     out << "  ImageNo: " << r.ImageNo << "\n";
-    out << "  Text1: \"" << Text(r.Text1, r.FontCharset) << "\" (" << r.Text1.Length << " bytes)\n";
-    out << "  Text2: \"" << Text(r.Text2, r.FontCharset) << "\" (" << r.Text2.Length << " bytes)\n";
+    out << "  Text1: \"" << Shown(r.Text1, r.FontCharset) << "\" (" << r.Text1.Length << " bytes)\n";
+    out << "  Text2: \"" << Shown(r.Text2, r.FontCharset) << "\" (" << r.Text2.Length << " bytes)\n";
     out << "  FontCharset: " << r.FontCharset << " (" << CharsetName(r.FontCharset) << ")\n";
     out << "  FontColor: " << Hex(static_cast<uint32_t>(r.FontColor)) << "\n";
     out << "  FontHeight: " << r.FontHeight << "\n";
-    out << "  FontName: \"" << Text(r.FontName, r.FontCharset) << "\"\n";
+    out << "  FontName: \"" << Shown(r.FontName, r.FontCharset) << "\"\n";
     out << "  FontStyle: " << r.FontStyle << " (" << StyleNames(r.FontStyle) << ")\n";
     out << "  Blink: " << r.Blink << "\n";
     out << "  Scroll: " << r.Scroll << "\n";

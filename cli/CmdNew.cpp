@@ -19,13 +19,18 @@ int RunNew(const QStringList& arguments) {
         chosen = ParseLanguageCode(parser.value(language));
         if (!chosen) return UsageError(parser, "unknown language " + parser.value(language));
     }
+    const QString path = parser.positionalArguments().at(0);
     EditorState state;
     InitLanguage(state, chosen);
     LcdRenderer renderer;
     RebuildImageSet(state, renderer, [&] { RenderCurrentImage(state, renderer); });
     state.SelectImage(1);
     RenderCurrentImage(state, renderer);
-    return SaveDocumentOrReport(parser.positionalArguments().at(0), state) ? ExitOk : ExitFailure;
+    // A document being edited is replaced only between edits; any other file not at all.
+    DocumentLock lock(path);
+    if (!LockDocumentOrReport(lock, path) || !ExistingFileMayBeReplacedOrReport(path))
+        return ExitFailure;
+    return SaveDocumentOrReport(path, state) ? ExitOk : ExitFailure;
 }
 
 }  // namespace zozavud::cli

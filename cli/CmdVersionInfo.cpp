@@ -4,6 +4,7 @@
 
 #include "CliCommand.h"
 #include "CliSupport.h"
+#include "TerminalText.h"
 #include "VersionResourceFile.h"
 #include "VersionResourceStrings.h"
 
@@ -27,7 +28,8 @@ int RunVersionInfo(const QStringList& arguments) {
         return Failure(QStringLiteral("%1: the version information holds no standard values").arg(path));
     QTextStream out(stdout);
     for (qsizetype i = 0; i < found.Categories.size(); ++i)
-        out << found.Categories[i] << '=' << found.Values[i] << '\n';
+        out << EscapeForTerminal(found.Categories[i]) << '=' << EscapeForTerminal(found.Values[i])
+            << '\n';
     return ExitOk;
 }
 

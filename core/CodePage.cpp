@@ -37,6 +37,26 @@ QByteArray EncodeCodePoint(UConverter* converter, const QString& codePoint) {
     return QByteArray(buffer, length);
 }
 
+QString DecodeWith(UConverter* converter, const QByteArray& bytes) {
+    QString result(bytes.size() * 2 + 2, Qt::Uninitialized);
+    UErrorCode status = U_ZERO_ERROR;
+    ucnv_resetToUnicode(converter);
+    const int32_t length =
+        ucnv_toUChars(converter, reinterpret_cast<UChar*>(result.data()),
+                      static_cast<int32_t>(result.size()), bytes.constData(),
+                      static_cast<int32_t>(bytes.size()), &status);
+    if (U_FAILURE(status)) return QString::fromLatin1(bytes);
+    result.truncate(length);
+    return result;
+}
+
+// 2 for a whole surrogate pair at i, else 1.
+qsizetype CodePointWidth(const QString& text, qsizetype i) {
+    return text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+               ? 2
+               : 1;
+}
+
 }  // namespace
 
 const char* CodePageForCharset(uint8_t charset) {
@@ -66,10 +86,7 @@ QByteArray EncodeText(const QString& text, uint8_t charset, int maxBytes) {
     Converter converter = OpenConverter(charset);
     QByteArray result;
     for (qsizetype i = 0; i < text.size();) {
-        const qsizetype width = (text.at(i).isHighSurrogate() && i + 1 < text.size() &&
-                                 text.at(i + 1).isLowSurrogate())
-                                    ? 2
-                                    : 1;
+        const qsizetype width = CodePointWidth(text, i);
         const QByteArray bytes = EncodeCodePoint(converter.get(), text.mid(i, width));
         if (result.size() + bytes.size() > maxBytes) break;
         result += bytes;
@@ -81,15 +98,22 @@ QByteArray EncodeText(const QString& text, uint8_t charset, int maxBytes) {
 QString DecodeText(const QByteArray& bytes, uint8_t charset) {
     if (bytes.isEmpty()) return QString();
     Converter converter = OpenConverter(charset);
-    QString result(bytes.size() * 2 + 2, Qt::Uninitialized);
-    UErrorCode status = U_ZERO_ERROR;
-    const int32_t length =
-        ucnv_toUChars(converter.get(), reinterpret_cast<UChar*>(result.data()),
-                      static_cast<int32_t>(result.size()), bytes.constData(),
-                      static_cast<int32_t>(bytes.size()), &status);
-    if (U_FAILURE(status)) return QString::fromLatin1(bytes);
-    result.truncate(length);
-    return result;
+    return DecodeWith(converter.get(), bytes);
+}
+
+QStringList LostCharacters(const QString& text, uint8_t charset) {
+    Converter converter = OpenConverter(charset);
+    QStringList lost;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype width = CodePointWidth(text, i);
+        const QString character = text.mid(i, width);
+        i += width;
+        if (lost.contains(character)) continue;
+        // Read back what would be stored: a "?" or a look-alike is not the character.
+        if (DecodeWith(converter.get(), EncodeCodePoint(converter.get(), character)) != character)
+            lost << character;
+    }
+    return lost;
 }
 
 }  // namespace zozavud

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 namespace zozavud {
@@ -15,5 +16,10 @@ const char* CodePageForCharset(uint8_t charset);
 QByteArray EncodeText(const QString& text, uint8_t charset, int maxBytes = 255);
 
 QString DecodeText(const QByteArray& bytes, uint8_t charset);
+
+// The characters of text that the charset's code page cannot hold, each once, in the
+// order they first appear (a surrogate pair is one character). These are the ones
+// EncodeText stores as "?" (or as a look-alike that reads back as another character).
+QStringList LostCharacters(const QString& text, uint8_t charset);
 
 }  // namespace zozavud

@@ -33,27 +33,37 @@ void DocumentCommands::LoadDocument(const QString& path) {
     if (!AskSaveChanges()) return;
     // The file is read whole before anything is replaced: a short or unreadable file
     // leaves the document, its name and the caption as they were.
-    if (!LoadImageSetFile(path, *state_.Set)) {
+    QString notADocument;
+    if (!LoadImageSetFile(path, *state_.Set, nullptr, &notADocument)) {
         ui_.ShowError(QStringLiteral("Can not File open. (%1)").arg(path));
         return;
     }
     SetDocumentFileName(path);
+    nameNeedsConfirming_ = !notADocument.isEmpty();
     state_.SelectImage(1);
     ui_.ShowImage(1);
 }
 
 bool DocumentCommands::SaveDocument() {
     if (state_.FileName.isEmpty()) return SaveDocumentAs();
-    if (!SaveImageSetFile(state_.FileName, *state_.Set)) {
-        ui_.ShowError(QStringLiteral("Can not File save. (%1)").arg(state_.FileName));
+    if (nameNeedsConfirming_) return SaveDocumentAs(state_.FileName);
+    // A zozavud-cli edit holds the lock from its read to its write: saving in between
+    // would be lost under its save, so wait for it.
+    DocumentLock lock(state_.FileName);
+    QString why;
+    if (lock.Acquire(lockWaitMs_, &why) != DocumentLock::Result::Busy) why.clear();
+    if (!why.isEmpty() || !SaveImageSetFile(state_.FileName, *state_.Set)) {
+        QString message = QStringLiteral("Can not File save. (%1)").arg(state_.FileName);
+        if (!why.isEmpty()) message += "\n" + why;
+        ui_.ShowError(message);
         return false;
     }
     state_.Modified = false;
     return true;
 }
 
-bool DocumentCommands::SaveDocumentAs() {
-    const std::optional<QString> path = ui_.ChooseSavePath();
+bool DocumentCommands::SaveDocumentAs(const QString& proposedPath) {
+    const std::optional<QString> path = ui_.ChooseSavePath(proposedPath);
     // An empty name would send SaveDocument straight back here.
     if (!path || path->isEmpty()) return false;
     SetDocumentFileName(*path);
@@ -66,6 +76,7 @@ void DocumentCommands::ActionFileSaveAsExecute() { SaveDocumentAs(); }
 
 void DocumentCommands::SetDocumentFileName(const QString& path) {
     state_.FileName = path;
+    nameNeedsConfirming_ = false;
     ui_.SetCaption(DocumentCaption(path));
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+#include "DocumentLock.h"
 #include "EditorState.h"
 
 namespace zozavud {
@@ -14,7 +15,8 @@ class DocumentUi {
 public:
     virtual ~DocumentUi();
     virtual std::optional<QString> ChooseOpenPath() = 0;  // nullopt = cancelled
-    virtual std::optional<QString> ChooseSavePath() = 0;  // nullopt = cancelled
+    // nullopt = cancelled; proposedPath, when not empty, is the name the dialog starts with.
+    virtual std::optional<QString> ChooseSavePath(const QString& proposedPath) = 0;
     virtual bool ConfirmSaveChanges() = 0;                // "Save Changes ?": true on Yes
     virtual void ShowError(const QString& message) = 0;
     virtual void SetCaption(const QString& caption) = 0;
@@ -41,19 +43,28 @@ public:
 
     // Writes the set to the current file (through a temporary file renamed over it),
     // or asks for a name first. Returns true only when the file now holds the set.
+    // The first save of a document read from a file that was not exactly a document
+    // goes through the save dialog, proposing that file: it is never overwritten unless
+    // the user confirms it there. The document lock is held while the file is written.
     bool SaveDocument();
     // Save dialog, then save under the chosen name, which takes effect even if the
     // write then fails.
-    bool SaveDocumentAs();
+    bool SaveDocumentAs(const QString& proposedPath = QString());
     void ActionFileSaveExecute();
     void ActionFileSaveAsExecute();
 
     // Stores the current file name and sets the caption from it.
     void SetDocumentFileName(const QString& path);
 
+    // How long a save waits for a zozavud-cli edit of the same file to finish.
+    void SetLockWait(int ms) { lockWaitMs_ = ms; }
+
 private:
     EditorState& state_;
     DocumentUi& ui_;
+    // Set by opening a file that is not exactly a document; cleared by a new file name.
+    bool nameNeedsConfirming_ = false;
+    int lockWaitMs_ = DocumentLock::DefaultWaitMs;
 };
 
 }  // namespace zozavud

@@ -1,10 +1,22 @@
 #include "AtomicFile.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace zozavud {
 
+QString NonRegularTargetProblem(const QString& path) {
+    const QFileInfo info(path);  // follows symlinks
+    if (!info.exists() || info.isFile()) return {};
+    if (info.isDir()) return QStringLiteral("it is a folder, not a file");
+    return QStringLiteral("it is not a regular file (a device, FIFO or socket) and is left as it is");
+}
+
 bool WriteFileAtomically(const QString& path, const QByteArray& content, QString* error) {
+    if (const QString problem = NonRegularTargetProblem(path); !problem.isEmpty()) {
+        if (error) *error = problem;
+        return false;
+    }
     QSaveFile file(path);
     auto fail = [&](const QString& why) {
         if (error) *error = why;

@@ -6,6 +6,11 @@ namespace zozavud {
 
 // Writes the whole content to a temporary file beside path and renames it over path.
 // On any failure the old file stays as it was, and error says why.
+// An existing path that is not a regular file (a device, FIFO, socket or folder; a
+// symlink counts as what it points to) is refused: the rename would replace it.
 bool WriteFileAtomically(const QString& path, const QByteArray& content, QString* error = nullptr);
+
+// Why path cannot be replaced by a file, or empty when it is missing or a regular file.
+QString NonRegularTargetProblem(const QString& path);
 
 }  // namespace zozavud

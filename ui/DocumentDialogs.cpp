@@ -9,7 +9,7 @@ namespace zozavud {
 namespace {
 
 std::optional<QString> RunLcdFileDialog(QWidget* parent, QFileDialog::AcceptMode mode,
-                                        QString& lastPath) {
+                                        QString& lastPath, const QString& proposedPath = QString()) {
     QFileDialog dialog(parent);
     // Qt's own dialog: the same look everywhere, and drivable on offscreen platforms.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -19,7 +19,8 @@ std::optional<QString> RunLcdFileDialog(QWidget* parent, QFileDialog::AcceptMode
     dialog.setNameFilters({QStringLiteral("LCD Data (*.lcd)"), QStringLiteral("All Files (*)")});
     dialog.setDefaultSuffix(QStringLiteral("lcd"));
     dialog.setSizeGripEnabled(true);
-    if (!lastPath.isEmpty()) dialog.selectFile(lastPath);
+    if (!proposedPath.isEmpty()) dialog.selectFile(proposedPath);
+    else if (!lastPath.isEmpty()) dialog.selectFile(lastPath);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
@@ -33,8 +34,8 @@ std::optional<QString> LcdFileDialogs::ChooseOpenPath(QWidget* parent) {
     return RunLcdFileDialog(parent, QFileDialog::AcceptOpen, lastOpenPath_);
 }
 
-std::optional<QString> LcdFileDialogs::ChooseSavePath(QWidget* parent) {
-    return RunLcdFileDialog(parent, QFileDialog::AcceptSave, lastSavePath_);
+std::optional<QString> LcdFileDialogs::ChooseSavePath(QWidget* parent, const QString& proposedPath) {
+    return RunLcdFileDialog(parent, QFileDialog::AcceptSave, lastSavePath_, proposedPath);
 }
 
 bool AskSaveChangesBox(QWidget* parent) {

@@ -13,8 +13,9 @@ namespace zozavud {
 class LcdFileDialogs {
 public:
     std::optional<QString> ChooseOpenPath(QWidget* parent);
-    // Asks before an existing file is overwritten; a bare name gets ".lcd".
-    std::optional<QString> ChooseSavePath(QWidget* parent);
+    // Asks before an existing file is overwritten; a bare name gets ".lcd". A proposed
+    // path, when given, is where the dialog starts instead of the last name.
+    std::optional<QString> ChooseSavePath(QWidget* parent, const QString& proposedPath = QString());
 
 private:
     QString lastOpenPath_;

@@ -11,7 +11,9 @@ public:
     explicit MainWindowDocumentUi(TFormZozAvudMain& window) : window_(window) {}
 
     std::optional<QString> ChooseOpenPath() override { return window_.Services().ChooseOpenDocument(); }
-    std::optional<QString> ChooseSavePath() override { return window_.Services().ChooseSaveDocument(); }
+    std::optional<QString> ChooseSavePath(const QString& proposedPath) override {
+        return window_.Services().ChooseSaveDocument(proposedPath);
+    }
     bool ConfirmSaveChanges() override { return window_.Services().ConfirmSaveChanges(); }
     void ShowError(const QString& message) override { window_.Services().ShowFileError(message); }
     void SetCaption(const QString& caption) override { window_.setWindowTitle(caption); }

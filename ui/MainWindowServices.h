@@ -17,7 +17,8 @@ public:
     virtual ~MainWindowServices() = default;
 
     virtual std::optional<QString> ChooseOpenDocument() = 0;
-    virtual std::optional<QString> ChooseSaveDocument() = 0;
+    // proposedPath, when not empty, is the name the dialog starts with.
+    virtual std::optional<QString> ChooseSaveDocument(const QString& proposedPath) = 0;
     // "Save Changes ?": true on Yes.
     virtual bool ConfirmSaveChanges() = 0;
     // The error box: caption "Error", error icon, "OK".

@@ -42,7 +42,9 @@ QtMainWindowServices::~QtMainWindowServices() = default;
 
 std::optional<QString> QtMainWindowServices::ChooseOpenDocument() { return documents_.ChooseOpenPath(parent_); }
 
-std::optional<QString> QtMainWindowServices::ChooseSaveDocument() { return documents_.ChooseSavePath(parent_); }
+std::optional<QString> QtMainWindowServices::ChooseSaveDocument(const QString& proposedPath) {
+    return documents_.ChooseSavePath(parent_, proposedPath);
+}
 
 bool QtMainWindowServices::ConfirmSaveChanges() { return AskSaveChangesBox(parent_); }
 

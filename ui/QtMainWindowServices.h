@@ -22,7 +22,7 @@ public:
     ~QtMainWindowServices() override;
 
     std::optional<QString> ChooseOpenDocument() override;
-    std::optional<QString> ChooseSaveDocument() override;
+    std::optional<QString> ChooseSaveDocument(const QString& proposedPath) override;
     bool ConfirmSaveChanges() override;
     void ShowFileError(const QString& message) override;
     void ShowMessage(const QString& message) override;

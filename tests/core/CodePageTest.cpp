@@ -36,6 +36,29 @@ TEST(CodePage, MissingCharactersBecomeQuestionMarks) {
     EXPECT_EQ(EncodeText(QString::fromUtf8("😀"), 128), "?");
 }
 
+TEST(CodePage, LostCharactersNamesEachCharacterThatWouldBeStoredWrongOnce) {
+    const struct {
+        uint8_t Charset;
+        const char* Text;
+        QStringList Lost;
+    } cases[] = {
+        {0, "Papier é ?", {}},                        // a real "?" is no loss
+        {0, "ЖaЖ联", {"Ж", "联"}},                   // each once, in order
+        {204, "Жук", {}},                             // Cyrillic code page holds it
+        {128, "あ联😀", {"联", "😀"}},                // simplified 联 is no JIS character;
+                                                      // a surrogate pair is one character
+        {134, "联あ€", {}},                           // GBK holds kana and the euro sign
+        {0, "\x1b]0;x\x07", {}},                      // control bytes are characters too
+        {161, "ΩЖ", {"Ж"}},
+        {0, "", {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LostCharacters(QString::fromUtf8(c.Text), c.Charset), c.Lost) << c.Text;
+    }
+    // A lone surrogate cannot be stored anywhere.
+    EXPECT_EQ(LostCharacters(QString(QChar(0xD800)), 0), QStringList{QString(QChar(0xD800))});
+}
+
 TEST(CodePage, CutNeverSplitsADoubleByteCharacter) {
     const QString text = QString(254, 'a') + QString::fromUtf8("あい");
     const QByteArray bytes = EncodeText(text, 128);

@@ -156,6 +156,10 @@ TEST(LcdFileDialogs, FilterAddSuffixAndRememberTheirOwnLastName) {
     Drive(seen, {});
     EXPECT_EQ(dialogs.ChooseSavePath(nullptr), std::nullopt);
     EXPECT_EQ(seen.StartName, "fresh.lcd");
+    // A proposed name (the file a foreign document came from) wins over the last one.
+    Drive(seen, {});
+    EXPECT_EQ(dialogs.ChooseSavePath(nullptr, dir.filePath("shop.lcd")), std::nullopt);
+    EXPECT_EQ(seen.StartName, "shop.lcd");
 }
 
 }  // namespace

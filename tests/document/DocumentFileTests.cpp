@@ -67,6 +67,60 @@ TEST_F(DocumentFileTest, OpenTakesTheFirstBytesOfALongerFileAndAnyContent) {
     EXPECT_EQ(ui_.Caption, "long.lcd - ORVANEX QD-N800 Series LCD Editor");
 }
 
+TEST_F(DocumentFileTest, FirstSaveOfAFileThatWasNotADocumentAsksForTheNameFirst) {
+    const struct {
+        const char* Name;
+        QByteArray Content;
+        bool Asks;
+    } cases[] = {
+        {"exact", SetBytes(*state_.Set), false},
+        {"longer", SetBytes(*state_.Set) + QByteArray(2 << 20, 'x'), true},
+        {"signature", QByteArray("ZZZZ") + SetBytes(*state_.Set).mid(4), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const QString path = PathOf(c.Name);
+        ASSERT_TRUE(WriteWholeFile(path, c.Content));
+        commands_.LoadDocument(path);
+        ui_.Events.clear();
+        state_.Modified = true;
+        // Cancelled: the foreign file stays as it was, and the next Save asks again.
+        ui_.SaveAnswer = std::nullopt;
+        EXPECT_EQ(commands_.SaveDocument(), !c.Asks);
+        EXPECT_EQ(ReadWholeFile(path).size(), c.Asks ? c.Content.size() : 1054720);
+        if (!c.Asks) continue;
+        EXPECT_TRUE(state_.Modified);
+        // Confirmed in the dialog (which asks before it overwrites): saved, and from then
+        // on Save writes without a dialog.
+        ui_.SaveAnswer = path;
+        EXPECT_TRUE(commands_.SaveDocument());
+        EXPECT_EQ(ReadWholeFile(path).size(), 1054720);
+        EXPECT_TRUE(commands_.SaveDocument());
+        EXPECT_EQ(ui_.Events, QStringList({"save-dialog:" + path, "save-dialog:" + path}));
+    }
+}
+
+TEST_F(DocumentFileTest, SaveWaitsForAnEditOfTheSameFileAndThenGivesUp) {
+    const QString path = PathOf("a.lcd");
+    const QByteArray old = PatternBytes(1054720, 7);
+    ASSERT_TRUE(WriteWholeFile(path, old));
+    commands_.SetDocumentFileName(path);
+    commands_.SetLockWait(200);
+    state_.Modified = true;
+    {
+        DocumentLock edit(path);  // as zozavud-cli edit holds it
+        ASSERT_EQ(edit.Acquire(0), DocumentLock::Result::Locked);
+        EXPECT_FALSE(commands_.SaveDocument());
+    }
+    EXPECT_TRUE(state_.Modified);
+    EXPECT_EQ(ReadWholeFile(path), old);
+    ASSERT_EQ(ui_.Events.size(), 1);
+    EXPECT_TRUE(ui_.Events[0].startsWith("error:Can not File save. (" + path + ")\nanother program"))
+        << ui_.Events[0].toStdString();
+    EXPECT_TRUE(commands_.SaveDocument());  // the edit is done
+    EXPECT_FALSE(state_.Modified);
+}
+
 TEST_F(DocumentFileTest, OpenOfAFileThatCannotGiveASetChangesNothing) {
     ASSERT_TRUE(WriteWholeFile(PathOf("empty.lcd"), {}));
     ASSERT_TRUE(WriteWholeFile(PathOf("short.lcd"), PatternBytes(1054719, 3)));

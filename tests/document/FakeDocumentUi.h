@@ -23,8 +23,9 @@ struct FakeDocumentUi : DocumentUi {
         Events << "open-dialog";
         return OpenAnswer;
     }
-    std::optional<QString> ChooseSavePath() override {
-        Events << "save-dialog";
+    std::optional<QString> ChooseSavePath(const QString& proposedPath) override {
+        Events << (proposedPath.isEmpty() ? QStringLiteral("save-dialog")
+                                          : QStringLiteral("save-dialog:") + proposedPath);
         return SaveAnswer;
     }
     bool ConfirmSaveChanges() override {

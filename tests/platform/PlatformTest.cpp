@@ -1,12 +1,20 @@
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <cstring>
 
 #include "AtomicFile.h"
+#include "DocumentLock.h"
 #include "SingleInstance.h"
 #include "SystemLocale.h"
 #include "TestFiles.h"
@@ -76,6 +84,106 @@ TEST(WriteFileAtomically, ReplacesWholeOrLeavesTheOldFile) {
     EXPECT_FALSE(WriteFileAtomically(dir.filePath("missing/out.bin"), "x", &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"out.bin"});
+}
+
+// Each maker puts something that is not a regular file at path; false when it cannot here.
+bool MakeFifo(const QString& path) { return mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }
+bool MakeSocket(const QString& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (name.size() >= static_cast<qsizetype>(sizeof address.sun_path)) return false;
+    std::memcpy(address.sun_path, name.constData(), name.size());
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = fd >= 0 && bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    if (fd >= 0) close(fd);
+    return bound;
+}
+// A null device of our own: only root may make one, and replacing it would harm nothing.
+bool MakeDevice(const QString& path) {
+    return mknod(QFile::encodeName(path).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+}
+bool MakeFolder(const QString& path) { return QDir().mkdir(path); }
+bool MakeLinkToFifo(const QString& path) {
+    return MakeFifo(path + ".fifo") && QFile::link(path + ".fifo", path);
+}
+
+TEST(WriteFileAtomically, NeverReplacesADeviceFifoSocketOrFolder) {
+    const struct {
+        const char* Name;
+        bool (*Make)(const QString&);
+    } cases[] = {{"fifo", MakeFifo},     {"socket", MakeSocket}, {"device", MakeDevice},
+                 {"folder", MakeFolder}, {"link", MakeLinkToFifo}};
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(c.Name);
+        if (!c.Make(path)) {
+            // Only a device node needs root; every other kind must be made.
+            EXPECT_STREQ(c.Name, "device") << "cannot make a " << c.Name;
+            continue;
+        }
+        QString error;
+        EXPECT_FALSE(WriteFileAtomically(path, "data", &error)) << c.Name;
+        EXPECT_FALSE(error.isEmpty()) << c.Name;
+        EXPECT_FALSE(QFileInfo(path).isFile()) << c.Name << " was replaced by a file";
+    }
+}
+
+TEST(WriteFileAtomically, WritesThroughASymlinkToARegularFile) {
+    QTemporaryDir dir;
+    const QString target = dir.filePath("target.bin"), link = dir.filePath("link.bin");
+    ASSERT_TRUE(test::WriteWholeFile(target, "old"));
+    ASSERT_TRUE(QFile::link(target, link));
+    ASSERT_TRUE(WriteFileAtomically(link, "new"));
+    EXPECT_EQ(test::ReadWholeFile(target), "new");
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+}
+
+TEST(DocumentLock, ASecondWriterWaitsABoundedTimeAndIsToldWhy) {
+    QTemporaryDir dir;
+    const QString doc = dir.filePath("doc.lcd");
+    ASSERT_TRUE(test::WriteWholeFile(doc, "LCD1"));
+    DocumentLock first(doc);
+    ASSERT_EQ(first.Acquire(0), DocumentLock::Result::Locked);
+    {
+        DocumentLock second(doc);
+        QElapsedTimer clock;
+        clock.start();
+        QString error;
+        EXPECT_EQ(second.Acquire(300, &error), DocumentLock::Result::Busy);
+        EXPECT_GE(clock.elapsed(), 250);
+        EXPECT_LT(clock.elapsed(), 5000);
+        EXPECT_TRUE(error.contains("another program")) << error.toStdString();
+    }
+    // A symlink to the document shares its lock.
+    ASSERT_TRUE(QFile::link(doc, dir.filePath("alias.lcd")));
+    EXPECT_EQ(DocumentLock(dir.filePath("alias.lcd")).LockPath(), first.LockPath());
+}
+
+TEST(DocumentLock, IsFreeAgainWhenItsHolderEndsOrDies) {
+    QTemporaryDir dir;
+    const QString doc = dir.filePath("doc.lcd");
+    {
+        DocumentLock held(doc);
+        ASSERT_EQ(held.Acquire(0), DocumentLock::Result::Locked);
+    }
+    EXPECT_FALSE(QFile::exists(doc + ".lock"));
+    // A writer killed while it holds the lock leaves the lock file; the next one takes it over.
+    const pid_t child = fork();
+    if (child == 0) {
+        DocumentLock held(doc);
+        _exit(held.Acquire(0) == DocumentLock::Result::Locked ? 0 : 1);  // no destructor: the lock file stays
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(QFile::exists(doc + ".lock"));
+    DocumentLock next(doc);
+    EXPECT_EQ(next.Acquire(1000), DocumentLock::Result::Locked);
+
+    // Where no lock file can be made, the writer goes on and its write reports the reason.
+    EXPECT_EQ(DocumentLock(dir.filePath("missing/doc.lcd")).Acquire(0),
+              DocumentLock::Result::Unavailable);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ public:
     QStringList Log;
 
     std::optional<QString> ChooseOpenDocument() override { return Next(OpenAnswers, "open"); }
-    std::optional<QString> ChooseSaveDocument() override { return Next(SaveAnswers, "save"); }
+    std::optional<QString> ChooseSaveDocument(const QString&) override { return Next(SaveAnswers, "save"); }
     bool ConfirmSaveChanges() override {
         Log << "confirm";
         if (ConfirmAnswers.empty()) return false;
