@@ -1,4 +1,4 @@
-// The public BMP conformance suite, read from its place beside the project.
+// The public BMP conformance suite, shipped in tests/data/bmpsuite.
 #include <gtest/gtest.h>
 
 #include <QDir>
