@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "DocumentDialogs.h"
 #include "EditorState.h"
 #include "SingleInstance.h"
 #include "SystemLocale.h"
@@ -15,8 +16,13 @@ int RunEditor(int argc, char** argv) {
     QApplication::setApplicationName(ApplicationTitle);
     QApplication::setApplicationDisplayName(ApplicationTitle);
 
-    // A second copy ends at once, with no window and no message.
+    // A second copy ends at once, with no window and no message. A lock that cannot be
+    // made is a fault: the system's words in an error box, and a failed exit.
     const SingleInstance instance(ApplicationTitle);
+    if (instance.Failed()) {
+        ShowFileErrorBox(nullptr, instance.ErrorText());
+        return 1;
+    }
     if (!instance.IsFirst()) return 0;
 
     TFormZozAvudMain window;
