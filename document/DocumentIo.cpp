@@ -38,7 +38,10 @@ bool LoadImageSetFile(const QString& path, ImageSet& set, QString* error) {
         total += n;
     }
     if (total < bytes.size()) {
-        if (error) *error = QStringLiteral("the file is shorter than a document");
+        if (error)
+            *error = QStringLiteral("the file has %1 bytes, fewer than the %2 of a document")
+                         .arg(total)
+                         .arg(bytes.size());
         return false;
     }
     std::memcpy(&set, bytes.constData(), sizeof set);
