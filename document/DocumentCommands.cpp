@@ -1,8 +1,7 @@
 #include "DocumentCommands.h"
 
-#include <QFileInfo>
-
 #include "DocumentIo.h"
+#include "FileNamePart.h"
 
 namespace zozavud {
 
@@ -11,7 +10,7 @@ DocumentUi::~DocumentUi() = default;
 QString DocumentCaption(const QString& path) {
     const QString title = QString::fromLatin1(ApplicationTitle);
     if (path.isEmpty()) return title;
-    return QFileInfo(path).fileName() + QStringLiteral(" - ") + title;
+    return FileNamePart(path) + QStringLiteral(" - ") + title;
 }
 
 DocumentCommands::DocumentCommands(EditorState& state, DocumentUi& ui) : state_(state), ui_(ui) {}
@@ -33,9 +32,12 @@ void DocumentCommands::LoadDocument(const QString& path) {
     if (!AskSaveChanges()) return;
     // The file is read whole before anything is replaced: a short or unreadable file
     // leaves the document, its name and the caption as they were.
+    QString reason;
     QString notADocument;
-    if (!LoadImageSetFile(path, *state_.Set, nullptr, &notADocument)) {
-        ui_.ShowError(QStringLiteral("Can not File open. (%1)").arg(path));
+    if (!LoadImageSetFile(path, *state_.Set, &reason, &notADocument)) {
+        // The fixed line first, then why, as the spooler messages do.
+        if (!reason.isEmpty()) reason[0] = reason[0].toUpper();
+        ui_.ShowError(QStringLiteral("Can not File open. (%1)\n%2").arg(path, reason));
         return;
     }
     SetDocumentFileName(path);

@@ -52,7 +52,10 @@ bool LoadImageSetFile(const QString& path, ImageSet& set, QString* error, QStrin
         total += n;
     }
     if (total < static_cast<qint64>(sizeof set)) {
-        if (error) *error = QStringLiteral("the file is shorter than a document");
+        if (error)
+            *error = QStringLiteral("the file has %1 bytes, fewer than the %2 of a document")
+                         .arg(total)
+                         .arg(sizeof set);
         return false;
     }
     std::memcpy(&set, bytes.constData(), sizeof set);

@@ -6,17 +6,33 @@
 namespace zozavud {
 
 // Held for the whole run; a second copy finds the lock taken. The lock of a copy that
-// crashed is taken over.
+// crashed is taken over, and so is a lock file that names no owner. A lock that cannot
+// be made at all (a folder that cannot be written, something else in its place) is a
+// fault of its own, with the system's words for it, never mistaken for a second copy.
 class SingleInstance {
 public:
+    enum class Outcome { First, Held, Failed };
+
     explicit SingleInstance(const QString& title);
-    bool IsFirst() const { return first_; }
+    // The lock in that folder instead of the user's runtime folder.
+    SingleInstance(const QString& title, const QString& folder);
+
+    Outcome Result() const { return outcome_; }
+    bool IsFirst() const { return outcome_ == Outcome::First; }
+    bool Failed() const { return outcome_ == Outcome::Failed; }
+    // For Failed: the fixed first line with the lock's path, the system's text below.
+    QString ErrorText() const { return error_; }
     QString LockPath() const { return path_; }
 
 private:
+    void TakeLock();
+    bool PathCanHoldLock(bool& exists);
+    void Fail(int systemError);
+
     QString path_;
     std::unique_ptr<QLockFile> lock_;
-    bool first_ = false;
+    Outcome outcome_ = Outcome::Held;
+    QString error_;
 };
 
 }  // namespace zozavud

@@ -1,19 +1,11 @@
 #include "CommandFileDialog.h"
 
-#include <algorithm>
-
 #include "CommandFile.h"
+#include "FileNamePart.h"
 
 namespace zozavud {
 
 CommandFileChooser::~CommandFileChooser() = default;
-
-QString CommandFileNamePart(const QString& path) {
-    qsizetype cut = -1;
-    for (const QChar separator : {QChar('/'), QChar('\\'), QChar(':')})
-        cut = std::max(cut, path.lastIndexOf(separator));
-    return path.mid(cut + 1);
-}
 
 void CommandFileNameKeeper::CreateCommandFile(CommandKind kind, const ImageSet& set,
                                               int currentImage, CommandFileChooser& chooser,
@@ -29,7 +21,7 @@ void CommandFileNameKeeper::CreateCommandFile(CommandKind kind, const ImageSet& 
     }
     // The name is kept or forgotten whether or not the write worked.
     WriteCommandFile(kind, set, currentImage, *chosen, showError);
-    if (CommandFileNamePart(*chosen) == defaultName)
+    if (FileNamePart(*chosen) == defaultName)
         fileName_.clear();
     else
         fileName_ = *chosen;

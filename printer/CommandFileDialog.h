@@ -26,9 +26,6 @@ public:
     virtual std::optional<QString> ChooseSavePath(const QString& fileName) = 0;
 };
 
-// The text after the last '/', '\\' or ':'.
-QString CommandFileNamePart(const QString& path);
-
 // Holds the dialog's file name for the run, shared by the four commands.
 class CommandFileNameKeeper {
 public:

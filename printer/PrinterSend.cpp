@@ -99,11 +99,15 @@ bool WithCommandInTemporaryFile(CommandKind kind, const ImageSet& set, int curre
     return true;
 }
 
-PrinterSender::PrinterSender(Spooler& spooler, PrinterChooser& chooser, ShowMessage showMessage)
-    : spooler_(spooler), chooser_(chooser), showMessage_(std::move(showMessage)) {}
+PrinterSender::PrinterSender(Spooler& spooler, PrinterChooser& chooser, ShowMessage showMessage,
+                             ShowMessage showFileError)
+    : spooler_(spooler),
+      chooser_(chooser),
+      showMessage_(std::move(showMessage)),
+      showFileError_(showFileError ? std::move(showFileError) : showMessage_) {}
 
 void PrinterSender::SendCommand(CommandKind kind, const ImageSet& set, int currentImage) {
-    WithCommandInTemporaryFile(kind, set, currentImage, showMessage_,
+    WithCommandInTemporaryFile(kind, set, currentImage, showFileError_,
                                [this](const QString& path) { SendFileToPrinter(path); });
 }
 

@@ -30,7 +30,10 @@ public:
 
 class PrinterSender {
 public:
-    PrinterSender(Spooler& spooler, PrinterChooser& chooser, ShowMessage showMessage);
+    // showMessage shows the spooler's plain boxes; showFileError the error box of a command
+    // file that cannot be written (showMessage when not given).
+    PrinterSender(Spooler& spooler, PrinterChooser& chooser, ShowMessage showMessage,
+                  ShowMessage showFileError = {});
 
     // Writes the command to a fresh temporary file, sends that, removes the file.
     void SendCommand(CommandKind kind, const ImageSet& set, int currentImage);
@@ -44,6 +47,7 @@ private:
     Spooler& spooler_;
     PrinterChooser& chooser_;
     ShowMessage showMessage_;
+    ShowMessage showFileError_;
     QString current_;
 };
 

@@ -1,6 +1,8 @@
 #pragma once
-// The top-left corner of a picture, which is all the LCD layer ever uses.
+// The pixels read from a picture file: the top-left corner that the LCD layer uses, or
+// the whole picture for a conversion that scales it.
 
+#include <QString>
 #include <cstdint>
 #include <vector>
 
@@ -8,20 +10,39 @@
 
 namespace zozavud {
 
+enum class PictureExtent {
+    Corner,  // the top-left LcdColumns x LcdRows, whatever the picture's size
+    Whole,   // every pixel, within MaxPicturePixels
+};
+
+// Decoded whole, a small file that claims a huge picture must not exhaust memory.
+inline constexpr int64_t MaxPicturePixels = 64LL * 1024 * 1024;
+
+// The one guard on decoded pixels: false, with the reason, for a picture too large.
+inline bool WithinPixelLimit(int64_t width, int64_t height, QString* reason) {
+    if (width * height <= MaxPicturePixels) return true;
+    if (reason)
+        *reason = QStringLiteral("the picture is %1 x %2 pixels, more than this program reads")
+                      .arg(width)
+                      .arg(height);
+    return false;
+}
+
 struct BitmapSample {
     int Width = 0;  // of the whole picture
     int Height = 0;
-    int Columns = 0;  // sampled: min(Width, LcdColumns)
-    int Rows = 0;     // sampled: min(Height, LcdRows)
+    int Columns = 0;  // sampled: min(Width, LcdColumns), or Width when whole
+    int Rows = 0;     // sampled: min(Height, LcdRows), or Height when whole
     // Row by row, Columns per row, as 0x00BBGGRR. ColorOutside marks a pixel the file
     // leaves undefined (skipped by an RLE stream), which imports as unlit.
     std::vector<int32_t> Colors;
 
-    void Reset(int width, int height) {
+    void Reset(int width, int height, PictureExtent extent = PictureExtent::Corner) {
+        const bool whole = extent == PictureExtent::Whole;
         Width = width;
         Height = height;
-        Columns = width < LcdColumns ? width : LcdColumns;
-        Rows = height < LcdRows ? height : LcdRows;
+        Columns = whole || width < LcdColumns ? width : LcdColumns;
+        Rows = whole || height < LcdRows ? height : LcdRows;
         Colors.assign(static_cast<std::size_t>(Columns) * Rows, ColorOutside);
     }
     // ColorOutside outside the sampled corner.

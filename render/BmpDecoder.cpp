@@ -74,15 +74,18 @@ private:
 
 bool HasBmpSignature(const QByteArray& bytes) { return bytes.startsWith("BM"); }
 
-bool DecodeBmp(const QByteArray& bytes, BitmapSample& sample, QString* error) {
+bool DecodeBmp(const QByteArray& bytes, BitmapSample& sample, QString* error,
+               PictureExtent extent) {
     BmpLayout layout;
     if (!ParseBmpLayout(bytes, layout, error)) return false;
+    if (extent == PictureExtent::Whole && !WithinPixelLimit(layout.Width, layout.Height, error))
+        return false;
     const auto* pixels = reinterpret_cast<const uint8_t*>(bytes.constData()) + layout.PixelOffset;
 
-    BitmapSample corner;
-    corner.Reset(layout.Width, layout.Height);
+    BitmapSample decoded;
+    decoded.Reset(layout.Width, layout.Height, extent);
     if (layout.Encoding != BmpEncoding::Plain) {
-        if (!DecodeBmpRle(pixels, layout.PixelBytes, layout, corner, error)) return false;
+        if (!DecodeBmpRle(pixels, layout.PixelBytes, layout, decoded, error)) return false;
     } else {
         const PlainRows rows(pixels, layout);
         if (!rows.IndexesInRange()) {
@@ -90,12 +93,12 @@ bool DecodeBmp(const QByteArray& bytes, BitmapSample& sample, QString* error) {
                 *error = QStringLiteral("a pixel names a colour missing from the colour table");
             return false;
         }
-        for (int y = 0; y < corner.Rows; ++y) {
+        for (int y = 0; y < decoded.Rows; ++y) {
             const uint8_t* row = rows.Row(y);
-            for (int x = 0; x < corner.Columns; ++x) corner.Set(x, y, rows.Color(row, x));
+            for (int x = 0; x < decoded.Columns; ++x) decoded.Set(x, y, rows.Color(row, x));
         }
     }
-    sample = std::move(corner);
+    sample = std::move(decoded);
     return true;
 }
 

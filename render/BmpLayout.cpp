@@ -11,8 +11,6 @@ namespace {
 constexpr uint64_t FileHeaderSize = 14;
 constexpr uint32_t CoreHeaderSize = 12;  // OS/2 1.x
 constexpr uint32_t InfoHeaderSize = 40;
-// Beyond 1,000,000 dots per metre (25,400 dpi) the header is garbage, not a picture.
-constexpr int32_t MaxPlausibleDensity = 1000000;
 
 enum Compression : uint32_t {
     CompressionRgb = 0,
@@ -107,9 +105,9 @@ bool ParseBmpLayout(const QByteArray& bytes, BmpLayout& layout, QString* error) 
         return Fail(error, QStringLiteral("the file is too short to be a bitmap"));
     if (bytes[0] != 'B' || bytes[1] != 'M')
         return Fail(error, QStringLiteral("the file is not a BMP bitmap"));
-    if (in.U32(2) > in.Size())
-        return Fail(error, QStringLiteral(
-                               "the file is shorter than its header says (it may be truncated)"));
+    // The file-size field (offset 2) and the resolution (offsets 38 and 42) never touch
+    // the pixels, and real tools write them wrong: they are not looked at. What the file
+    // really holds is checked against the pixel data below.
     layout.PixelOffset = in.U32(10);
 
     const uint32_t headerSize = in.U32(14);
@@ -136,13 +134,6 @@ bool ParseBmpLayout(const QByteArray& bytes, BmpLayout& layout, QString* error) 
         layout.BitsPerPixel = in.U16(28);
         if (headerSize >= 20) compression = in.U32(30);
         if (headerSize >= 24) sizeImage = in.U32(34);
-        if (headerSize >= 32) {
-            const int32_t xDensity = in.I32(38), yDensity = in.I32(42);
-            if (xDensity < 0 || yDensity < 0 || xDensity > MaxPlausibleDensity ||
-                yDensity > MaxPlausibleDensity)
-                return Fail(error,
-                            QStringLiteral("the bitmap header holds an impossible resolution"));
-        }
         if (headerSize >= 36) colorsUsed = in.U32(46);
     }
     if (planes != 1)

@@ -26,9 +26,9 @@ std::optional<DitherMethod> ParseDitherMethod(const QString& text);
 // none, width, height, contain.
 std::optional<PictureFit> ParsePictureFit(const QString& text);
 
-// Reads a picture file of any format Qt reads. A file that starts like a BMP must first
-// pass our strict decoder, so a broken one is refused rather than half read. On failure
-// returns false with error naming the file and the reason.
+// Reads the whole of a picture file of any format Qt reads; a file that starts like a
+// BMP is read by our strict decoder alone, so a broken one is refused rather than half
+// read. On failure returns false with error naming the file and the reason.
 bool ReadPictureFile(const QString& path, QImage& picture, QString* error);
 
 // Black dots 0x000000, white 0xFFFFFF; the sample's size is the placed picture's.

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "DocumentDialogs.h"
 #include "EditorState.h"
 #include "InstanceHandover.h"
 #include "SingleInstance.h"
@@ -42,8 +43,13 @@ int RunEditor(int argc, char** argv) {
         return 2;
     }
 
-    // A second copy hands its file to the running one, or only brings it forward, and ends.
+    // A lock that cannot be made is a fault: the system's words in an error box, and a failed
+    // exit. A second copy hands its file to the running one, or only brings it forward, and ends.
     const SingleInstance instance(ApplicationTitle);
+    if (instance.Failed()) {
+        ShowFileErrorBox(nullptr, instance.ErrorText());
+        return 1;
+    }
     const QString handover = HandoverName(instance.LockPath());
     if (!instance.IsFirst()) {
         QString error;

@@ -21,10 +21,13 @@ namespace zozavud {
 namespace {
 
 // A key press delivers a character when it carries text (control characters such as
-// Backspace, Enter, Escape and Ctrl+letter included), but not the Delete key.
+// Backspace, Enter, Escape and Ctrl+letter included), but not the Delete key, nor Tab
+// and Shift+Tab, which only move the focus.
 bool DeliversCharacter(const QKeyEvent& key) {
     switch (key.key()) {
-    case Qt::Key_Delete: return false;
+    case Qt::Key_Delete:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return false;
     case Qt::Key_Backspace:
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -1,6 +1,7 @@
 // zozavud-cli edit --picture and preview --all, end to end through the built tool.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -90,6 +91,20 @@ TEST_F(PictureCli, BadOptionsAndBrokenFilesLeaveTheDocumentAsItWas) {
         EXPECT_EQ(run.ExitCode, c.Exit) << c.Arguments.join(' ').toStdString();
         EXPECT_TRUE(run.Err.contains(c.Message)) << run.Err.toStdString();
         EXPECT_EQ(test::ReadWholeFile(doc), before) << c.Arguments.join(' ').toStdString();
+    }
+}
+
+// A cut RLE stream leaves rows undefined; --picture must not fill them from memory.
+TEST_F(PictureCli, CutRleBitmapGivesTheSameDocumentOnEveryRun) {
+    const QString cut = test::SourcePath("data/bmpsuite/q/pal8rlecut.bmp");
+    QByteArray first;
+    for (int run = 0; run < 3; ++run) {
+        const QString copy = dir.filePath(QString("run%1.lcd").arg(run));
+        ASSERT_TRUE(QFile::copy(doc, copy));
+        const CliRun edit = RunCli({"edit", copy, "--image", "1", "--picture", cut});
+        ASSERT_EQ(edit.ExitCode, 0) << edit.Err.toStdString();
+        if (run == 0) first = test::ReadWholeFile(copy);
+        EXPECT_EQ(test::ReadWholeFile(copy), first) << "run " << run;
     }
 }
 

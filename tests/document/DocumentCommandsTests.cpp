@@ -25,6 +25,9 @@ TEST(DocumentCaption, NamesTheFileOnlyAndIsTheBareTitleWithout) {
         {"shop.lcd", QString("shop.lcd - ") + Title},
         {"/tmp/a b/Ünïcode ü.lcd", QString::fromUtf8("Ünïcode ü.lcd - ") + Title},
         {"/tmp/no-extension", QString("no-extension - ") + Title},
+        // The same cut as the command-file names.
+        {"C:\\docs\\shop.lcd", QString("shop.lcd - ") + Title},
+        {"D:shop.lcd", QString("shop.lcd - ") + Title},
     };
     for (const Case& c : cases) {
         EditorState state;
@@ -149,7 +152,8 @@ TEST(DocumentOpen, UnreadableFileAfterNoKeepsTheOldDocumentUnmarked) {
     DocumentCommands commands(state, ui);
     commands.ActionFileOpenExecute();
     EXPECT_EQ(ui.Events, QStringList({"open-dialog", "prompt",
-                                      "error:Can not File open. (" + *ui.OpenAnswer + ")"}));
+                                      "error:Can not File open. (" + *ui.OpenAnswer +
+                                          ")\nNo such file or directory"}));
     EXPECT_FALSE(state.Modified);
     EXPECT_EQ(SetBytes(*state.Set), before);
     EXPECT_TRUE(state.FileName.isEmpty());

@@ -130,12 +130,21 @@ TEST_F(DocumentFileTest, OpenOfAFileThatCannotGiveASetChangesNothing) {
 
     commands_.SetDocumentFileName(PathOf("old.lcd"));
     const QByteArray before = SetBytes(*state_.Set);
-    for (const char* name :
-         {"empty.lcd", "short.lcd", "header.lcd", "missing.lcd", "folder.lcd", "pipe.lcd"}) {
+    // The fixed line, then why on a second line.
+    const std::pair<const char*, const char*> cases[] = {
+        {"empty.lcd", "The file has 0 bytes, fewer than the 1054720 of a document"},
+        {"short.lcd", "The file has 1054719 bytes, fewer than the 1054720 of a document"},
+        {"header.lcd", "The file has 4 bytes, fewer than the 1054720 of a document"},
+        {"missing.lcd", "No such file or directory"},
+        {"folder.lcd", "Not a regular file"},
+        {"pipe.lcd", "Not a regular file"},
+    };
+    for (const auto& [name, reason] : cases) {
         SCOPED_TRACE(name);
         ui_.Events.clear();
         commands_.LoadDocument(PathOf(name));
-        EXPECT_EQ(ui_.Events, QStringList{"error:Can not File open. (" + PathOf(name) + ")"});
+        EXPECT_EQ(ui_.Events,
+                  QStringList{"error:Can not File open. (" + PathOf(name) + ")\n" + reason});
         EXPECT_EQ(SetBytes(*state_.Set), before);
         EXPECT_EQ(state_.FileName, PathOf("old.lcd"));
         EXPECT_EQ(ui_.Caption, "old.lcd - ORVANEX QD-N800 Series LCD Editor");

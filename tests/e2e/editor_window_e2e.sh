@@ -171,4 +171,18 @@ wait_title "a.lcd - $TITLE" >/dev/null || fail "the handed a.lcd was not opened 
 menu_exit "$WINDOW" "$EDITOR"
 wait_exit "$EDITOR" 10 || fail "the editor did not end on File > Exit after the hand-over"
 PIDS=""
+
+# 6. A lock that cannot be made is no second copy: an "Error" box, then a failed exit.
+BAD_RUNTIME="$WORK/bad-runtime"
+mkdir -p "$BAD_RUNTIME/$TITLE.lock" && chmod 700 "$BAD_RUNTIME"
+XDG_RUNTIME_DIR="$BAD_RUNTIME" "$EDITOR_BIN" >"$WORK/editor.log" 2>&1 & EDITOR=$!; PIDS="$EDITOR"
+i=0
+until BOX=$(xdotool search --onlyvisible --name "^Error" 2>/dev/null | head -1) && [ -n "$BOX" ]; do
+  i=$((i + 1)); [ $i -gt 100 ] && fail "no error box for a lock that cannot be made"; sleep 0.1
+done
+xdotool windowfocus --sync "$BOX" 2>/dev/null
+xdotool key --clearmodifiers Return
+wait_exit "$EDITOR" 10 || fail "the editor did not end after the error box"
+[ "$STATUS" -ne 0 ] || fail "the editor ended with 0 after failing to make its lock"
+PIDS=""
 echo "PASS"

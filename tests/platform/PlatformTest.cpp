@@ -1,3 +1,4 @@
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -5,6 +6,8 @@
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <functional>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -71,6 +74,85 @@ TEST(SingleInstance, SecondCopyIsRefusedAndAStaleLockIsTakenOver) {
     ASSERT_EQ(WEXITSTATUS(status), 0);
     ASSERT_TRUE(QFile::exists(QDir(runtime.path()).filePath("Editor Title.lock")));
     EXPECT_TRUE(SingleInstance("Editor Title").IsFirst());
+}
+
+// What may stand at the lock's place before a start, and what the start makes of it:
+// only a lock held by a running copy means "another copy runs".
+TEST(SingleInstance, ALockThatCannotBeMadeIsAFailureNotASecondCopy) {
+    using Outcome = SingleInstance::Outcome;
+    QTemporaryDir dir;
+    const QString lockName = "Editor Title.lock";
+    const struct {
+        const char* What;
+        std::function<QString(const QString& folder)> Prepare;  // gives the lock folder
+        Outcome Want;
+        const char* SystemText;
+    } cases[] = {
+        {"nothing there", [](const QString& f) { return f; }, Outcome::First, ""},
+        {"a folder still to be made", [](const QString& f) { return f + "/new/deeper"; },
+         Outcome::First, ""},
+        {"a lock file naming no owner",
+         [&](const QString& f) { return test::WriteWholeFile(f + "/" + lockName, "junk") ? f : ""; },
+         Outcome::First, ""},
+        {"an empty lock file",
+         [&](const QString& f) { return test::WriteWholeFile(f + "/" + lockName, "") ? f : ""; },
+         Outcome::First, ""},
+        {"a directory in its place",
+         [&](const QString& f) { return QDir(f).mkdir(lockName) ? f : ""; }, Outcome::Failed,
+         "Is a directory"},
+        {"a pipe in its place",
+         [&](const QString& f) {
+             return mkfifo(QFile::encodeName(f + "/" + lockName).constData(), 0600) == 0 ? f : "";
+         },
+         Outcome::Failed, "File exists"},
+        {"a file where the folder goes",
+         [](const QString& f) { return test::WriteWholeFile(f + "/file", "x") ? f + "/file/sub" : ""; },
+         Outcome::Failed, "Not a directory"},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const QString root = dir.filePath(QString::number(++n));
+        ASSERT_TRUE(QDir().mkpath(root));
+        const QString folder = c.Prepare(root);
+        ASSERT_FALSE(folder.isEmpty()) << c.What;
+        const SingleInstance instance("Editor Title", folder);
+        EXPECT_EQ(instance.Result(), c.Want) << c.What;
+        if (c.Want == Outcome::Failed) {
+            EXPECT_EQ(instance.ErrorText(), "Can not create the lock file. (" + folder + "/" +
+                                                lockName + ")\n" + c.SystemText)
+                << c.What;
+        } else {
+            EXPECT_TRUE(instance.ErrorText().isEmpty()) << c.What;
+        }
+    }
+}
+
+// Root may write anywhere, so then the start runs in a child that has become "nobody".
+TEST(SingleInstance, AFolderThatCannotBeWrittenIsAFailure) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("locked");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
+    auto check = [&] {
+        const SingleInstance instance("Editor Title", folder);
+        if (!instance.Failed()) return 1;
+        return instance.ErrorText().endsWith("\nPermission denied") ? 0 : 2;
+    };
+    if (geteuid() != 0) {
+        EXPECT_EQ(check(), 0) << "1: not a failure, 2: wrong text";
+        return;
+    }
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(10);
+        _exit(check());
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: not a failure, 2: wrong text, 10: no setuid";
 }
 
 TEST(WriteFileAtomically, ReplacesWholeOrLeavesTheOldFile) {

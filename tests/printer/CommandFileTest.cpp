@@ -10,6 +10,7 @@
 
 #include "CommandFile.h"
 #include "CommandFileDialog.h"
+#include "FileNamePart.h"
 #include "PrinterTestData.h"
 #include "TestFiles.h"
 
@@ -114,13 +115,14 @@ TEST_F(PrinterCommandFileTest, UnwritableFolderOrFileGivesTheMessage) {
     chmod(QFile::encodeName(lockedDir).constData(), 0755);
 }
 
-TEST(PrinterCommandFileNamePart, AfterTheLastSeparator) {
+// The one rule for the caption and the command-file names.
+TEST(FileNamePart, AfterTheLastSeparator) {
     const std::pair<const char*, const char*> cases[] = {
         {"regist_07.prn", "regist_07.prn"}, {"/tmp/a/regist_07.prn", "regist_07.prn"},
         {"C:\\out\\delete_all.prn", "delete_all.prn"}, {"C:regist_all.prn", "regist_all.prn"},
         {"/tmp/dir/", ""}, {"", ""},
     };
-    for (const auto& [path, name] : cases) EXPECT_EQ(CommandFileNamePart(path), name) << path;
+    for (const auto& [path, name] : cases) EXPECT_EQ(FileNamePart(path), name) << path;
 }
 
 // Answers the dialog from a script and records what it was asked to propose.

@@ -106,6 +106,20 @@ TEST_P(BmpVariantTest, KeepsOnlyTheTopLeftCornerOfABigPicture) {
     ExpectCorner(picture, sample);
 }
 
+// The conversion road reads every pixel, past the LCD's columns and rows.
+TEST_P(BmpVariantTest, WholeExtentGivesEveryPixelBack) {
+    const Picture picture = VariantPicture(GetParam(), 300, 40);
+    BitmapSample sample;
+    QString error;
+    ASSERT_TRUE(DecodeBmp(WriteBmp(picture, GetParam()), sample, &error, PictureExtent::Whole))
+        << error.toStdString();
+    ASSERT_EQ(sample.Columns, 300);
+    ASSERT_EQ(sample.Rows, 40);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 300; ++x)
+            ASSERT_EQ(sample.At(x, y), picture.At(x, y)) << "at " << x << "," << y;
+}
+
 TEST_P(BmpVariantTest, RefusesEveryCutCopyAndLeavesTheSampleAlone) {
     const QByteArray file = WriteBmp(VariantPicture(GetParam()), GetParam());
     BitmapSample sample;
@@ -210,7 +224,6 @@ TEST(BmpDecoder, RefusesImpossibleHeaders) {
         uint32_t Value;
     } cases[] = {
         {"signature", 0, 0x4D42 ^ 0x0100},
-        {"file size past the end", 2, 0x7FFFFFFF},
         {"pixel offset past the end", 10, 0x00FFFFFF},
         {"pixel offset inside the header", 10, 20},
         {"unknown header size", 14, 66},
@@ -223,14 +236,44 @@ TEST(BmpDecoder, RefusesImpossibleHeaders) {
         {"rle4 on 8 bits", 30, 2},
         {"embedded png", 30, 5},
         {"pixel data size past the end", 34, 0x7FFFFFF0},
-        {"absurd resolution", 38, 30000000},
-        {"negative resolution", 42, 0xFFFFFFFF},
         {"colour table past the end", 46, 0x12345678},
     };
     for (const auto& c : cases) {
         QByteArray bad = good;
         PutU32(bad, c.At, c.Value);
         EXPECT_TRUE(Refused(bad)) << c.What;
+    }
+}
+
+// Real tools write these fields wrong; the pixels are read all the same, and a file
+// whose pixel data is really cut short is still refused.
+TEST(BmpDecoder, FieldsThatDoNotTouchThePixelsAreNotChecked) {
+    const struct {
+        const char* What;
+        int At;
+        uint32_t Value;
+    } cases[] = {
+        {"file size past the end", 2, 0x7FFFFFFF},
+        {"file size zero", 2, 0},
+        {"absurd horizontal resolution", 38, 30000000},
+        {"negative vertical resolution", 42, 0xFFFFFFFF},
+        {"most negative resolution", 38, 0x80000000},
+    };
+    const Picture picture = MakePattern(20, 20, ColorsFor(8));
+    for (const BmpVariant& variant : {BmpVariant{"info8", 40, 8, 0}, Rle8, Info24}) {
+        const QByteArray good = WriteBmp(picture, variant);
+        BitmapSample want;
+        ASSERT_TRUE(DecodeBmp(good, want, nullptr)) << variant.Name;
+        for (const auto& c : cases) {
+            QByteArray odd = good;
+            PutU32(odd, c.At, c.Value);
+            BitmapSample got;
+            QString error;
+            EXPECT_TRUE(DecodeBmp(odd, got, &error))
+                << variant.Name << ", " << c.What << ": " << error.toStdString();
+            EXPECT_EQ(got.Colors, want.Colors) << variant.Name << ", " << c.What;
+            EXPECT_TRUE(Refused(odd.chopped(1))) << variant.Name << ", " << c.What << ", cut";
+        }
     }
 }
 

@@ -1,4 +1,4 @@
-// The public BMP conformance suite, read from its place beside the project.
+// The public BMP conformance suite, shipped in tests/data/bmpsuite.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -7,6 +7,7 @@
 
 #include "BitmapFile.h"
 #include "BmpDecoder.h"
+#include "PictureConversion.h"
 #include "TestFiles.h"
 
 namespace zozavud {
@@ -70,7 +71,8 @@ TEST(BmpSuite, SamePictureSameColours) {
         {"g/rgb16.bmp", {"g/rgb16bfdef.bmp", "q/rgb16faketrns.bmp", "q/rgba16-5551.bmp"}},
         {"g/rgb16-565.bmp", {"g/rgb16-565pal.bmp"}},
         {"g/pal4.bmp", {"g/pal4rle.bmp"}},
-        {"g/pal1.bmp", {"g/pal1wb.bmp"}},
+        // Wrong file size or resolution in the header, the pixels whole.
+        {"g/pal1.bmp", {"g/pal1wb.bmp", "b/badfilesize.bmp", "b/baddens1.bmp", "b/baddens2.bmp"}},
         {"q/rgba32-1.bmp",
          {"q/rgba32-1010102.bmp", "q/rgba32-2.bmp", "q/rgba32-81284.bmp", "q/rgba32abf.bmp",
           "q/rgba32h56.bmp"}},
@@ -113,6 +115,45 @@ TEST(BmpSuite, BitFieldsScaleToFullColour) {
     }
 }
 
+QImage WholePicture(const QString& relative) {
+    QImage picture;
+    QString error;
+    EXPECT_TRUE(ReadPictureFile(SuitePath(relative), picture, &error))
+        << relative.toStdString() << ": " << error.toStdString();
+    return picture;
+}
+
+// A picture converted whole is decoded by our reader, never by Qt's BMP reader, which
+// hands back rows a cut RLE stream never wrote as whatever was in memory. A row or
+// pixel the file leaves undefined is white, on every read alike.
+TEST(BmpSuite, WholePicturesComeFromOurDecoderWithUndefinedPixelsWhite) {
+    const struct {
+        const char* File;
+        const char* Reference;
+        bool Cut;  // the stream ends before the top rows
+    } cases[] = {
+        {"g/pal8rle.bmp", "g/pal8.bmp", false},      {"g/pal8topdown.bmp", "g/pal8.bmp", false},
+        {"q/rgb24rle24.bmp", "g/pal8.bmp", false},   {"g/pal4rle.bmp", "g/pal4.bmp", false},
+        {"q/pal8rlecut.bmp", "g/pal8.bmp", true},    {"q/pal4rlecut.bmp", "g/pal4.bmp", true},
+    };
+    for (const auto& c : cases) {
+        const QImage reference = WholePicture(c.Reference), picture = WholePicture(c.File);
+        ASSERT_EQ(picture.size(), QSize(127, 64)) << c.File;
+        ASSERT_EQ(reference.size(), picture.size()) << c.Reference;
+        int white = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb got = picture.pixel(x, y), want = reference.pixel(x, y);
+                if (got == want) continue;
+                ASSERT_TRUE(c.Cut && got == qRgb(255, 255, 255))
+                    << c.File << " at " << x << "," << y << ": " << std::hex << got;
+                ++white;
+            }
+        EXPECT_EQ(white > 0, c.Cut) << c.File;
+        EXPECT_EQ(WholePicture(c.File), picture) << c.File << " read twice";
+    }
+}
+
 TEST(BmpSuite, QuestionableFilesLoadOrAreRefusedAsChosen) {
     const std::set<QString> refused = {"q/pal1huffmsb.bmp", "q/rgb24jpeg.bmp", "q/rgb24png.bmp",
                                        "q/rgba64.bmp"};
@@ -127,9 +168,12 @@ TEST(BmpSuite, QuestionableFilesLoadOrAreRefusedAsChosen) {
 }
 
 TEST(BmpSuite, BadFilesAreRefusedNamingTheFile) {
+    // Bad only in fields that do not touch the pixels: read (see SamePictureSameColours).
+    const std::set<QString> read = {"b/badfilesize.bmp", "b/baddens1.bmp", "b/baddens2.bmp"};
     const QStringList files = SuiteFiles("b") + SuiteFiles("x");
     ASSERT_GE(files.size(), 20);
     for (const QString& file : files) {
+        if (read.count(file)) continue;
         BitmapSample sample;
         QString error;
         EXPECT_FALSE(ReadBitmapFile(SuitePath(file), sample, &error)) << file.toStdString();

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "BitmapFile.h"
 #include "BitmapImport.h"
 #include "PictureConversion.h"
 #include "RecordImportFixture.h"
@@ -137,6 +138,52 @@ TEST_F(PictureImportTest, RefusesBrokenFilesAndChangesNothing) {
     }
     EXPECT_FALSE(Import(dir_.filePath("missing.png")));
     EXPECT_TRUE(error_.contains("does not exist"));
+}
+
+// An RLE8 bitmap of any declared size whose stream ends at once: 64 bytes on disk.
+QByteArray EmptyRle8(uint32_t width, uint32_t height) {
+    QByteArray bytes = QByteArray::fromHex(
+        "424d" "40000000" "00000000" "3e000000"                   // size 64, pixels at 62
+        "28000000" "00000000" "00000000" "0100" "0800" "01000000"  // size, 1 plane, 8 bits, RLE8
+        "02000000" "00000000" "00000000" "02000000" "00000000"     // stream size 2, 2 colours
+        "00000000" "ffffff00" "0001");                             // black, white, end of bitmap
+    for (int i = 0; i < 4; ++i) {
+        bytes[18 + i] = static_cast<char>(width >> (8 * i));
+        bytes[22 + i] = static_cast<char>(height >> (8 * i));
+    }
+    return bytes;
+}
+
+// One limit on decoded pixels for both roads. Qt's readers decode whole even when the
+// bitmap import wants only the corner; our BMP decoder keeps to the corner there and
+// meets the limit only when the conversion reads a picture whole.
+TEST_F(PictureImportTest, OnePixelLimitGuardsTheBitmapAndThePictureRoads) {
+    const struct {
+        const char* Name;
+        QByteArray Bytes;
+        bool Corner, Whole;  // read by the bitmap import, by the conversion
+        const char* Size;
+    } cases[] = {
+        {"huge.ppm", QByteArray("P6\n20000 20000\n255\n") + QByteArray(64, '\0'), false, false,
+         "20000 x 20000"},
+        {"huge.bmp", EmptyRle8(10000, 10000), true, false, "10000 x 10000"},
+        {"just-over.bmp", EmptyRle8(8192, 8193), true, false, "8192 x 8193"},
+        {"small.bmp", EmptyRle8(300, 40), true, true, ""},
+        {"small.ppm", QByteArray("P6\n2 2\n255\n") + QByteArray(12, '\x40'), true, true, ""},
+    };
+    for (const auto& c : cases) {
+        const QString path = SaveBytes(c.Bytes, c.Name);
+        BitmapSample sample;
+        QImage picture;
+        QString cornerError, wholeError;
+        EXPECT_EQ(ReadBitmapFile(path, sample, &cornerError), c.Corner) << c.Name;
+        EXPECT_EQ(ReadPictureFile(path, picture, &wholeError), c.Whole) << c.Name;
+        for (const QString& error : {cornerError, wholeError}) {
+            if (error.isEmpty()) continue;
+            EXPECT_TRUE(error.contains(QString(c.Size) + " pixels") && error.contains(c.Name))
+                << error.toStdString();
+        }
+    }
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -35,6 +37,33 @@ TEST_F(Window, TypingSetsModifiedButDeleteAndClearDoNot) {
     EXPECT_EQ(current().Text2.Length, 0);
     EXPECT_TRUE(f().EditText2->text().isEmpty());
     EXPECT_FALSE(state().Modified);
+}
+
+// Only a key that hands the box a character marks the document; keys that move the
+// focus or the cursor do not, whatever text the platform attaches to them.
+TEST_F(Window, KeysThatDeliverNoCharacterLeaveModifiedAlone) {
+    const struct {
+        Qt::Key Key;
+        Qt::KeyboardModifiers Modifiers;
+        const char* Text;
+        bool Modifies;
+    } cases[] = {
+        {Qt::Key_Tab, Qt::NoModifier, "\t", false},
+        {Qt::Key_Backtab, Qt::ShiftModifier, "\t", false},
+        {Qt::Key_Backtab, Qt::ShiftModifier, "", false},
+        {Qt::Key_Tab, Qt::ControlModifier, "\t", false},
+        {Qt::Key_Left, Qt::NoModifier, "", false},
+        {Qt::Key_A, Qt::NoModifier, "a", true},
+        {Qt::Key_Return, Qt::NoModifier, "\r", true},
+    };
+    for (const auto& c : cases)
+        for (QLineEdit* box : {f().EditText1, f().EditText2}) {
+            state().Modified = false;
+            QKeyEvent press(QEvent::KeyPress, c.Key, c.Modifiers, QString::fromLatin1(c.Text));
+            QApplication::sendEvent(box, &press);
+            EXPECT_EQ(state().Modified, c.Modifies) << box->objectName().toStdString() << " key "
+                                                    << std::hex << c.Key << " " << c.Modifiers.toInt();
+        }
 }
 
 TEST_F(Window, TypedTextChangesThePreviewAndLongTextIsCut) {

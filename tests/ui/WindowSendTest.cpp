@@ -1,4 +1,7 @@
+#include <QTemporaryDir>
+
 #include "RecordingSpooler.h"
+#include "TestFiles.h"
 #include "WindowFixture.h"
 
 namespace zozavud {
@@ -44,6 +47,24 @@ TEST_F(WindowSend, CancelSendsNothingAndFailuresAreShown) {
     spooler->Printers.clear();
     window->ActionSendToPrinterThisImage->trigger();
     EXPECT_TRUE(services->Log.contains("message: No printer is installed."));
+}
+
+// The command file's message is a file error wherever it appears: the error box.
+TEST_F(WindowSend, CommandFileThatCannotBeWrittenIsShownInTheErrorBox) {
+    // A temporary folder that is a file: no temporary file can be made in it.
+    QTemporaryDir dir;
+    const QString notAFolder = dir.filePath("file");
+    ASSERT_TRUE(test::WriteWholeFile(notAFolder, "x"));
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", notAFolder.toUtf8());
+    services->PrinterAnswers = {QString("shop-front")};
+    window->ActionSendToPrinterAllImage->trigger();
+    if (oldTemp.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", oldTemp);
+    EXPECT_EQ(services->Log.join(" | "), "error: Can not File open. (" + notAFolder + "/fooXXXXXX)");
+    EXPECT_TRUE(spooler->Opened.isEmpty());
 }
 
 }  // namespace
