@@ -1,0 +1,226 @@
+#include "TextFont.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_DRIVER_H
+#include FT_MODULE_H
+#include FT_OUTLINE_H
+#include FT_TRUETYPE_TABLES_H
+#include FT_TRUETYPE_TAGS_H
+
+#include <algorithm>
+#include <list>
+
+#include "ImageSet.h"
+
+namespace zozavud {
+
+namespace {
+
+constexpr size_t CachedFonts = 24;
+// The slant of a made-up italic: a quarter of the height, as a 16.16 shear.
+constexpr FT_Fixed ItalicShear = 0x10000 / 4;
+
+// Our own library instance, with the bytecode interpreter of version 35: the one that
+// hints as the platform's non-smoothed text does (the later one drops x-direction hints).
+FT_Library Library() {
+    static FT_Library library = [] {
+        FT_Library made = nullptr;
+        if (FT_Init_FreeType(&made) != 0) return FT_Library{};
+        FT_UInt version = TT_INTERPRETER_VERSION_35;
+        FT_Property_Set(made, "truetype", "interpreter-version", &version);
+        return made;
+    }();
+    return library;
+}
+
+FaceUnits ReadUnits(FT_Face face) {
+    if (!face) return {};
+    FaceUnits units;
+    units.UnitsPerEm = face->units_per_EM;
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (os2 && os2->version != 0xFFFF && os2->usWinAscent + os2->usWinDescent > 0) {
+        units.WinAscent = os2->usWinAscent;
+        units.WinDescent = os2->usWinDescent;
+    } else {
+        units.WinAscent = face->ascender;
+        units.WinDescent = -face->descender;
+    }
+    return units;
+}
+
+std::vector<int> StrikeEms(FT_Face face) {
+    std::vector<int> ems;
+    for (int i = 0; face && i < face->num_fixed_sizes; ++i)
+        ems.push_back(static_cast<int>((face->available_sizes[i].y_ppem + 32) >> 6));
+    return ems;
+}
+
+bool HasTable(FT_Face face, FT_ULong tag) {
+    FT_ULong length = 0;
+    return FT_Load_Sfnt_Table(face, tag, 0, nullptr, &length) == 0 && length > 0;
+}
+
+int ScaleRound(long units, int ppem, int unitsPerEm) {
+    if (unitsPerEm <= 0) return 0;
+    const double v = double(units) * ppem / unitsPerEm;
+    return static_cast<int>(v >= 0 ? v + 0.5 : v - 0.5);
+}
+
+// A bar of the face's own thickness whose top lies `above` units above the baseline.
+TextBar BarAt(long above, long thickness, int ppem, int unitsPerEm) {
+    TextBar bar;
+    bar.Rows = std::max(1, ScaleRound(thickness, ppem, unitsPerEm));
+    bar.Offset = -ScaleRound(above, ppem, unitsPerEm);
+    return bar;
+}
+
+void CopyBitmap(const FT_Bitmap& bitmap, GlyphBits& bits) {
+    bits.Width = static_cast<int>(bitmap.width);
+    bits.Rows = static_cast<int>(bitmap.rows);
+    bits.Ink.assign(size_t(bits.Width) * bits.Rows, 0);
+    for (int r = 0; r < bits.Rows; ++r) {
+        const unsigned char* row = bitmap.buffer + std::ptrdiff_t(r) * bitmap.pitch;
+        for (int c = 0; c < bits.Width; ++c) {
+            const bool on = bitmap.pixel_mode == FT_PIXEL_MODE_MONO
+                                ? (row[c >> 3] & (0x80 >> (c & 7))) != 0
+                                : bitmap.pixel_mode == FT_PIXEL_MODE_GRAY && row[c] >= 128;
+            bits.Ink[size_t(r) * bits.Width + c] = on ? 1 : 0;
+        }
+    }
+}
+
+}  // namespace
+
+struct TextFont::Face {
+    FT_Face Handle = nullptr;
+    ~Face() {
+        if (Handle) FT_Done_Face(Handle);
+    }
+};
+
+std::shared_ptr<TextFont> TextFont::For(const FontSpec& font) {
+    static std::list<std::pair<FontSpec, std::shared_ptr<TextFont>>> cache;
+    FontSpec key = font;
+    key.Color = 0;
+    for (auto it = cache.begin(); it != cache.end(); ++it)
+        if (it->first == key) {
+            cache.splice(cache.begin(), cache, it);
+            return it->second;
+        }
+    const FaceFile file = FindFaceFile(font.Name, font.Charset, font.Style & FontStyleBold,
+                                       font.Style & FontStyleItalic);
+    std::shared_ptr<TextFont> made(new TextFont(font, file));
+    cache.emplace_front(key, made);
+    if (cache.size() > CachedFonts) cache.pop_back();
+    return made;
+}
+
+TextFont::TextFont(const FontSpec& font, const FaceFile& file)
+    : face_(std::make_unique<Face>()), file_(file) {
+    FT_Library library = Library();
+    if (library && !file.Path.isEmpty() &&
+        FT_New_Face(library, file.Path.constData(), file.Index, &face_->Handle) != 0)
+        face_->Handle = nullptr;
+    FT_Face face = face_->Handle;
+    const FaceUnits units = ReadUnits(face);
+    ppem_ = EmPixelsForHeight(font.Height, units);
+    cell_ = CellRowsAt(units, ppem_);
+    emboldened_ = (font.Style & FontStyleBold) && !file.Bold;
+    slanted_ = (font.Style & FontStyleItalic) && !file.Italic;
+    if (!face) return;
+    FT_Select_Charmap(face, FT_ENCODING_UNICODE);
+    FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(ppem_));
+    bytecode_ = HasTable(face, TTAG_fpgm) || HasTable(face, TTAG_prep);
+    strike_ = UsesBitmapStrike(StrikeEms(face), ppem_, emboldened_ || slanted_);
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (font.Style & FontStyleUnderline)
+        underline_ = BarAt(face->underline_position, face->underline_thickness, ppem_,
+                           units.UnitsPerEm);
+    if ((font.Style & FontStyleStrikeOut) && os2)
+        strikeout_ = BarAt(os2->yStrikeoutPosition, os2->yStrikeoutSize, ppem_, units.UnitsPerEm);
+}
+
+TextFont::~TextFont() = default;
+
+const GlyphBits& TextFont::Glyph(char32_t code) {
+    auto it = glyphs_.find(code);
+    if (it != glyphs_.end()) return it->second;
+    GlyphBits& bits = glyphs_[code];
+    LoadGlyph(code, bits);
+    return bits;
+}
+
+// Glyphs load as the platform loads them for non-smoothed text: a face's own bytecode
+// hints for the 1-bit target, a face without any goes to the auto-hinter for the normal
+// target; then a 1-bit render.
+void TextFont::LoadGlyph(char32_t code, GlyphBits& bits) {
+    FT_Face face = face_->Handle;
+    if (!face) return;
+    const FT_UInt index = FT_Get_Char_Index(face, code);
+    const FT_Int32 target = bytecode_ ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL;
+    if (strike_ && FT_Load_Glyph(face, index, target | FT_LOAD_NO_BITMAP) == 0)
+        bits.Extent = static_cast<int>((face->glyph->advance.x + 32) >> 6);
+    if (FT_Load_Glyph(face, index, target | (strike_ ? 0 : FT_LOAD_NO_BITMAP)) != 0) return;
+    FT_GlyphSlot slot = face->glyph;
+    bits.Advance = static_cast<int>((slot->advance.x + 32) >> 6);
+    if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+        if (slanted_) {
+            FT_Matrix shear{0x10000, ItalicShear, 0, 0x10000};
+            FT_Outline_Transform(&slot->outline, &shear);
+        }
+        if (emboldened_) {
+            FT_Outline_EmboldenXY(&slot->outline, 64, 0);
+            bits.Advance += 1;
+        }
+        if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return;
+    }
+    if (!strike_ || slot->format == FT_GLYPH_FORMAT_OUTLINE) bits.Extent = bits.Advance;
+    CopyBitmap(slot->bitmap, bits);
+    bits.Left = slot->bitmap_left;
+    bits.Top = slot->bitmap_top;
+}
+
+template <class Plot>
+void TextFont::ForEachInk(const QString& text, int x, int y, Plot&& plot) {
+    const int baseline = y + cell_.Ascent;
+    int pen = x;
+    for (const char32_t code : text.toUcs4()) {
+        const GlyphBits& g = Glyph(code);
+        for (int r = 0; r < g.Rows; ++r)
+            for (int c = 0; c < g.Width; ++c)
+                if (g.Ink[size_t(r) * g.Width + c]) plot(pen + g.Left + c, baseline - g.Top + r);
+        pen += g.Advance;
+    }
+    for (const TextBar& bar : {underline_, strikeout_})
+        for (int r = 0; r < bar.Rows; ++r)
+            for (int c = x; c < pen; ++c) plot(c, baseline + bar.Offset + r);
+}
+
+int TextFont::Width(const QString& text) {
+    int width = 0;
+    for (const char32_t code : text.toUcs4()) width += Glyph(code).Extent;
+    return width;
+}
+
+void TextFont::Draw(QImage& image, int x, int y, QRgb colour, const QString& text) {
+    const int w = image.width(), h = image.height();
+    ForEachInk(text, x, y, [&](int px, int py) {
+        if (px < 0 || py < 0 || px >= w || py >= h) return;
+        reinterpret_cast<QRgb*>(image.scanLine(py))[px] = colour;
+    });
+}
+
+QRect TextFont::InkBounds(const QString& text) {
+    int left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
+    ForEachInk(text, 0, 0, [&](int px, int py) {
+        left = std::min(left, px);
+        right = std::max(right, px);
+        top = std::min(top, py);
+        bottom = std::max(bottom, py);
+    });
+    if (right < left) return {};
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+}  // namespace zozavud
