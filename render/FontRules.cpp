@@ -20,12 +20,13 @@ int64_t MulDivRounded(int64_t a, int64_t b, int64_t c) {
 }  // namespace
 
 int EmPixelsForHeight(int32_t height, const FaceUnits& face) {
-    int64_t ppem = DefaultEmPixels;
+    int64_t ppem = 0;
     if (height < 0) {
         ppem = -int64_t{height};
-    } else if (height > 0) {
+    } else {
         const int64_t cell = CellUnits(face);
-        const int64_t asked = std::min<int64_t>(height, int64_t{MaxEmPixels} * 4);
+        const int64_t asked =
+            height == 0 ? DefaultCellPixels : std::min<int64_t>(height, int64_t{MaxEmPixels} * 4);
         ppem = (cell > 0 && face.UnitsPerEm > 0) ? MulDivRounded(asked, face.UnitsPerEm, cell)
                                                  : asked;
     }

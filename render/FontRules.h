@@ -16,11 +16,11 @@ struct FaceUnits {
 
 // Font sizes from a loaded file are not trusted; this keeps rasterising bounded.
 inline constexpr int MaxEmPixels = 1024;
-// What a height of 0 gives, as the platform's default font size.
-inline constexpr int DefaultEmPixels = 12;
+// What a height of 0 stands for: the platform's default, a 16-pixel cell.
+inline constexpr int DefaultCellPixels = 16;
 
 // The pixels per em a record's height asks for: a negative height is the em itself, a
-// positive one the cell (ascent + descent) the em is scaled to fill, 0 the default.
+// positive one the cell (ascent + descent) the em is scaled to fill, 0 the default cell.
 // The result lies in 1..MaxEmPixels.
 int EmPixelsForHeight(int32_t height, const FaceUnits& face);
 

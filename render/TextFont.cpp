@@ -6,7 +6,6 @@
 #include FT_MODULE_H
 #include FT_OUTLINE_H
 #include FT_TRUETYPE_TABLES_H
-#include FT_TRUETYPE_TAGS_H
 
 #include <algorithm>
 #include <list>
@@ -27,7 +26,7 @@ FT_Library Library() {
     static FT_Library library = [] {
         FT_Library made = nullptr;
         if (FT_Init_FreeType(&made) != 0) return FT_Library{};
-        FT_UInt version = TT_INTERPRETER_VERSION_35;
+        FT_UInt version = TT_INTERPRETER_VERSION_40;
         FT_Property_Set(made, "truetype", "interpreter-version", &version);
         return made;
     }();
@@ -54,11 +53,6 @@ std::vector<int> StrikeEms(FT_Face face) {
     for (int i = 0; face && i < face->num_fixed_sizes; ++i)
         ems.push_back(static_cast<int>((face->available_sizes[i].y_ppem + 32) >> 6));
     return ems;
-}
-
-bool HasTable(FT_Face face, FT_ULong tag) {
-    FT_ULong length = 0;
-    return FT_Load_Sfnt_Table(face, tag, 0, nullptr, &length) == 0 && length > 0;
 }
 
 int ScaleRound(long units, int ppem, int unitsPerEm) {
@@ -131,7 +125,6 @@ TextFont::TextFont(const FontSpec& font, const FaceFile& file)
     if (!face) return;
     FT_Select_Charmap(face, FT_ENCODING_UNICODE);
     FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(ppem_));
-    bytecode_ = HasTable(face, TTAG_fpgm) || HasTable(face, TTAG_prep);
     strike_ = UsesBitmapStrike(StrikeEms(face), ppem_, emboldened_ || slanted_);
     const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
     if (font.Style & FontStyleUnderline)
@@ -151,31 +144,28 @@ const GlyphBits& TextFont::Glyph(char32_t code) {
     return bits;
 }
 
-// Glyphs load as the platform loads them for non-smoothed text: a face's own bytecode
-// hints for the 1-bit target, a face without any goes to the auto-hinter for the normal
-// target; then a 1-bit render.
+// Glyphs load as the platform loads them for non-smoothed text: the picture hinted for
+// the 1-bit target (or the face's strike) and drawn with that load's advances, while
+// measuring counts the advances of the normal target.
 void TextFont::LoadGlyph(char32_t code, GlyphBits& bits) {
     FT_Face face = face_->Handle;
     if (!face) return;
     const FT_UInt index = FT_Get_Char_Index(face, code);
-    const FT_Int32 target = bytecode_ ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL;
-    if (strike_ && FT_Load_Glyph(face, index, target | FT_LOAD_NO_BITMAP) == 0)
+    if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_NORMAL | FT_LOAD_NO_BITMAP) == 0)
         bits.Extent = static_cast<int>((face->glyph->advance.x + 32) >> 6);
-    if (FT_Load_Glyph(face, index, target | (strike_ ? 0 : FT_LOAD_NO_BITMAP)) != 0) return;
+    const FT_Int32 image = FT_LOAD_TARGET_MONO | (strike_ ? 0 : FT_LOAD_NO_BITMAP);
+    if (FT_Load_Glyph(face, index, image) != 0) return;
     FT_GlyphSlot slot = face->glyph;
     bits.Advance = static_cast<int>((slot->advance.x + 32) >> 6);
-    if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+    const bool outline = slot->format == FT_GLYPH_FORMAT_OUTLINE;
+    if (outline) {
         if (slanted_) {
             FT_Matrix shear{0x10000, ItalicShear, 0, 0x10000};
             FT_Outline_Transform(&slot->outline, &shear);
         }
-        if (emboldened_) {
-            FT_Outline_EmboldenXY(&slot->outline, 64, 0);
-            bits.Advance += 1;
-        }
+        if (emboldened_) FT_Outline_EmboldenXY(&slot->outline, 64, 0);
         if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return;
     }
-    if (!strike_ || slot->format == FT_GLYPH_FORMAT_OUTLINE) bits.Extent = bits.Advance;
     CopyBitmap(slot->bitmap, bits);
     bits.Left = slot->bitmap_left;
     bits.Top = slot->bitmap_top;

@@ -66,7 +66,6 @@ private:
     int ppem_ = 1;
     CellRows cell_;
     bool strike_ = false;
-    bool bytecode_ = false;  // the face brings its own hinting program
     bool emboldened_ = false;
     bool slanted_ = false;
     TextBar underline_, strikeout_;
