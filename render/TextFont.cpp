@@ -8,6 +8,7 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
+#include <cmath>
 #include <list>
 
 #include "ImageSet.h"
@@ -61,11 +62,21 @@ int ScaleRound(long units, int ppem, int unitsPerEm) {
     return static_cast<int>(v >= 0 ? v + 0.5 : v - 0.5);
 }
 
-// A bar of the face's own thickness whose top lies `above` units above the baseline.
-TextBar BarAt(long above, long thickness, int ppem, int unitsPerEm) {
+// The underline: its top lies as far below the baseline as the face's post table puts
+// the line (FreeType's figure is the stem's centre), halves rounded downwards.
+TextBar UnderlineBar(FT_Face face, int ppem) {
+    const long raw = face->underline_position + face->underline_thickness / 2;
     TextBar bar;
-    bar.Rows = std::max(1, ScaleRound(thickness, ppem, unitsPerEm));
-    bar.Offset = -ScaleRound(above, ppem, unitsPerEm);
+    bar.Rows = std::max(1, ScaleRound(face->underline_thickness, ppem, face->units_per_EM));
+    bar.Offset = static_cast<int>(std::floor(-double(raw) * ppem / face->units_per_EM + 0.5));
+    return bar;
+}
+
+// The strikeout: its lowest row lies the OS/2 strikeout position above the baseline.
+TextBar StrikeoutBar(const TT_OS2& os2, int ppem, int unitsPerEm) {
+    TextBar bar;
+    bar.Rows = std::max(1, ScaleRound(os2.yStrikeoutSize, ppem, unitsPerEm));
+    bar.Offset = -ScaleRound(os2.yStrikeoutPosition, ppem, unitsPerEm) - bar.Rows + 1;
     return bar;
 }
 
@@ -127,11 +138,10 @@ TextFont::TextFont(const FontSpec& font, const FaceFile& file)
     FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(ppem_));
     strike_ = UsesBitmapStrike(StrikeEms(face), ppem_, emboldened_ || slanted_);
     const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
-    if (font.Style & FontStyleUnderline)
-        underline_ = BarAt(face->underline_position, face->underline_thickness, ppem_,
-                           units.UnitsPerEm);
+    if ((font.Style & FontStyleUnderline) && face->units_per_EM > 0)
+        underline_ = UnderlineBar(face, ppem_);
     if ((font.Style & FontStyleStrikeOut) && os2)
-        strikeout_ = BarAt(os2->yStrikeoutPosition, os2->yStrikeoutSize, ppem_, units.UnitsPerEm);
+        strikeout_ = StrikeoutBar(*os2, ppem_, units.UnitsPerEm);
 }
 
 TextFont::~TextFont() = default;
@@ -174,17 +184,19 @@ void TextFont::LoadGlyph(char32_t code, GlyphBits& bits) {
 template <class Plot>
 void TextFont::ForEachInk(const QString& text, int x, int y, Plot&& plot) {
     const int baseline = y + cell_.Ascent;
-    int pen = x;
+    int pen = x, measured = 0;
     for (const char32_t code : text.toUcs4()) {
         const GlyphBits& g = Glyph(code);
+        measured += g.Extent;
         for (int r = 0; r < g.Rows; ++r)
             for (int c = 0; c < g.Width; ++c)
                 if (g.Ink[size_t(r) * g.Width + c]) plot(pen + g.Left + c, baseline - g.Top + r);
         pen += g.Advance;
     }
+    // The bars run the measured width, which may differ from where the pen ended.
     for (const TextBar& bar : {underline_, strikeout_})
         for (int r = 0; r < bar.Rows; ++r)
-            for (int c = x; c < pen; ++c) plot(c, baseline + bar.Offset + r);
+            for (int c = x; c < x + measured; ++c) plot(c, baseline + bar.Offset + r);
 }
 
 int TextFont::Width(const QString& text) {
