@@ -131,9 +131,14 @@ TextFont::TextFont(const FontSpec& font, const FaceFile& file)
     const FaceUnits units = ReadUnits(face);
     ppem_ = EmPixelsForHeight(font.Height, units);
     cell_ = CellRowsAt(units, ppem_);
-    emboldened_ = (font.Style & FontStyleBold) && !file.Bold;
-    slanted_ = (font.Style & FontStyleItalic) && !file.Italic;
     if (!face) return;
+    // What the file itself is: fontconfig reports the style asked for where it would
+    // make one up, so the face's own flags decide.
+    const auto* style = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    const bool bold = (face->style_flags & FT_STYLE_FLAG_BOLD) ||
+                      (style && style->version != 0xFFFF && style->usWeightClass >= 600);
+    emboldened_ = (font.Style & FontStyleBold) && !bold;
+    slanted_ = (font.Style & FontStyleItalic) && !(face->style_flags & FT_STYLE_FLAG_ITALIC);
     FT_Select_Charmap(face, FT_ENCODING_UNICODE);
     FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(ppem_));
     strike_ = UsesBitmapStrike(StrikeEms(face), ppem_, emboldened_ || slanted_);
@@ -166,14 +171,17 @@ void TextFont::LoadGlyph(char32_t code, GlyphBits& bits) {
     const FT_Int32 image = FT_LOAD_TARGET_MONO | (strike_ ? 0 : FT_LOAD_NO_BITMAP);
     if (FT_Load_Glyph(face, index, image) != 0) return;
     FT_GlyphSlot slot = face->glyph;
-    bits.Advance = static_cast<int>((slot->advance.x + 32) >> 6);
+    // Made-up bold glyphs are one pixel wider apart, drawn and measured.
+    bits.Advance = static_cast<int>((slot->advance.x + 32) >> 6) + (emboldened_ ? 1 : 0);
+    if (emboldened_) ++bits.Extent;
     const bool outline = slot->format == FT_GLYPH_FORMAT_OUTLINE;
     if (outline) {
+        // A made-up bold grows the outline by a 24th of the em each way, then slants.
+        if (emboldened_) FT_Outline_Embolden(&slot->outline, FT_MulDiv(ppem_, 64, 24));
         if (slanted_) {
             FT_Matrix shear{0x10000, ItalicShear, 0, 0x10000};
             FT_Outline_Transform(&slot->outline, &shear);
         }
-        if (emboldened_) FT_Outline_EmboldenXY(&slot->outline, 64, 0);
         if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return;
     }
     CopyBitmap(slot->bitmap, bits);
