@@ -95,6 +95,22 @@ void CopyBitmap(const FT_Bitmap& bitmap, GlyphBits& bits) {
     }
 }
 
+// A strike's glyph keeps only the rows inside the cell: the platform drops the rest.
+void CropToCell(GlyphBits& bits, const CellRows& cell) {
+    const int first = std::max(0, bits.Top - cell.Ascent);
+    const int last = std::min(bits.Rows, bits.Top + cell.Descent);
+    if (first == 0 && last == bits.Rows) return;
+    if (last <= first) {
+        bits.Rows = 0;
+        bits.Ink.clear();
+        return;
+    }
+    bits.Ink = std::vector<uint8_t>(bits.Ink.begin() + std::ptrdiff_t(first) * bits.Width,
+                                    bits.Ink.begin() + std::ptrdiff_t(last) * bits.Width);
+    bits.Rows = last - first;
+    bits.Top -= first;
+}
+
 }  // namespace
 
 struct TextFont::Face {
@@ -187,6 +203,7 @@ void TextFont::LoadGlyph(char32_t code, GlyphBits& bits) {
     CopyBitmap(slot->bitmap, bits);
     bits.Left = slot->bitmap_left;
     bits.Top = slot->bitmap_top;
+    if (!outline) CropToCell(bits, cell_);
 }
 
 template <class Plot>
