@@ -21,8 +21,9 @@ constexpr size_t CachedFonts = 24;
 // The slant of a made-up italic: a quarter of the height, as a 16.16 shear.
 constexpr FT_Fixed ItalicShear = 0x10000 / 4;
 
-// Our own library instance, with the bytecode interpreter of version 35: the one that
-// hints as the platform's non-smoothed text does (the later one drops x-direction hints).
+// Our own library instance, its interpreter version set rather than left to the
+// environment: version 40 measures (normal target) as the platform's text does, and for
+// the 1-bit target it hints in the older, full manner that draws as the platform draws.
 FT_Library Library() {
     static FT_Library library = [] {
         FT_Library made = nullptr;

@@ -43,6 +43,19 @@ bool ReadPicture(QTextStream& in, const QString& header, Picture& dots) {
     return true;
 }
 
+// Case id -> the cause of a difference we know of and have not mended.
+QHash<QString, QString> ReadKnownDifferences() {
+    QHash<QString, QString> known;
+    QFile file(QStringLiteral(ZOZAVUD_SOURCE_DIR "/tests/render/gdi/known-differences.txt"));
+    if (!file.open(QIODevice::ReadOnly)) return known;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.isEmpty() || line.startsWith('#')) continue;
+        const QList<QByteArray> fields = line.split('\t');
+        known.insert(QString::fromUtf8(fields[0]), QString::fromUtf8(fields.value(1)));
+    }
+    return known;
+}
+
 std::vector<ReferenceCase> ReadReference() {
     std::vector<ReferenceCase> cases;
     QFile file(QStringLiteral(ZOZAVUD_SOURCE_DIR "/tests/render/gdi/reference.txt"));
@@ -103,12 +116,6 @@ std::string FirstDifference(const ReferenceCase& c, const Picture& ours) {
     return {};
 }
 
-std::string DUMPX(const ReferenceCase& c, const Picture& ours) {
-    if (!qEnvironmentVariableIsSet("DUMPX")) return {};
-    std::string out = "\n";
-    for (int y = 0; y < LcdRows; ++y) out += (Row(c.Dots, y).left(150) + "  " + Row(ours, y).left(150) + "\n").toStdString();
-    return out;
-}
 // Both measures of both lines, which tell a placement fault from a glyph fault.
 std::string Measures(const ReferenceCase& c, WorkCanvas& canvas) {
     canvas.SetFont(FontSpec{uint8_t(c.Fields[3].toInt()), ColorWindowText, c.Fields[4].toInt(),
@@ -127,6 +134,7 @@ constexpr uint32_t Locales[LanguageCount] = {0x0409, 0x0411, 0x040C, 0x0407,
 TEST(GdiReference, TextDotsDifferFromThePlatformsPicture) {
     const std::vector<ReferenceCase> cases = ReadReference();
     ASSERT_GT(cases.size(), 1000u) << "the reference file is missing or cut short";
+    const QHash<QString, QString> known = ReadKnownDifferences();
     LcdRenderer renderer;
     WorkCanvas canvas;
     std::map<int, std::unique_ptr<EditorState>> fresh;  // per language, built on first use
@@ -149,12 +157,22 @@ TEST(GdiReference, TextDotsDifferFromThePlatformsPicture) {
         }
         auto& tally = perFace[c.Fields[2]];
         ++tally.second;
-        if (ours == c.Dots) ++tally.first;
-        else ADD_FAILURE() << FirstDifference(c, ours) << Measures(c, canvas) << DUMPX(c, ours);
+        const bool same = ours == c.Dots;
+        if (same) ++tally.first;
+        if (!same && !known.contains(c.Id()))
+            ADD_FAILURE() << FirstDifference(c, ours) << Measures(c, canvas);
+        if (same && known.contains(c.Id()))
+            ADD_FAILURE() << c.Id().toStdString()
+                          << " now matches GDI: take it off known-differences.txt";
     }
     EXPECT_EQ(defaults, 19 * LanguageCount);
-    for (const auto& [face, tally] : perFace)
-        std::printf("%s: %d of %d identical\n", face.toUtf8().constData(), tally.first, tally.second);
+    int identical = 0;
+    for (const auto& [face, tally] : perFace) {
+        identical += tally.first;
+        std::printf("%s: %d of %d identical\n", face.toUtf8().constData(), tally.first,
+                    tally.second);
+    }
+    std::printf("all faces: %d of %zu identical\n", identical, cases.size());
 }
 
 }  // namespace
