@@ -232,10 +232,13 @@ int TextFont::Width(const QString& text) {
 }
 
 void TextFont::Draw(QImage& image, int x, int y, QRgb colour, const QString& text) {
+    if (image.depth() != 32) return;  // the canvas's format; others are not drawn on
     const int w = image.width(), h = image.height();
+    uchar* const pixels = image.bits();  // detaches once, not per pixel
+    const qsizetype stride = image.bytesPerLine();
     ForEachInk(text, x, y, [&](int px, int py) {
         if (px < 0 || py < 0 || px >= w || py >= h) return;
-        reinterpret_cast<QRgb*>(image.scanLine(py))[px] = colour;
+        reinterpret_cast<QRgb*>(pixels + py * stride)[px] = colour;
     });
 }
 
