@@ -18,6 +18,7 @@ namespace zozavud {
 namespace {
 
 constexpr size_t CachedFonts = 24;
+constexpr size_t MaxCachedInk = size_t{16} << 20;  // bytes of glyph pixels per font
 // The slant of a made-up italic: a quarter of the height, as a 16.16 shear.
 constexpr FT_Fixed ItalicShear = 0x10000 / 4;
 
@@ -151,15 +152,14 @@ TextFont::TextFont(const FontSpec& font, const FaceFile& file)
     if (!face) return;
     // What the file itself is: fontconfig reports the style asked for where it would
     // make one up, so the face's own flags decide.
-    const auto* style = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
     const bool bold = (face->style_flags & FT_STYLE_FLAG_BOLD) ||
-                      (style && style->version != 0xFFFF && style->usWeightClass >= 600);
+                      (os2 && os2->version != 0xFFFF && os2->usWeightClass >= 600);
     emboldened_ = (font.Style & FontStyleBold) && !bold;
     slanted_ = (font.Style & FontStyleItalic) && !(face->style_flags & FT_STYLE_FLAG_ITALIC);
     FT_Select_Charmap(face, FT_ENCODING_UNICODE);
     FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(ppem_));
     strike_ = UsesBitmapStrike(StrikeEms(face), ppem_, emboldened_ || slanted_);
-    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
     if ((font.Style & FontStyleUnderline) && face->units_per_EM > 0)
         underline_ = UnderlineBar(face, ppem_);
     if ((font.Style & FontStyleStrikeOut) && os2)
@@ -171,8 +171,14 @@ TextFont::~TextFont() = default;
 const GlyphBits& TextFont::Glyph(char32_t code) {
     auto it = glyphs_.find(code);
     if (it != glyphs_.end()) return it->second;
+    // Huge sizes from a loaded file make huge glyphs: the cache starts over rather than grow.
+    if (cachedInk_ > MaxCachedInk) {
+        glyphs_.clear();
+        cachedInk_ = 0;
+    }
     GlyphBits& bits = glyphs_[code];
     LoadGlyph(code, bits);
+    cachedInk_ += bits.Ink.size();
     return bits;
 }
 

@@ -70,6 +70,7 @@ private:
     bool slanted_ = false;
     TextBar underline_, strikeout_;
     std::unordered_map<char32_t, GlyphBits> glyphs_;
+    size_t cachedInk_ = 0;
 };
 
 }  // namespace zozavud
