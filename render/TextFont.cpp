@@ -70,7 +70,9 @@ TextBar UnderlineBar(FT_Face face, int ppem) {
     const long raw = face->underline_position + face->underline_thickness / 2;
     TextBar bar;
     bar.Rows = std::max(1, ScaleRound(face->underline_thickness, ppem, face->units_per_EM));
-    bar.Offset = static_cast<int>(std::floor(-double(raw) * ppem / face->units_per_EM + 0.5));
+    // A thicker line grows upwards by half its extra rows.
+    bar.Offset = static_cast<int>(std::floor(-double(raw) * ppem / face->units_per_EM + 0.5)) -
+                 bar.Rows / 2;
     return bar;
 }
 
