@@ -99,7 +99,7 @@ void CopyBitmap(const FT_Bitmap& bitmap, GlyphBits& bits) {
     }
 }
 
-// A strike's glyph keeps only the rows inside the cell: the platform drops the rest.
+// A glyph keeps only the rows inside the cell: the platform drops the rest.
 void CropToCell(GlyphBits& bits, const CellRows& cell) {
     const int first = std::max(0, bits.Top - cell.Ascent);
     const int last = std::min(bits.Rows, bits.Top + cell.Descent);
@@ -212,7 +212,7 @@ void TextFont::LoadGlyph(char32_t code, GlyphBits& bits) {
     CopyBitmap(slot->bitmap, bits);
     bits.Left = slot->bitmap_left;
     bits.Top = slot->bitmap_top;
-    if (!outline) CropToCell(bits, cell_);
+    CropToCell(bits, cell_);
 }
 
 template <class Plot>
