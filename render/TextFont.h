@@ -35,7 +35,7 @@ struct TextBar {
 
 class TextFont {
 public:
-    // Fonts are shared through a small cache: the same spec gives the same object.
+    // Fonts are shared through a small cache: the same FontSpec gives the same object.
     static std::shared_ptr<TextFont> For(const FontSpec& font);
     ~TextFont();
     TextFont(const TextFont&) = delete;
