@@ -1,13 +1,12 @@
 #include "FitChecker.h"
 
-#include <QFont>
-#include <QFontInfo>
-#include <QFontMetrics>
+#include <QStringList>
 #include <algorithm>
 
 #include "CodePage.h"
+#include "FontFiles.h"
 #include "FontSubstitution.h"
-#include "GdiMetrics.h"
+#include "TextFont.h"
 #include "LcdRenderer.h"
 #include "MessageSlots.h"
 #include "ShortString.h"
@@ -73,13 +72,10 @@ void CheckWindow(const CanvasPixels& pixels, const Line& line, int64_t offset,
              below.Count});
 }
 
-// Ink that would fall beyond the canvas edges, from the glyphs' tight box at the
-// line's placed position (the baseline is the cell top plus the ascent).
-void CheckCanvasEdges(const QFont& font, int ascent, const QImage& device, const Line& line,
-                      std::vector<FitWarning>& warnings) {
-    const QRect ink = QFontMetrics(font, &device)
-                          .tightBoundingRect(line.Text)
-                          .translated(line.Place.X, line.Place.Y + ascent);
+// Ink that would fall beyond the canvas edges, from the lit pixels' box of the line at
+// its placed position.
+void CheckCanvasEdges(TextFont& font, const Line& line, std::vector<FitWarning>& warnings) {
+    const QRect ink = font.InkBounds(line.Text).translated(line.Place.X, line.Place.Y);
     if (ink.isEmpty()) return;
     QStringList sides;
     if (ink.left() < 0) sides << QStringLiteral("%1 beyond the left edge").arg(-ink.left());
@@ -132,14 +128,16 @@ void CheckCutTexts(const ImageRecord& record, std::vector<FitWarning>& warnings)
 }  // namespace
 
 QString SubstitutedFace(const FontSpec& font) {
-    InstallFontSubstitutions();
-    const QString drawn = QFontInfo(MakeCanvasFont(font)).family();
-    QStringList intended{font.Name};
-    intended += QFont::substitutes(font.Name);
-    // Where our table replaces the face wholesale (a Japanese face for Chinese texts),
-    // its list is the intent.
+    const QString drawn =
+        FindFaceFile(font.Name, font.Charset, font.Style & FontStyleBold,
+                     font.Style & FontStyleItalic)
+            .Family;
+    // The face itself and our stand-ins for it; where our table replaces the face
+    // wholesale (a Chinese face for Chinese texts), that list too.
+    QStringList intended = FaceCandidates(font.Name, 0);
     const QStringList families = FontFamiliesFor(font.Name, font.Charset);
-    if (families.value(0).compare(font.Name, Qt::CaseInsensitive) != 0) intended += families;
+    if (families.value(0).compare(font.Name, Qt::CaseInsensitive) != 0)
+        intended += FaceCandidates(font.Name, font.Charset);
     for (const QString& face : intended)
         if (!face.isEmpty() && drawn.compare(face, Qt::CaseInsensitive) == 0) return {};
     return drawn;
@@ -178,8 +176,6 @@ std::vector<FitWarning> FitChecker::Check(const ImageRecord& record, int imageNo
     lines[0].Place = places.Line1;
     lines[1].Place = places.Line2;
 
-    const QFont font = MakeCanvasFont(recordFont);
-    const int ascent = MeasureGdiMetrics(font).Ascent;
     auto pixels = std::make_unique<CanvasPixels>();
     for (const Line& line : lines) {
         if (line.Size.width() <= 0) continue;
@@ -189,7 +185,7 @@ std::vector<FitWarning> FitChecker::Check(const ImageRecord& record, int imageNo
         canvas_->ReadPixels(*pixels);
         const size_t before = warnings.size();
         CheckWindow(*pixels, line, copy->VerticalPositionOffset, warnings);
-        CheckCanvasEdges(font, ascent, canvas_->Image(), line, warnings);
+        CheckCanvasEdges(*canvas_->Font(), line, warnings);
         if (!useDefaults) continue;
         for (size_t i = before; i < warnings.size(); ++i) {
             warnings[i].Note = true;

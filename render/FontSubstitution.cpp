@@ -15,11 +15,17 @@ const QStringList SimplifiedChineseFaces = {"WenQuanYi Micro Hei", "Noto Sans CJ
 
 bool RegisterWineTahoma() {
     bool any = false;
-    for (const char* path :
-         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
-        if (QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0) any = true;
-    }
+    for (const QString& path : WineTahomaFiles())
+        if (QFontDatabase::addApplicationFont(path) >= 0) any = true;
     return any;
+}
+
+QStringList StandInsFor(const QString& face) {
+    if (face.compare("Tahoma", Qt::CaseInsensitive) == 0)
+        return WineTahomaFiles().isEmpty() ? QStringList{"DejaVu Sans"} : QStringList{};
+    if (face.compare("MS UI Gothic", Qt::CaseInsensitive) == 0) return JapaneseFaces;
+    if (face.compare("Arial", Qt::CaseInsensitive) == 0) return {"Liberation Sans", "DejaVu Sans"};
+    return {};
 }
 
 }  // namespace
@@ -31,6 +37,24 @@ void InstallFontSubstitutions() {
     if (!RegisterWineTahoma()) QFont::insertSubstitutions("Tahoma", {"DejaVu Sans"});
     QFont::insertSubstitutions("MS UI Gothic", JapaneseFaces);
     QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
+}
+
+QStringList WineTahomaFiles() {
+    QStringList files;
+    for (const char* path :
+         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+        if (QFile::exists(path)) files += QString::fromLatin1(path);
+    return files;
+}
+
+QStringList FaceCandidates(const QString& face, uint8_t charset) {
+    QStringList candidates;
+    for (const QString& family : FontFamiliesFor(face, charset)) {
+        if (!candidates.contains(family, Qt::CaseInsensitive)) candidates += family;
+        for (const QString& standIn : StandInsFor(family))
+            if (!candidates.contains(standIn, Qt::CaseInsensitive)) candidates += standIn;
+    }
+    return candidates;
 }
 
 QStringList FontFamiliesFor(const QString& face, uint8_t charset) {

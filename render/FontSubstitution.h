@@ -13,4 +13,11 @@ void InstallFontSubstitutions();
 // The family list to ask for: the face itself first, then faces suited to the charset.
 QStringList FontFamiliesFor(const QString& face, uint8_t charset);
 
+// Where Wine's Tahoma files are, when fonts-wine is installed; empty otherwise.
+QStringList WineTahomaFiles();
+
+// Every family to try, in order: FontFamiliesFor with each face's stand-ins after it.
+// Needs no QGuiApplication.
+QStringList FaceCandidates(const QString& face, uint8_t charset);
+
 }  // namespace zozavud

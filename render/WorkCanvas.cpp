@@ -1,11 +1,9 @@
 #include "WorkCanvas.h"
 
-#include <QFontMetrics>
-#include <QPainter>
 #include <algorithm>
 
-#include "FontSubstitution.h"
 #include "SystemColors.h"
+#include "TextFont.h"
 
 namespace zozavud {
 
@@ -23,9 +21,11 @@ int32_t ToColorRef(QRgb rgb) {
 }  // namespace
 
 WorkCanvas::WorkCanvas() : image_(CanvasWidth, CanvasHeight, QImage::Format_RGB32) {
-    InstallFontSubstitutions();
     Clear();
+    SetFont(FontSpec{});
 }
+
+WorkCanvas::~WorkCanvas() = default;
 
 void WorkCanvas::Clear() {
     const QRgb blank = ToQRgb(ColorBlank);
@@ -37,23 +37,17 @@ void WorkCanvas::Clear() {
 }
 
 void WorkCanvas::SetFont(const FontSpec& font) {
-    font_ = MakeCanvasFont(font);
-    metrics_ = MeasureGdiMetrics(font_);
+    font_ = TextFont::For(font);
     color_ = ResolveFontColor(font.Color);
 }
 
 QSize WorkCanvas::Measure(const QString& text) const {
-    const QFontMetrics metrics(font_, &image_);
-    return QSize(text.isEmpty() ? 0 : metrics.horizontalAdvance(text), metrics_.Height());
+    return QSize(text.isEmpty() ? 0 : font_->Width(text), font_->Cell().Height());
 }
 
 void WorkCanvas::DrawText(int x, int y, const QString& text) {
     if (text.isEmpty()) return;
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(font_);
-    painter.setPen(QColor(ToQRgb(color_)));
-    painter.drawText(x, y + metrics_.Ascent, text);
+    font_->Draw(image_, x, y, ToQRgb(color_), text);
 }
 
 void WorkCanvas::ReadPixels(CanvasPixels& pixels, int64_t firstRow, int64_t lastRow) const {

@@ -1,20 +1,22 @@
 #pragma once
 // The 256 x 48 off-screen surface the text lines are drawn on.
 
-#include <QFont>
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <memory>
 
 #include "Composition.h"
 #include "GdiFont.h"
-#include "GdiMetrics.h"
 
 namespace zozavud {
+
+class TextFont;
 
 class WorkCanvas {
 public:
     WorkCanvas();
+    ~WorkCanvas();
 
     // Left half ColorBlank, right half ColorScrollArea.
     void Clear();
@@ -27,11 +29,12 @@ public:
     void ReadPixels(CanvasPixels& pixels, int64_t firstRow = 0, int64_t lastRow = CanvasHeight - 1) const;
 
     const QImage& Image() const { return image_; }
+    // The font SetFont chose; never null after it.
+    TextFont* Font() const { return font_.get(); }
 
 private:
     QImage image_;
-    QFont font_;
-    GdiMetrics metrics_;
+    std::shared_ptr<TextFont> font_;
     int32_t color_ = 0;
 };
 

@@ -8,7 +8,8 @@ libcups2-dev libicu-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 xvfb xauth xdotool x11-utils x11-apps netpbm
 cups cups-daemon cups-client
-fonts-wine fonts-liberation2 fonts-ipafont-gothic fonts-wqy-microhei fonts-dejavu-core
+fonts-wine fonts-liberation2 fonts-ipafont-gothic fonts-wqy-microhei fonts-dejavu-core fonts-dejavu-extra
+libfreetype-dev libfontconfig-dev
 binutils-mingw-w64-x86-64
 libxcb1-dev dpkg-dev desktop-file-utils shared-mime-info
 clang libclang-rt-14-dev llvm

@@ -1,0 +1,121 @@
+#include "FontFiles.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <QHash>
+#include <mutex>
+
+#include "FontSubstitution.h"
+
+namespace zozavud {
+
+namespace {
+
+// Our own configuration: the system's, plus Wine's Tahoma as an application font.
+FcConfig* Config() {
+    static FcConfig* config = [] {
+        FcConfig* c = FcInitLoadConfigAndFonts();
+        for (const QString& file : WineTahomaFiles())
+            FcConfigAppFontAddFile(c, reinterpret_cast<const FcChar8*>(file.toUtf8().constData()));
+        return c;
+    }();
+    return config;
+}
+
+struct Match {
+    FcPattern* Pattern = nullptr;
+    ~Match() {
+        if (Pattern) FcPatternDestroy(Pattern);
+    }
+};
+
+void MatchFamily(Match& match, const QString& family, uint8_t charset, bool bold, bool italic) {
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY,
+                       reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
+    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddString(pattern, FC_LANG,
+                       reinterpret_cast<const FcChar8*>(CharsetLanguage(charset)));
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(Config(), pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    match.Pattern = FcFontMatch(Config(), pattern, &result);
+    FcPatternDestroy(pattern);
+}
+
+// True when one of the family names of the match is the family asked for.
+bool HasFamily(FcPattern* pattern, const QString& family) {
+    FcChar8* name = nullptr;
+    for (int i = 0; FcPatternGetString(pattern, FC_FAMILY, i, &name) == FcResultMatch; ++i)
+        if (family.compare(QString::fromUtf8(reinterpret_cast<const char*>(name)),
+                           Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+FaceFile Describe(FcPattern* pattern) {
+    FaceFile file;
+    FcChar8* text = nullptr;
+    if (FcPatternGetString(pattern, FC_FILE, 0, &text) == FcResultMatch)
+        file.Path = reinterpret_cast<const char*>(text);
+    if (FcPatternGetString(pattern, FC_FAMILY, 0, &text) == FcResultMatch)
+        file.Family = QString::fromUtf8(reinterpret_cast<const char*>(text));
+    FcPatternGetInteger(pattern, FC_INDEX, 0, &file.Index);
+    int weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
+    FcPatternGetInteger(pattern, FC_WEIGHT, 0, &weight);
+    FcPatternGetInteger(pattern, FC_SLANT, 0, &slant);
+    file.Bold = weight >= FC_WEIGHT_DEMIBOLD;
+    file.Italic = slant != FC_SLANT_ROMAN;
+    return file;
+}
+
+FaceFile LookUp(const QString& face, uint8_t charset, bool bold, bool italic) {
+    const QStringList candidates = FaceCandidates(face, charset);
+    for (const QString& family : candidates) {
+        Match match;
+        MatchFamily(match, family, charset, bold, italic);
+        if (match.Pattern && HasFamily(match.Pattern, family)) return Describe(match.Pattern);
+    }
+    // None installed: whatever the system puts in its place.
+    Match match;
+    MatchFamily(match, candidates.value(0, face), charset, bold, italic);
+    FaceFile file = match.Pattern ? Describe(match.Pattern) : FaceFile{};
+    file.Substituted = true;
+    return file;
+}
+
+}  // namespace
+
+const char* CharsetLanguage(uint8_t charset) {
+    switch (charset) {
+    case 128: return "ja";
+    case 129: return "ko";
+    case 134: return "zh-cn";
+    case 136: return "zh-tw";
+    case 161: return "el";
+    case 162: return "tr";
+    case 177: return "he";
+    case 178: return "ar";
+    case 204: return "ru";
+    case 222: return "th";
+    case 238: return "pl";
+    default: return "en";
+    }
+}
+
+FaceFile FindFaceFile(const QString& face, uint8_t charset, bool bold, bool italic) {
+    static std::mutex lock;
+    static QHash<QString, FaceFile> cache;
+    const QString key = face.toLower() + QChar(0) + QString::number(charset) +
+                        QChar(bold ? 'b' : 'r') + QChar(italic ? 'i' : 'u');
+    const std::lock_guard guard(lock);
+    if (auto it = cache.constFind(key); it != cache.constEnd()) return *it;
+    if (cache.size() > 256) cache.clear();
+    const FaceFile file = LookUp(face, charset, bold, italic);
+    cache.insert(key, file);
+    return file;
+}
+
+}  // namespace zozavud

@@ -1,0 +1,25 @@
+#pragma once
+// Finds the font file that draws a record's face, through fontconfig: the face itself
+// or our stand-ins for it, the charset giving the language of the match.
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+namespace zozavud {
+
+struct FaceFile {
+    QByteArray Path;  // empty when the system has no font at all
+    int Index = 0;    // face within a collection
+    QString Family;   // the family drawn
+    bool Bold = false;    // what the file itself is, not what was asked for
+    bool Italic = false;
+    bool Substituted = false;  // none of the candidates is installed: the system's pick
+};
+
+FaceFile FindFaceFile(const QString& face, uint8_t charset, bool bold, bool italic);
+
+// The language fontconfig weighs a match by, for a Windows charset ("en" for the rest).
+const char* CharsetLanguage(uint8_t charset);
+
+}  // namespace zozavud

@@ -1,0 +1,265 @@
+#include "TextFont.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_DRIVER_H
+#include FT_MODULE_H
+#include FT_OUTLINE_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <algorithm>
+#include <cmath>
+#include <list>
+
+#include "ImageSet.h"
+
+namespace zozavud {
+
+namespace {
+
+constexpr size_t CachedFonts = 24;
+constexpr size_t MaxCachedInk = size_t{16} << 20;  // bytes of glyph pixels per font
+// The slant of a made-up italic: a quarter of the height, as a 16.16 shear.
+constexpr FT_Fixed ItalicShear = 0x10000 / 4;
+
+// Our own library instance, its interpreter version set rather than left to the
+// environment: version 40 measures (normal target) as the platform's text does, and for
+// the 1-bit target it hints in the older, full manner that draws as the platform draws.
+FT_Library Library() {
+    static FT_Library library = [] {
+        FT_Library made = nullptr;
+        if (FT_Init_FreeType(&made) != 0) return FT_Library{};
+        FT_UInt version = TT_INTERPRETER_VERSION_40;
+        FT_Property_Set(made, "truetype", "interpreter-version", &version);
+        return made;
+    }();
+    return library;
+}
+
+FaceUnits ReadUnits(FT_Face face) {
+    if (!face) return {};
+    FaceUnits units;
+    units.UnitsPerEm = face->units_per_EM;
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (os2 && os2->version != 0xFFFF && os2->usWinAscent + os2->usWinDescent > 0) {
+        units.WinAscent = os2->usWinAscent;
+        units.WinDescent = os2->usWinDescent;
+    } else {
+        units.WinAscent = face->ascender;
+        units.WinDescent = -face->descender;
+    }
+    return units;
+}
+
+std::vector<int> StrikeEms(FT_Face face) {
+    std::vector<int> ems;
+    for (int i = 0; face && i < face->num_fixed_sizes; ++i)
+        ems.push_back(static_cast<int>((face->available_sizes[i].y_ppem + 32) >> 6));
+    return ems;
+}
+
+int ScaleRound(long units, int ppem, int unitsPerEm) {
+    if (unitsPerEm <= 0) return 0;
+    const double v = double(units) * ppem / unitsPerEm;
+    return static_cast<int>(v >= 0 ? v + 0.5 : v - 0.5);
+}
+
+// The underline: its top lies as far below the baseline as the face's post table puts
+// the line (FreeType's figure is the stem's centre), halves rounded downwards.
+TextBar UnderlineBar(FT_Face face, int ppem) {
+    const long raw = face->underline_position + face->underline_thickness / 2;
+    TextBar bar;
+    bar.Rows = std::max(1, ScaleRound(face->underline_thickness, ppem, face->units_per_EM));
+    // A thicker line grows upwards by half its extra rows.
+    bar.Offset = static_cast<int>(std::floor(-double(raw) * ppem / face->units_per_EM + 0.5)) -
+                 bar.Rows / 2;
+    return bar;
+}
+
+// The strikeout: its lowest row lies the OS/2 strikeout position above the baseline.
+TextBar StrikeoutBar(const TT_OS2& os2, int ppem, int unitsPerEm) {
+    TextBar bar;
+    bar.Rows = std::max(1, ScaleRound(os2.yStrikeoutSize, ppem, unitsPerEm));
+    bar.Offset = -ScaleRound(os2.yStrikeoutPosition, ppem, unitsPerEm) - bar.Rows + 1;
+    return bar;
+}
+
+void CopyBitmap(const FT_Bitmap& bitmap, GlyphBits& bits) {
+    bits.Width = static_cast<int>(bitmap.width);
+    bits.Rows = static_cast<int>(bitmap.rows);
+    bits.Ink.assign(size_t(bits.Width) * bits.Rows, 0);
+    for (int r = 0; r < bits.Rows; ++r) {
+        const unsigned char* row = bitmap.buffer + std::ptrdiff_t(r) * bitmap.pitch;
+        for (int c = 0; c < bits.Width; ++c) {
+            const bool on = bitmap.pixel_mode == FT_PIXEL_MODE_MONO
+                                ? (row[c >> 3] & (0x80 >> (c & 7))) != 0
+                                : bitmap.pixel_mode == FT_PIXEL_MODE_GRAY && row[c] >= 128;
+            bits.Ink[size_t(r) * bits.Width + c] = on ? 1 : 0;
+        }
+    }
+}
+
+// A glyph keeps only the rows inside the cell: the platform drops the rest.
+void CropToCell(GlyphBits& bits, const CellRows& cell) {
+    const int first = std::max(0, bits.Top - cell.Ascent);
+    const int last = std::min(bits.Rows, bits.Top + cell.Descent);
+    if (first == 0 && last == bits.Rows) return;
+    if (last <= first) {
+        bits.Rows = 0;
+        bits.Ink.clear();
+        return;
+    }
+    bits.Ink = std::vector<uint8_t>(bits.Ink.begin() + std::ptrdiff_t(first) * bits.Width,
+                                    bits.Ink.begin() + std::ptrdiff_t(last) * bits.Width);
+    bits.Rows = last - first;
+    bits.Top -= first;
+}
+
+}  // namespace
+
+struct TextFont::Face {
+    FT_Face Handle = nullptr;
+    ~Face() {
+        if (Handle) FT_Done_Face(Handle);
+    }
+};
+
+std::shared_ptr<TextFont> TextFont::For(const FontSpec& font) {
+    static std::list<std::pair<FontSpec, std::shared_ptr<TextFont>>> cache;
+    FontSpec key = font;
+    key.Color = 0;
+    for (auto it = cache.begin(); it != cache.end(); ++it)
+        if (it->first == key) {
+            cache.splice(cache.begin(), cache, it);
+            return it->second;
+        }
+    const FaceFile file = FindFaceFile(font.Name, font.Charset, font.Style & FontStyleBold,
+                                       font.Style & FontStyleItalic);
+    std::shared_ptr<TextFont> made(new TextFont(font, file));
+    cache.emplace_front(key, made);
+    if (cache.size() > CachedFonts) cache.pop_back();
+    return made;
+}
+
+TextFont::TextFont(const FontSpec& font, const FaceFile& file)
+    : face_(std::make_unique<Face>()), file_(file) {
+    FT_Library library = Library();
+    if (library && !file.Path.isEmpty() &&
+        FT_New_Face(library, file.Path.constData(), file.Index, &face_->Handle) != 0)
+        face_->Handle = nullptr;
+    FT_Face face = face_->Handle;
+    const FaceUnits units = ReadUnits(face);
+    ppem_ = EmPixelsForHeight(font.Height, units);
+    cell_ = CellRowsAt(units, ppem_);
+    if (!face) return;
+    // What the file itself is: fontconfig reports the style asked for where it would
+    // make one up, so the face's own flags decide.
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    const bool bold = (face->style_flags & FT_STYLE_FLAG_BOLD) ||
+                      (os2 && os2->version != 0xFFFF && os2->usWeightClass >= 600);
+    emboldened_ = (font.Style & FontStyleBold) && !bold;
+    slanted_ = (font.Style & FontStyleItalic) && !(face->style_flags & FT_STYLE_FLAG_ITALIC);
+    FT_Select_Charmap(face, FT_ENCODING_UNICODE);
+    FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(ppem_));
+    strike_ = UsesBitmapStrike(StrikeEms(face), ppem_, emboldened_ || slanted_);
+    if ((font.Style & FontStyleUnderline) && face->units_per_EM > 0)
+        underline_ = UnderlineBar(face, ppem_);
+    if ((font.Style & FontStyleStrikeOut) && os2)
+        strikeout_ = StrikeoutBar(*os2, ppem_, units.UnitsPerEm);
+}
+
+TextFont::~TextFont() = default;
+
+const GlyphBits& TextFont::Glyph(char32_t code) {
+    auto it = glyphs_.find(code);
+    if (it != glyphs_.end()) return it->second;
+    // Huge sizes from a loaded file make huge glyphs: the cache starts over rather than grow.
+    if (cachedInk_ > MaxCachedInk) {
+        glyphs_.clear();
+        cachedInk_ = 0;
+    }
+    GlyphBits& bits = glyphs_[code];
+    LoadGlyph(code, bits);
+    cachedInk_ += bits.Ink.size();
+    return bits;
+}
+
+// Glyphs load as the platform loads them for non-smoothed text: the picture hinted for
+// the 1-bit target (or the face's strike) and drawn with that load's advances, while
+// measuring counts the advances of the normal target.
+void TextFont::LoadGlyph(char32_t code, GlyphBits& bits) {
+    FT_Face face = face_->Handle;
+    if (!face) return;
+    const FT_UInt index = FT_Get_Char_Index(face, code);
+    if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_NORMAL | FT_LOAD_NO_BITMAP) == 0)
+        bits.Extent = static_cast<int>((face->glyph->advance.x + 32) >> 6);
+    const FT_Int32 image = FT_LOAD_TARGET_MONO | (strike_ ? 0 : FT_LOAD_NO_BITMAP);
+    if (FT_Load_Glyph(face, index, image) != 0) return;
+    FT_GlyphSlot slot = face->glyph;
+    // Made-up bold glyphs are one pixel wider apart, drawn and measured.
+    bits.Advance = static_cast<int>((slot->advance.x + 32) >> 6) + (emboldened_ ? 1 : 0);
+    if (emboldened_) ++bits.Extent;
+    const bool outline = slot->format == FT_GLYPH_FORMAT_OUTLINE;
+    if (outline) {
+        // A made-up bold grows the outline by a 24th of the em each way, then slants.
+        if (emboldened_) FT_Outline_Embolden(&slot->outline, FT_MulDiv(ppem_, 64, 24));
+        if (slanted_) {
+            FT_Matrix shear{0x10000, ItalicShear, 0, 0x10000};
+            FT_Outline_Transform(&slot->outline, &shear);
+        }
+        if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return;
+    }
+    CopyBitmap(slot->bitmap, bits);
+    bits.Left = slot->bitmap_left;
+    bits.Top = slot->bitmap_top;
+    CropToCell(bits, cell_);
+}
+
+template <class Plot>
+void TextFont::ForEachInk(const QString& text, int x, int y, Plot&& plot) {
+    const int baseline = y + cell_.Ascent;
+    int pen = x, measured = 0;
+    for (const char32_t code : text.toUcs4()) {
+        const GlyphBits& g = Glyph(code);
+        measured += g.Extent;
+        for (int r = 0; r < g.Rows; ++r)
+            for (int c = 0; c < g.Width; ++c)
+                if (g.Ink[size_t(r) * g.Width + c]) plot(pen + g.Left + c, baseline - g.Top + r);
+        pen += g.Advance;
+    }
+    // The bars run the measured width, which may differ from where the pen ended.
+    for (const TextBar& bar : {underline_, strikeout_})
+        for (int r = 0; r < bar.Rows; ++r)
+            for (int c = x; c < x + measured; ++c) plot(c, baseline + bar.Offset + r);
+}
+
+int TextFont::Width(const QString& text) {
+    int width = 0;
+    for (const char32_t code : text.toUcs4()) width += Glyph(code).Extent;
+    return width;
+}
+
+void TextFont::Draw(QImage& image, int x, int y, QRgb colour, const QString& text) {
+    if (image.depth() != 32) return;  // the canvas's format; others are not drawn on
+    const int w = image.width(), h = image.height();
+    uchar* const pixels = image.bits();  // detaches once, not per pixel
+    const qsizetype stride = image.bytesPerLine();
+    ForEachInk(text, x, y, [&](int px, int py) {
+        if (px < 0 || py < 0 || px >= w || py >= h) return;
+        reinterpret_cast<QRgb*>(pixels + py * stride)[px] = colour;
+    });
+}
+
+QRect TextFont::InkBounds(const QString& text) {
+    int left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
+    ForEachInk(text, 0, 0, [&](int px, int py) {
+        left = std::min(left, px);
+        right = std::max(right, px);
+        top = std::min(top, py);
+        bottom = std::max(bottom, py);
+    });
+    if (right < left) return {};
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+}  // namespace zozavud

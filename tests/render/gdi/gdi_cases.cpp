@@ -1,0 +1,79 @@
+// Prints the case list the GDI probe draws: a matrix of faces, heights, styles and
+// texts in a one-line slot at offset 0, then every slot's default message in each
+// language, in that language's face, as a fresh document draws it. Each case names the
+// record's face and the family our lookup draws it with, so that both sides use one file.
+#include <QString>
+#include <QStringList>
+#include <cstdio>
+
+#include "FontFiles.h"
+#include "LanguageState.h"
+#include "MessageSlots.h"
+
+namespace zozavud {
+namespace {
+
+struct MatrixFace {
+    const char* Name;
+    int Charset;
+    const char* Texts[4];
+};
+
+const MatrixFace Faces[] = {
+    {"Tahoma", 0, {"Online", "Paper end", "Head overheat!", "QD-N801 Wgjpqy 0123"}},
+    {"Arial", 0, {"Online", "Paper end", "Head overheat!", "QD-N801 Wgjpqy 0123"}},
+    {"DejaVu Sans", 0, {"Online", "Paper end", "Head overheat!", "QD-N801 Wgjpqy 0123"}},
+    {"MS UI Gothic", 128, {"Online", "印刷ができます", "ﾌﾛﾝﾄｶﾊﾞｰｵｰﾌﾟﾝ", "用紙 Wgjpqy 0123"}},
+    {"MS UI Gothic", 134, {"Online", "纸张结束", "请关闭前盖", "打印头 Wgjpqy 0123"}},
+};
+const int Heights[] = {-8, -9, -10, -11, -12, -13, -14, -16, -18, -20, -24, 0, 10, 13, 16, 20, 25};
+const int Styles[] = {0, 1, 2, 3, 4, 8};
+
+QString DrawnFamily(const QString& face, int charset, int style) {
+    return FindFaceFile(face, static_cast<uint8_t>(charset), style & 1, style & 2).Family;
+}
+
+void PrintCase(const QString& id, const QString& face, int charset, int height, int style,
+               int lines, const char* offset, const QString& text1, const QString& text2) {
+    QStringList fields;
+    fields << id << face << DrawnFamily(face, charset, style) << QString::number(charset)
+           << QString::number(height) << QString::number(style) << QString::number(lines)
+           << QString::fromLatin1(offset) << text1 << text2;
+    const QString line = fields.join('\t');
+    std::printf("%s\n", line.toUtf8().constData());
+}
+
+void PrintMatrix() {
+    int n = 0;
+    for (const MatrixFace& face : Faces)
+        for (const int height : Heights)
+            for (const int style : Styles)
+                for (const char* text : face.Texts)
+                    PrintCase(QStringLiteral("m%1").arg(++n, 4, 10, QChar('0')),
+                              QString::fromUtf8(face.Name), face.Charset, height, style, 1, "0",
+                              QString::fromUtf8(text), QString());
+}
+
+void PrintDefaults() {
+    const uint32_t locales[LanguageCount] = {0x0409, 0x0411, 0x040C, 0x0407,
+                                             0x040A, 0x0410, 0x0804};
+    for (int l = 0; l < LanguageCount; ++l) {
+        LanguageState language;
+        language.InitLanguage(locales[l]);
+        const auto lang = static_cast<MessageLanguage>(l);
+        for (int slot = 1; slot <= 19; ++slot)
+            PrintCase(QStringLiteral("d%1-%2").arg(l).arg(slot, 2, 10, QChar('0')),
+                      QString::fromLatin1(language.MessageFontName), language.MessageCharset,
+                      -12, 0, SlotLineCount(slot), "default", DefaultText(slot, lang, 1),
+                      DefaultText(slot, lang, 2));
+    }
+}
+
+}  // namespace
+}  // namespace zozavud
+
+int main() {
+    zozavud::PrintMatrix();
+    zozavud::PrintDefaults();
+    return 0;
+}
