@@ -13,7 +13,7 @@ function(zozavud_add_version_block_library)
     return()
   endif()
   add_executable(zozavud_make_version_block ${PROJECT_SOURCE_DIR}/cmake/MakeVersionBlock.cpp)
-  target_include_directories(zozavud_make_version_block PRIVATE ${PROJECT_SOURCE_DIR}/platform)
+  target_include_directories(zozavud_make_version_block PRIVATE ${PROJECT_SOURCE_DIR}/version)
   set_target_properties(zozavud_make_version_block PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "CliProcess.h"
+#include "SameBytes.h"
 #include "TestFiles.h"
 
 namespace zozavud {
@@ -90,7 +91,7 @@ TEST_F(PictureCli, BadOptionsAndBrokenFilesLeaveTheDocumentAsItWas) {
         const CliRun run = RunCli(QStringList{"edit", doc, "--image", "3"} + c.Arguments);
         EXPECT_EQ(run.ExitCode, c.Exit) << c.Arguments.join(' ').toStdString();
         EXPECT_TRUE(run.Err.contains(c.Message)) << run.Err.toStdString();
-        EXPECT_EQ(test::ReadWholeFile(doc), before) << c.Arguments.join(' ').toStdString();
+        test::ExpectSameBytes(test::ReadWholeFile(doc), before, c.Arguments.join(' '));
     }
 }
 

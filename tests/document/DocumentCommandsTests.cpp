@@ -7,6 +7,7 @@
 #include "DocumentCommands.h"
 #include "DocumentTestData.h"
 #include "FakeDocumentUi.h"
+#include "SameBytes.h"
 #include "TestFiles.h"
 
 namespace zozavud::test {
@@ -112,7 +113,7 @@ TEST_P(PromptTest, OpenAsksAfterTheDialogAndReplacesOnlyWhenItGoesOn) {
     EXPECT_EQ(ui_.Events, expected);
     EXPECT_EQ(state_.FileName, replaced ? next : nameBefore);
     if (replaced) {
-        EXPECT_EQ(SetBytes(*state_.Set), SetBytes(*other.Set));
+        test::ExpectSameBytes(SetBytes(*state_.Set), SetBytes(*other.Set));
     }
 }
 
@@ -155,7 +156,7 @@ TEST(DocumentOpen, UnreadableFileAfterNoKeepsTheOldDocumentUnmarked) {
                                       "error:Can not File open. (" + *ui.OpenAnswer +
                                           ")\nNo such file or directory"}));
     EXPECT_FALSE(state.Modified);
-    EXPECT_EQ(SetBytes(*state.Set), before);
+    test::ExpectSameBytes(SetBytes(*state.Set), before);
     EXPECT_TRUE(state.FileName.isEmpty());
 }
 

@@ -15,6 +15,7 @@
 #include "DocumentCommands.h"
 #include "DocumentTestData.h"
 #include "FakeDocumentUi.h"
+#include "SameBytes.h"
 #include "TestFiles.h"
 
 namespace zozavud::test {
@@ -49,7 +50,7 @@ TEST_F(DocumentFileTest, SaveThenOpenRestoresTheSetByteForByte) {
     FillPatternedSet(*state_.Set, 2);
     commands_.LoadDocument(PathOf("a.lcd"));
     // Showing image 1 writes its number again; the pattern already holds 1 there.
-    EXPECT_EQ(SetBytes(*state_.Set), saved);
+    test::ExpectSameBytes(SetBytes(*state_.Set), saved);
     EXPECT_EQ(state_.CurrentImage, 1);
     EXPECT_EQ(ui_.Events.last(), "show:1");
 }
@@ -62,7 +63,7 @@ TEST_F(DocumentFileTest, OpenTakesTheFirstBytesOfALongerFileAndAnyContent) {
 
     QByteArray expected = other.left(1054720);
     expected[4096 + 2] = 1;  // ImageNo of image 1, written when it is shown
-    EXPECT_EQ(SetBytes(*state_.Set), expected);
+    test::ExpectSameBytes(SetBytes(*state_.Set), expected);
     EXPECT_EQ(state_.FileName, PathOf("long.lcd"));
     EXPECT_EQ(ui_.Caption, "long.lcd - ORVANEX QD-N800 Series LCD Editor");
 }
@@ -145,7 +146,7 @@ TEST_F(DocumentFileTest, OpenOfAFileThatCannotGiveASetChangesNothing) {
         commands_.LoadDocument(PathOf(name));
         EXPECT_EQ(ui_.Events,
                   QStringList{"error:Can not File open. (" + PathOf(name) + ")\n" + reason});
-        EXPECT_EQ(SetBytes(*state_.Set), before);
+        test::ExpectSameBytes(SetBytes(*state_.Set), before);
         EXPECT_EQ(state_.FileName, PathOf("old.lcd"));
         EXPECT_EQ(ui_.Caption, "old.lcd - ORVANEX QD-N800 Series LCD Editor");
     }
@@ -155,7 +156,7 @@ TEST_F(DocumentFileTest, SaveReplacesAnOlderFileAndKeepsNoTemporaryFiles) {
     ASSERT_TRUE(WriteWholeFile(PathOf("a.lcd"), PatternBytes(2000000, 5)));
     commands_.SetDocumentFileName(PathOf("a.lcd"));
     ASSERT_TRUE(commands_.SaveDocument());
-    EXPECT_EQ(ReadWholeFile(PathOf("a.lcd")), SetBytes(*state_.Set));
+    test::ExpectSameBytes(ReadWholeFile(PathOf("a.lcd")), SetBytes(*state_.Set));
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.lcd"});
 }
 
@@ -188,7 +189,7 @@ TEST_F(DocumentFileTest, SaveFailingPartWayKeepsTheOldFileAndModified) {
     for (rlim_t limit : {rlim_t{0}, rlim_t{4096}, rlim_t{1054719}}) {
         SCOPED_TRACE(limit);
         EXPECT_EQ(SaveInChildWithFileSizeLimit(state_, commands_, ui_, limit), 0);
-        EXPECT_EQ(ReadWholeFile(PathOf("a.lcd")), old);
+        test::ExpectSameBytes(ReadWholeFile(PathOf("a.lcd")), old);
         EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.lcd"});
     }
 }
@@ -226,7 +227,7 @@ TEST_F(DocumentFileTest, SaveOnAFullDiskKeepsTheOldFileAndModified) {
     EXPECT_FALSE(commands_.SaveDocument());
     EXPECT_TRUE(state_.Modified);
     EXPECT_EQ(ui_.Events, QStringList{"error:Can not File save. (" + path + ")"});
-    EXPECT_EQ(ReadWholeFile(path), old);
+    test::ExpectSameBytes(ReadWholeFile(path), old);
     EXPECT_EQ(QDir(PathOf("disk")).entryList(QDir::Files | QDir::Hidden), QStringList{"a.lcd"});
 }
 
@@ -246,7 +247,7 @@ TEST_F(DocumentFileTest, SaveIntoAReadOnlyFolderKeepsTheOldFile) {
     EXPECT_FALSE(commands_.SaveDocumentAs());
     EXPECT_TRUE(state_.Modified);
     EXPECT_EQ(ui_.Events.last(), "error:Can not File save. (" + folder + "/a.lcd)");
-    EXPECT_EQ(ReadWholeFile(folder + "/a.lcd"), old);
+    test::ExpectSameBytes(ReadWholeFile(folder + "/a.lcd"), old);
     // The chosen name stays, as after any Save As.
     EXPECT_EQ(state_.FileName, folder + "/a.lcd");
     EXPECT_EQ(ui_.Caption, "a.lcd - ORVANEX QD-N800 Series LCD Editor");

@@ -15,6 +15,7 @@
 #include "FakeDocumentUi.h"
 #include "LcdRenderer.h"
 #include "RecordRender.h"
+#include "SameBytes.h"
 #include "TestFiles.h"
 
 namespace zozavud::test {
@@ -126,7 +127,7 @@ protected:
         // first save asks for the name).
         ui_.SaveAnswer = dir_.filePath("resaved.lcd");
         EXPECT_TRUE(commands_.SaveDocument());
-        EXPECT_EQ(ReadWholeFile(state_.FileName), SetBytes(*state_.Set));
+        test::ExpectSameBytes(ReadWholeFile(state_.FileName), SetBytes(*state_.Set));
     }
 
     QTemporaryDir dir_;

@@ -4,6 +4,7 @@
 
 #include "CliProcess.h"
 #include "PrinterTestData.h"
+#include "SameBytes.h"
 #include "TestFiles.h"
 
 namespace zozavud {
@@ -31,10 +32,10 @@ TEST(PrinterCommandCli, WritesTheEditorsBytes) {
         const QString out = dir.filePath(c.Golden);
         const CliRun toFile = RunCli(c.Arguments + QStringList{"-o", out});
         EXPECT_EQ(toFile.ExitCode, 0) << c.Golden << toFile.Err.toStdString();
-        EXPECT_TRUE(test::ReadWholeFile(out) == golden) << c.Golden;
+        test::ExpectSameBytes(test::ReadWholeFile(out), golden, c.Golden);
         const CliRun toStdout = RunCli(c.Arguments + QStringList{"-o", "-"});
         EXPECT_EQ(toStdout.ExitCode, 0) << c.Golden;
-        EXPECT_TRUE(toStdout.RawOut == golden) << c.Golden;
+        test::ExpectSameBytes(toStdout.RawOut, golden, c.Golden);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "CommandEncoder.h"
 #include "PrinterTestData.h"
+#include "SameBytes.h"
 #include "TestFiles.h"
 
 namespace zozavud {
@@ -39,14 +40,14 @@ TEST_P(PrinterGoldenCommandTest, WholeCommandMatches) {
     ASSERT_TRUE(set) << c.Document;
     const QByteArray golden = test::ReadWholeFile(test::GoldenPath(c.Golden));
     ASSERT_EQ(golden.size(), CommandSize(c.Kind)) << c.Golden;
-    EXPECT_TRUE(BuildCommand(c.Kind, *set, c.CurrentImage) == golden) << c.Golden;
+    test::ExpectSameBytes(BuildCommand(c.Kind, *set, c.CurrentImage), golden, c.Golden);
 }
 
 INSTANTIATE_TEST_SUITE_P(Printer, PrinterGoldenCommandTest, ::testing::ValuesIn(GoldenCases));
 
 TEST(PrinterGoldenCommand, HandMadeRecordMatches) {
     const QByteArray golden = test::ReadWholeFile(test::GoldenPath("handmade_regist_01.prn"));
-    EXPECT_TRUE(BuildRegisterImageCommand(test::HandMadeRecord()) == golden);
+    test::ExpectSameBytes(BuildRegisterImageCommand(test::HandMadeRecord()), golden);
 }
 
 }  // namespace

@@ -105,6 +105,29 @@ TEST(Composition, ScrollShiftsBy8ColumnsPerStep) {
     }
 }
 
+// The window's first and last rows, and the rows just outside, for both slot kinds: a
+// window one row short or long at either end must fail here.
+TEST(Composition, AnimationWindowEdgeRowsForOneAndTwoLineSlots) {
+    struct Case {
+        int LineCount;
+        int Row;
+        bool InWindow;
+    };
+    const Case cases[] = {{1, 7, false},  {1, 8, true},  {1, 22, true}, {1, 23, false},
+                          {2, 12, false}, {2, 13, true}, {2, 24, true}};
+    for (const Case& c : cases) {
+        Picture blink;
+        blink.Ink(10, c.Row);
+        blink.Compose(0, AnimationFrame{Animation::Blink, c.LineCount, 0, true});
+        EXPECT_EQ(blink.Dot(10, c.Row), !c.InWindow) << "blink, lines " << c.LineCount << " row " << c.Row;
+        Picture scroll;
+        scroll.Ink(10, c.Row);
+        scroll.Compose(0, AnimationFrame{Animation::Scroll, c.LineCount, 8, false});
+        EXPECT_EQ(scroll.Dot(2, c.Row), c.InWindow) << "scroll, lines " << c.LineCount << " row " << c.Row;
+        EXPECT_EQ(scroll.Dot(10, c.Row), !c.InWindow) << "scroll, lines " << c.LineCount << " row " << c.Row;
+    }
+}
+
 TEST(Composition, BlinkBlanksOnlyTheWindowRows) {
     Picture p;
     p.Ink(10, 7);

@@ -90,7 +90,7 @@ TEST(AboutDialog, ShowFillsTheValues) {
     EXPECT_EQ(LabelText(dialog, "LabelTitleProgramName"), "ORVANEX QD-N800 Series LCD Editor");
     EXPECT_EQ(LabelText(dialog, "LabelCampanyName"), "ORVANEX");
     EXPECT_EQ(LabelText(dialog, "LabelProgramName"), "ORVANEX QD-N800 Series LCD Editor");
-    EXPECT_EQ(LabelText(dialog, "LabelFileVersion"), "1.0.1.28");
+    EXPECT_EQ(LabelText(dialog, "LabelFileVersion"), ZOZAVUD_EXPECTED_FILE_VERSION);
     const QDate date = QFileInfo(QCoreApplication::applicationFilePath()).lastModified().date();
     EXPECT_EQ(LabelText(dialog, "LabelFileDate"), QLocale::system().toString(date, QLocale::ShortFormat));
     EXPECT_EQ(LabelText(dialog, "LabelLocale"), "1041");

@@ -20,7 +20,7 @@ TEST(GetVersionInfo, ReadsUpToTheFirstAbsentKey) {
     EXPECT_EQ(info.fileName(), QCoreApplication::applicationFilePath());
     EXPECT_EQ(info.VersionCategories(), EditorKeys);
     ASSERT_EQ(info.VersionStrings().size(), EditorKeys.size());
-    EXPECT_EQ(info.VersionStrings()[2], "1.0.1.28");
+    EXPECT_EQ(info.VersionStrings()[2], ZOZAVUD_EXPECTED_FILE_VERSION);
     EXPECT_EQ(info.GetVersionValue("PrivateBuild"), "");
     EXPECT_EQ(info.GetVersionValue("Comments"), "");  // present in the block, never read
 }
@@ -28,7 +28,7 @@ TEST(GetVersionInfo, ReadsUpToTheFirstAbsentKey) {
 TEST(GetVersionInfo, LookupIgnoresAsciiCaseOnly) {
     TGetVersionInfoFromFile info;
     info.setFileName(QCoreApplication::applicationFilePath());
-    EXPECT_EQ(info.GetVersionValue("fileversion"), "1.0.1.28");
+    EXPECT_EQ(info.GetVersionValue("fileversion"), ZOZAVUD_EXPECTED_FILE_VERSION);
     EXPECT_EQ(info.GetVersionValue("FILEDESCRIPTION"), "ORVANEX QD-N800 Series LCD Editor");
     EXPECT_EQ(info.GetVersionValue("cOMPANYnAME"), "ORVANEX");
     // The Kelvin sign lower-cases to 'k' only outside ASCII rules.
