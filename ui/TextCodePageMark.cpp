@@ -15,21 +15,8 @@ constexpr QRgb WarningBase = 0xFFFFE0A0;
 
 }  // namespace
 
-QString UnstorableCharacters(const QString& text, uint8_t charset) {
-    QString missing;
-    QList<char32_t> seen;
-    for (const char32_t codePoint : text.toUcs4()) {
-        // Every code page here stores ASCII as it is.
-        if (codePoint < 0x80 || seen.contains(codePoint)) continue;
-        seen.append(codePoint);
-        const QString one = QString::fromUcs4(&codePoint, 1);
-        if (DecodeText(EncodeText(one, charset), charset) != one) missing += one;
-    }
-    return missing;
-}
-
 void MarkUnstorableText(QLineEdit& box, uint8_t charset) {
-    const QString missing = UnstorableCharacters(box.text(), charset);
+    const QString missing = LostCharacters(box.text(), charset).join(QString());
     const bool marked = box.property("UnstorableMarked").toBool();
     if (missing.isEmpty()) {
         if (!marked) return;

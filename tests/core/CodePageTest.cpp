@@ -50,6 +50,8 @@ TEST(CodePage, LostCharactersNamesEachCharacterThatWouldBeStoredWrongOnce) {
         {134, "联あ€", {}},                           // GBK holds kana and the euro sign
         {0, "\x1b]0;x\x07", {}},                      // control bytes are characters too
         {161, "ΩЖ", {"Ж"}},
+        {0, "Café €", {}},                            // the euro sign is in 1252
+        {128, "紙切れ ب", {"ب"}},
         {0, "", {}},
     };
     for (const auto& c : cases) {

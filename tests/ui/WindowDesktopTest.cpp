@@ -91,24 +91,6 @@ TEST(DroppedFiles, DocumentsOpenAnywherePicturesOnlyOnThePreview) {
     EXPECT_FALSE(SingleDroppedFile(nullptr));
 }
 
-TEST(TextCodePageMark, NamesEachCharacterTheCodePageCannotStoreOnce) {
-    struct Case {
-        QString Text;
-        uint8_t Charset;
-        QString Missing;
-    };
-    const Case cases[] = {
-        {"Paper end", 0, ""},
-        {QString::fromUtf8("Caf\u00e9 \u20ac"), 0, ""},
-        {QString::fromUtf8("\u0416\u0416a\u0411"), 0, QString::fromUtf8("\u0416\u0411")},
-        {QString::fromUtf8("\u0416\u0411"), 204, ""},
-        {QString::fromUtf8("\u7d19\u5207\u308c \u0628"), 128, QString::fromUtf8("\u0628")},
-        {QString::fromUtf8("\U0001F600"), 0, QString::fromUtf8("\U0001F600")},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(UnstorableCharacters(c.Text, c.Charset), c.Missing) << c.Text.toStdString();
-}
-
 TEST_F(Window, TextBoxIsMarkedWhileItHoldsUnstorableCharacters) {
     const QColor plain = f().EditText1->palette().color(QPalette::Base);
     f().EditText1->setText(QString::fromUtf8("Ab\u0416"));
