@@ -18,6 +18,7 @@ Spooler& TFormZozAvudMain::SystemSpooler() {
     return *spooler_;
 }
 
+// Shared by the four Send To Printer actions; the tag is the command kind.
 void TFormZozAvudMain::SendCommand(CommandKind kind) {
     // One sender for the run, so the chosen printer stays current.
     if (!sender_)

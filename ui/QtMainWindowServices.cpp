@@ -40,13 +40,13 @@ QtMainWindowServices::QtMainWindowServices(QWidget* parent, std::function<Spoole
 
 QtMainWindowServices::~QtMainWindowServices() = default;
 
-std::optional<QString> QtMainWindowServices::ChooseOpenDocument() { return documents_.ChooseOpenPath(parent_); }
+std::optional<QString> QtMainWindowServices::ChooseOpenPath() { return documents_.ChooseOpenPath(parent_); }
 
-std::optional<QString> QtMainWindowServices::ChooseSaveDocument() { return documents_.ChooseSavePath(parent_); }
+std::optional<QString> QtMainWindowServices::ChooseSavePath() { return documents_.ChooseSavePath(parent_); }
 
 bool QtMainWindowServices::ConfirmSaveChanges() { return AskSaveChangesBox(parent_); }
 
-void QtMainWindowServices::ShowFileError(const QString& message) { ShowFileErrorBox(parent_, message); }
+void QtMainWindowServices::ShowError(const QString& message) { ShowFileErrorBox(parent_, message); }
 
 void QtMainWindowServices::ShowMessage(const QString& message) {
     QMessageBox box(QMessageBox::NoIcon, "Error", message, QMessageBox::Ok, parent_);

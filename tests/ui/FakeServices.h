@@ -17,8 +17,8 @@ public:
     std::deque<std::optional<QString>> PrinterAnswers;
     QStringList Log;
 
-    std::optional<QString> ChooseOpenDocument() override { return Next(OpenAnswers, "open"); }
-    std::optional<QString> ChooseSaveDocument() override { return Next(SaveAnswers, "save"); }
+    std::optional<QString> ChooseOpenPath() override { return Next(OpenAnswers, "open"); }
+    std::optional<QString> ChooseSavePath() override { return Next(SaveAnswers, "save"); }
     bool ConfirmSaveChanges() override {
         Log << "confirm";
         if (ConfirmAnswers.empty()) return false;
@@ -26,7 +26,7 @@ public:
         ConfirmAnswers.pop_front();
         return yes;
     }
-    void ShowFileError(const QString& message) override { Log << "error: " + message; }
+    void ShowError(const QString& message) override { Log << "error: " + message; }
     void ShowMessage(const QString& message) override { Log << "message: " + message; }
     std::optional<QString> ChooseBitmapFile() override { return Next(BitmapAnswers, "bitmap"); }
     std::optional<FontSpec> ChooseFont(const FontSpec&) override {
