@@ -49,7 +49,6 @@ public:
 
     // Dialogs and boxes the window shows, the document commands' among them; tests put
     // fakes in their place.
-    MainWindowServices& Services() { return *services_; }
     void SetServices(std::unique_ptr<MainWindowServices> services);
     // The print spooler; the system's unless a test gives another.
     void SetSpooler(std::unique_ptr<Spooler> spooler);
