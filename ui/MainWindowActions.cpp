@@ -1,5 +1,6 @@
 // The action list, the main menu and the toolbar, built in one place.
 
+#include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QWidget>
@@ -32,18 +33,25 @@ private:
 
 struct TFormZozAvudMain::ActionRow {
     const char* Name;
-    const char* Menu;      // the category the action belongs to
+    const char* Menu;  // the category the action belongs to
     const char* Caption;
-    const char* Hint;      // tooltip and status text; "" for none
-    const char* Shortcut;  // portable key text, "; " between keys; "" for none
-    int Tag;               // handed to the handler; the command kind for send and write
-    int Glyph;             // toolbar picture, -1 for none
+    const char* Hint;  // tooltip and status text; "" for none
+    int Tag;           // handed to the handler; the command kind for send and write
     ActionHandler Handler;
+    int Glyph = -1;             // toolbar picture, -1 for none
+    const char* Shortcut = "";  // portable key text, "; " between keys
 };
 
 namespace {
 
 using T = TFormZozAvudMain;
+
+constexpr const char* File = "File";
+constexpr const char* Edit = "Edit";
+constexpr const char* Text = "Text";
+constexpr const char* Bitmap = "Bitmap";
+constexpr const char* Language = "Language";
+constexpr const char* Help = "Help";
 
 constexpr int Register = static_cast<int>(CommandKind::RegisterImage);
 constexpr int RegisterAll = static_cast<int>(CommandKind::RegisterAllImages);
@@ -52,67 +60,75 @@ constexpr int DeleteAll = static_cast<int>(CommandKind::DeleteAllImages);
 
 }  // namespace
 
-// clang-format off
 const TFormZozAvudMain::ActionRow TFormZozAvudMain::ActionTable[] = {
-    // name                                menu       caption                       hint                               keys  tag glyph handler
-    {"ActionFileNew",                      "File",    "&New",                       "New",                             "", 0,  0, &T::ActionFileNewExecute},
-    {"ActionFileOpen",                     "File",    "&Open",                      "Open",                            "", 0,  1, &T::ActionFileOpenExecute},
-    {"ActionFileSave",                     "File",    "&Save",                      "Save",                            "", 0,  2, &T::ActionFileSaveExecute},
-    {"ActionFileSaveAs",                   "File",    "Save &As",                   "SaveAs",                          "", 0, -1, &T::ActionFileSaveAsExecute},
-    {"ActionSendToPrinterThisImage",       "File",    "Send &This Image",           "Send This Image To Printer",      "", Register,    8, &T::SendCommand},
-    {"ActionSendToPrinterAllImage",        "File",    "Send &All Images",           "Send All Images To Printer",      "", RegisterAll, -1, &T::SendCommand},
-    {"ActionSendToPrinterDeleteThisImage", "File",    "Send Deleting This Image",   "Delete This Image For Printer",   "", Delete,      -1, &T::SendCommand},
-    {"ActionSendToPrinterDeleteAllImages", "File",    "Send Deleting All Images",   "Delete Image All For Printer",    "", DeleteAll,   -1, &T::SendCommand},
-    {"ActionCreateCommandThisImage",       "File",    "Write &This Image",          "Write to file this image",        "", Register,    -1, &T::CreateCommandFile},
-    {"ActionCreateCommandAllImages",       "File",    "Write &All Images",          "Write to file all images",        "", RegisterAll, -1, &T::CreateCommandFile},
-    {"ActionCreateCommandDeleteThisImage", "File",    "Write Deleting This Image",  "Write to file delete this image", "", Delete,      -1, &T::CreateCommandFile},
-    {"ActionCreateCommandDeleteAllImages", "File",    "Write Deleting All Images",  "Write to file delete images all", "", DeleteAll,   -1, &T::CreateCommandFile},
-    {"ActionFileExit",                     "File",    "E&xit",                      "Exit",                            "", 0, -1, &T::ActionFileExitExecute},
-    {"ActionEditClear",                    "Edit",    "&Clear",                     "Clear",                           "", 0, -1, &T::ActionEditClearExecute},
-    {"ActionEditImagePrev",                "Edit",    "&Back",                      "Back",                            "", -1, 3, &T::ActionEditImageNextExecute},
-    {"ActionEditImageNext",                "Edit",    "&Next",                      "Next",                            "", 1,  4, &T::ActionEditImageNextExecute},
-    {"ActionEditImage1",                   "Edit",    "Image No.&1",                "Image No.1",                      "", 1,  -1, &T::ActionEditImage1Execute},
-    {"ActionEditImage2",                   "Edit",    "Image No.&2",                "Image No.2",                      "", 2,  -1, &T::ActionEditImage1Execute},
-    {"ActionEditImage3",                   "Edit",    "Image No.&3",                "Image No.3",                      "", 3,  -1, &T::ActionEditImage1Execute},
-    {"ActionEditImage4",                   "Edit",    "Image No.&4",                "Image No.4",                      "", 4,  -1, &T::ActionEditImage1Execute},
-    {"ActionEditImage5",                   "Edit",    "Image No.&5",                "Image No.5",                      "", 5,  -1, &T::ActionEditImage1Execute},
-    {"ActionEditImage6",                   "Edit",    "Image No.&6",                "Image No.6",                      "", 6,  -1, &T::ActionEditImage1Execute},
-    {"ActionEditImage7",                   "Edit",    "Image No.&7",                "Image No.7",                      "", 7,  -1, &T::ActionEditImage1Execute},
-    {"ActionEditImage8",                   "Edit",    "Image No.&8",                "Image No.8",                      "", 8,  -1, &T::ActionEditImage1Execute},
-    {"ActionEditImage9",                   "Edit",    "Image No.&9",                "Image No.9",                      "", 9,  -1, &T::ActionEditImage1Execute},
-    {"ActionEditImage10",                  "Edit",    "Image No.1&0",               "Image No.10",                     "", 10, -1, &T::ActionEditImage1Execute},
-    {"ActionEditImage11",                  "Edit",    "Image No.1&1",               "Image No.11",                     "", 11, -1, &T::ActionEditImage1Execute},
-    {"ActionEditImage12",                  "Edit",    "Image No.1&2",               "Image No.12",                     "", 12, -1, &T::ActionEditImage1Execute},
-    {"ActionEditImage13",                  "Edit",    "Image No.1&3",               "Image No.13",                     "", 13, -1, &T::ActionEditImage1Execute},
-    {"ActionEditImage14",                  "Edit",    "Image No.1&4",               "Image No.14",                     "", 14, -1, &T::ActionEditImage1Execute},
-    {"ActionEditImage15",                  "Edit",    "Image No.1&5",               "Image No.15",                     "", 15, -1, &T::ActionEditImage1Execute},
-    {"ActionEditImage16",                  "Edit",    "Image No.1&6",               "Image No.16",                     "", 16, -1, &T::ActionEditImage1Execute},
-    {"ActionEditImage17",                  "Edit",    "Image No.1&7",               "Image No.17",                     "", 17, -1, &T::ActionEditImage1Execute},
-    {"ActionEditImage18",                  "Edit",    "Image No.1&8",               "Image No.18",                     "", 18, -1, &T::ActionEditImage1Execute},
-    {"ActionEditImage19",                  "Edit",    "Image No.1&9",               "Image No.19",                     "", 19, -1, &T::ActionEditImage1Execute},
-    {"ActionEditImageFirst",               "Edit",    "&First Image",               "First Image",                     "", 0,  6, &T::ActionEditImageFirstExecute},
-    {"ActionEditImageLast",                "Edit",    "&Last Image",                "Last Image",                      "", 0,  7, &T::ActionEditImageLastExecute},
-    {"ActionEditFontChangeAll",            "Edit",    "Change Font in &All Image",  "Change Font in All Image",        "", 0, -1, &T::ActionEditFontChangeAllExecute},
-    {"ActionEditUndo",                     "Edit",    "&Undo",                      "",                  "Ctrl+Z",               0, -1, &T::ActionEditUndoExecute},
-    {"ActionEditRedo",                     "Edit",    "&Redo",                      "",                  "Ctrl+Shift+Z; Ctrl+Y", 0, -1, &T::ActionEditRedoExecute},
-    {"ActionTextSelectFont",               "Text",    "&Select",                    "",                                "", 0, -1, &T::ActionTextSelectFontExecute},
-    {"ActionBitmapLoadBitmapFile",         "Bitmap",  "&Load Bitmap File...",       "",                                "", 0, -1, &T::ActionBitmapLoadBitmapFileExecute},
-    {"ActionBitmapClearBitmapData",        "Bitmap",  "&Clear Image",               "",                                "", 0, -1, &T::ActionBitmapClearBitmapDataExecute},
-    {"ActionLanguageEnglish",              "Language", "&English",                  "",                                "", 0, -1, &T::ActionLanguageEnglishExecute},
-    {"ActionLanguageJapanese",             "Language", "&Japanese",                 "",                                "", 1, -1, &T::ActionLanguageEnglishExecute},
-    {"ActionLanguageFrench",               "Language", "&French",                   "",                                "", 2, -1, &T::ActionLanguageEnglishExecute},
-    {"ActionLanguageGerman",               "Language", "&German",                   "",                                "", 3, -1, &T::ActionLanguageEnglishExecute},
-    {"ActionLanguageSpanish",              "Language", "&Spanish",                  "",                                "", 4, -1, &T::ActionLanguageEnglishExecute},
-    {"ActionLanguageItalian",              "Language", "&Italian",                  "",                                "", 5, -1, &T::ActionLanguageEnglishExecute},
-    {"ActionLanguageChinese",              "Language", "&Chinese",                  "",                                "", 6, -1, &T::ActionLanguageEnglishExecute},
-    {"ActionHelpAbout",                    "Help",    "&About",                     "About",                           "", 0,  5, &T::ActionHelpAboutExecute},
-    {"ActionHelpHelp",                     "Help",    "&Help",                      "help",                            "", 0, -1, &T::ActionHelpHelpExecute},
+    // name, menu, caption, hint, tag, handler[, glyph[, keys]]
+    {"ActionFileNew", File, "&New", "New", 0, &T::ActionFileNewExecute, 0},
+    {"ActionFileOpen", File, "&Open", "Open", 0, &T::ActionFileOpenExecute, 1},
+    {"ActionFileSave", File, "&Save", "Save", 0, &T::ActionFileSaveExecute, 2},
+    {"ActionFileSaveAs", File, "Save &As", "SaveAs", 0, &T::ActionFileSaveAsExecute},
+    {"ActionSendToPrinterThisImage", File, "Send &This Image", "Send This Image To Printer",
+     Register, &T::SendCommand, 8},
+    {"ActionSendToPrinterAllImage", File, "Send &All Images", "Send All Images To Printer",
+     RegisterAll, &T::SendCommand},
+    {"ActionSendToPrinterDeleteThisImage", File, "Send Deleting This Image", "Delete This Image For Printer",
+     Delete, &T::SendCommand},
+    {"ActionSendToPrinterDeleteAllImages", File, "Send Deleting All Images", "Delete Image All For Printer",
+     DeleteAll, &T::SendCommand},
+    {"ActionCreateCommandThisImage", File, "Write &This Image", "Write to file this image",
+     Register, &T::CreateCommandFile},
+    {"ActionCreateCommandAllImages", File, "Write &All Images", "Write to file all images",
+     RegisterAll, &T::CreateCommandFile},
+    {"ActionCreateCommandDeleteThisImage", File, "Write Deleting This Image", "Write to file delete this image",
+     Delete, &T::CreateCommandFile},
+    {"ActionCreateCommandDeleteAllImages", File, "Write Deleting All Images", "Write to file delete images all",
+     DeleteAll, &T::CreateCommandFile},
+    {"ActionFileExit", File, "E&xit", "Exit", 0, &T::ActionFileExitExecute},
+    {"ActionEditClear", Edit, "&Clear", "Clear", 0, &T::ActionEditClearExecute},
+    {"ActionEditImagePrev", Edit, "&Back", "Back", -1, &T::ActionEditImageNextExecute, 3},
+    {"ActionEditImageNext", Edit, "&Next", "Next", 1, &T::ActionEditImageNextExecute, 4},
+    {"ActionEditImage1", Edit, "Image No.&1", "Image No.1", 1, &T::ActionEditImage1Execute},
+    {"ActionEditImage2", Edit, "Image No.&2", "Image No.2", 2, &T::ActionEditImage1Execute},
+    {"ActionEditImage3", Edit, "Image No.&3", "Image No.3", 3, &T::ActionEditImage1Execute},
+    {"ActionEditImage4", Edit, "Image No.&4", "Image No.4", 4, &T::ActionEditImage1Execute},
+    {"ActionEditImage5", Edit, "Image No.&5", "Image No.5", 5, &T::ActionEditImage1Execute},
+    {"ActionEditImage6", Edit, "Image No.&6", "Image No.6", 6, &T::ActionEditImage1Execute},
+    {"ActionEditImage7", Edit, "Image No.&7", "Image No.7", 7, &T::ActionEditImage1Execute},
+    {"ActionEditImage8", Edit, "Image No.&8", "Image No.8", 8, &T::ActionEditImage1Execute},
+    {"ActionEditImage9", Edit, "Image No.&9", "Image No.9", 9, &T::ActionEditImage1Execute},
+    {"ActionEditImage10", Edit, "Image No.1&0", "Image No.10", 10, &T::ActionEditImage1Execute},
+    {"ActionEditImage11", Edit, "Image No.1&1", "Image No.11", 11, &T::ActionEditImage1Execute},
+    {"ActionEditImage12", Edit, "Image No.1&2", "Image No.12", 12, &T::ActionEditImage1Execute},
+    {"ActionEditImage13", Edit, "Image No.1&3", "Image No.13", 13, &T::ActionEditImage1Execute},
+    {"ActionEditImage14", Edit, "Image No.1&4", "Image No.14", 14, &T::ActionEditImage1Execute},
+    {"ActionEditImage15", Edit, "Image No.1&5", "Image No.15", 15, &T::ActionEditImage1Execute},
+    {"ActionEditImage16", Edit, "Image No.1&6", "Image No.16", 16, &T::ActionEditImage1Execute},
+    {"ActionEditImage17", Edit, "Image No.1&7", "Image No.17", 17, &T::ActionEditImage1Execute},
+    {"ActionEditImage18", Edit, "Image No.1&8", "Image No.18", 18, &T::ActionEditImage1Execute},
+    {"ActionEditImage19", Edit, "Image No.1&9", "Image No.19", 19, &T::ActionEditImage1Execute},
+    {"ActionEditImageFirst", Edit, "&First Image", "First Image", 0, &T::ActionEditImageFirstExecute, 6},
+    {"ActionEditImageLast", Edit, "&Last Image", "Last Image", 0, &T::ActionEditImageLastExecute, 7},
+    {"ActionEditFontChangeAll", Edit, "Change Font in &All Image", "Change Font in All Image",
+     0, &T::ActionEditFontChangeAllExecute},
+    {"ActionEditUndo", Edit, "&Undo", "", 0, &T::ActionEditUndoExecute, -1, "Ctrl+Z"},
+    {"ActionEditRedo", Edit, "&Redo", "", 0, &T::ActionEditRedoExecute, -1, "Ctrl+Shift+Z; Ctrl+Y"},
+    {"ActionTextSelectFont", Text, "&Select", "", 0, &T::ActionTextSelectFontExecute},
+    {"ActionBitmapLoadBitmapFile", Bitmap, "&Load Bitmap File...", "",
+     0, &T::ActionBitmapLoadBitmapFileExecute},
+    {"ActionBitmapClearBitmapData", Bitmap, "&Clear Image", "", 0, &T::ActionBitmapClearBitmapDataExecute},
+    {"ActionLanguageEnglish", Language, "&English", "", 0, &T::ActionLanguageEnglishExecute},
+    {"ActionLanguageJapanese", Language, "&Japanese", "", 1, &T::ActionLanguageEnglishExecute},
+    {"ActionLanguageFrench", Language, "&French", "", 2, &T::ActionLanguageEnglishExecute},
+    {"ActionLanguageGerman", Language, "&German", "", 3, &T::ActionLanguageEnglishExecute},
+    {"ActionLanguageSpanish", Language, "&Spanish", "", 4, &T::ActionLanguageEnglishExecute},
+    {"ActionLanguageItalian", Language, "&Italian", "", 5, &T::ActionLanguageEnglishExecute},
+    {"ActionLanguageChinese", Language, "&Chinese", "", 6, &T::ActionLanguageEnglishExecute},
+    {"ActionHelpAbout", Help, "&About", "About", 0, &T::ActionHelpAboutExecute, 5},
+    {"ActionHelpHelp", Help, "&Help", "help", 0, &T::ActionHelpHelpExecute},
 };
-// clang-format on
 
 namespace {
 
-bool IsLanguageMenu(const char* menu) { return std::string_view(menu) == "Language"; }
+bool IsLanguageMenu(const char* menu) { return std::string_view(menu) == Language; }
 
 QIcon Glyph(int glyph) {
     static const char* const glyphs[] = {"new", "open", "save", "back", "next", "about", "first", "last", "send"};
@@ -211,11 +227,12 @@ void TFormZozAvudMain::CreateToolBar() {
     ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
     ToolBar1->setStyleSheet("QToolBar { spacing: 0px; padding: 0px; } QToolButton { width: 19px; }");
     addToolBar(Qt::TopToolBarArea, ToolBar1);
-    int gaps = 0;
     // A null name stands for a separator, 8 pixels wide.
-    for (const char* name : {"ActionFileNew", "ActionFileOpen", "ActionFileSave", static_cast<const char*>(nullptr),
-                             "ActionSendToPrinterThisImage", static_cast<const char*>(nullptr), "ActionEditImageFirst",
-                             "ActionEditImagePrev", "ActionEditImageNext", "ActionEditImageLast"}) {
+    const std::initializer_list<const char*> buttons = {
+        "ActionFileNew", "ActionFileOpen", "ActionFileSave", nullptr, "ActionSendToPrinterThisImage", nullptr,
+        "ActionEditImageFirst", "ActionEditImagePrev", "ActionEditImageNext", "ActionEditImageLast"};
+    int gaps = 0;
+    for (const char* name : buttons) {
         if (name) {
             ToolBar1->addAction(Action(name));
             ToolBar1->widgetForAction(Action(name))->setFixedWidth(23);

@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <QStringList>
-#include <array>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -16,7 +15,6 @@
 #include "GdiFont.h"
 #include "LcdRenderer.h"
 
-class QLineEdit;
 class QMenu;
 class QToolBar;
 
