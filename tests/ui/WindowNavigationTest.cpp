@@ -113,8 +113,8 @@ TEST_F(Window, ActionCaptionsAndHints) {
     QToolBar& toolbar = *Find<QToolBar>("ToolBar1");
     for (QAction* action : toolbar.actions()) {
         const QWidget* button = toolbar.widgetForAction(action);
-        buttons << (qobject_cast<QWidgetAction*>(action) ? QString("- %1").arg(button->width())
-                                                          : QString("%1 %2").arg(action->toolTip()).arg(button->width()));
+        const QString name = qobject_cast<QWidgetAction*>(action) ? QString("-") : action->toolTip();
+        buttons << QString("%1 %2").arg(name).arg(button->width());
     }
     EXPECT_EQ(buttons.join(", "), "New 23, Open 23, Save 23, - 8, Send This Image To Printer 23, - 8, "
                                   "First Image 23, Back 23, Next 23, Last Image 23");

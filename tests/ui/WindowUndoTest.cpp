@@ -53,11 +53,14 @@ TEST_F(WindowUndo, EachEditIsUndoneAndRedoneAsAWholeStep) {
         {"typing in line 1", 4, 4, [&] { Type(Find<QLineEdit>("EditText1"), "Abc"); }},
         {"typing in line 2", 1, 1, [&] { Type(Find<QLineEdit>("EditText2"), "xyz"); }},
         {"font chosen", 6, 6, [&] { services->FontAnswers = {big}; Find<QPushButton>("ButtonSelectFont")->click(); }},
-        {"font for all images", 12, 12, [&] { services->FontAnswers = {big}; Find<QAction>("ActionEditFontChangeAll")->trigger(); }},
+        {"font for all images", 12, 12,
+         [&] { services->FontAnswers = {big}; Find<QAction>("ActionEditFontChangeAll")->trigger(); }},
         {"offset typed", 2, 2, [&] { Find<QLineEdit>("EditVerticalPositionOffset")->setText("7"); }},
-        {"offset reset", 7, 7, [&] { Find<QLineEdit>("EditVerticalPositionOffset")->setText("9"); window->History().Seal();
-                                      now += 5000; Find<QPushButton>("ButtonVerticalPositionOffsetReset")->click(); }},
-        {"bitmap loaded", 6, 6, [&] { services->BitmapAnswers = {bitmap}; Find<QPushButton>("ButtonLoadBitmapFile")->click(); }},
+        {"offset reset", 7, 7, [&] { Find<QLineEdit>("EditVerticalPositionOffset")->setText("9");
+                                      window->History().Seal(); now += 5000;
+                                      Find<QPushButton>("ButtonVerticalPositionOffsetReset")->click(); }},
+        {"bitmap loaded", 6, 6,
+         [&] { services->BitmapAnswers = {bitmap}; Find<QPushButton>("ButtonLoadBitmapFile")->click(); }},
         {"bitmap dropped", 6, 6, [&] { window->ImportDroppedFile(bitmap, true); }},
         {"bitmap cleared", 8, 8, [&] { window->ImportDroppedFile(bitmap, false); window->History().Seal();
                                         now += 5000; Find<QAction>("ActionBitmapClearBitmapData")->trigger(); }},
@@ -90,7 +93,8 @@ TEST_F(WindowUndo, EachEditIsUndoneAndRedoneAsAWholeStep) {
         EXPECT_EQ(state().CurrentImage, edit.ShownAfter);
         EXPECT_TRUE(state().Modified);
         // The boxes show the restored record.
-        EXPECT_EQ(Find<QLineEdit>("EditText1")->text(), DecodeText(ShortStringBytes(current().Text1), current().FontCharset));
+        EXPECT_EQ(Find<QLineEdit>("EditText1")->text(),
+                  DecodeText(ShortStringBytes(current().Text1), current().FontCharset));
         Find<QAction>("ActionEditUndo")->trigger();
         EXPECT_TRUE(SameSet(*before));
     }
