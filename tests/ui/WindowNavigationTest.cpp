@@ -60,6 +60,7 @@ TEST_F(Window, StepStaysWithinOneToNineteenWithoutWrapping) {
 }
 
 // One line per menu entry, depth by indent: "caption | hint | keys", "-" for a separator.
+// The hint is both the tooltip and the status text.
 void ListMenu(const QMenu& menu, const QString& indent, QStringList& lines) {
     for (const QAction* item : menu.actions()) {
         if (item->isSeparator()) {
@@ -71,6 +72,9 @@ void ListMenu(const QMenu& menu, const QString& indent, QStringList& lines) {
             QStringList keys;
             for (const QKeySequence& key : item->shortcuts()) keys << key.toString(QKeySequence::PortableText);
             lines << indent + item->text() + " | " + item->statusTip() + " | " + keys.join(", ");
+            if (!item->statusTip().isEmpty()) {
+                EXPECT_EQ(item->toolTip(), item->statusTip()) << lines.last().toStdString();
+            }
         }
     }
 }
