@@ -7,7 +7,6 @@
 
 #include "BenchMain.h"
 #include "UnitZozAvudMain.h"
-#include "ui_UnitZozAvudMain.h"
 
 namespace zozavud {
 namespace {
@@ -16,8 +15,8 @@ void BM_TypeCharacterToRepaintedPreview(benchmark::State& bench) {
     TFormZozAvudMain window;
     window.InitialiseEditor(0x0409);
     window.show();
-    QLineEdit* box = window.Form()->EditText1;
-    QLabel* preview = window.Form()->ImageLCDExpand;
+    QLineEdit* box = window.findChild<QLineEdit*>("EditText1");
+    QLabel* preview = window.findChild<QLabel*>("ImageLCDExpand");
     box->setFocus();
     int typed = 0;
     for (auto _ : bench) {

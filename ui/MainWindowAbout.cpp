@@ -25,11 +25,11 @@ void TFormZozAvudMain::OpenHelpFile() {
     const HelpChoice choice = ChooseHelp(
         places, [](const QString& path) { return QFileInfo(path).isFile(); }, HelpViewer::DesktopHasViewer());
     if (choice.Kind == HelpKind::Missing) {
-        services_->ShowFileError(MissingHelpMessage(places));
+        services_->ShowError(MissingHelpMessage(places));
         return;
     }
     if (!OpenHelpOnDesktop(choice))
-        services_->ShowFileError(QStringLiteral("The desktop could not open the manual. (%1)").arg(choice.Path));
+        services_->ShowError(QStringLiteral("The desktop could not open the manual. (%1)").arg(choice.Path));
 }
 
 }  // namespace zozavud

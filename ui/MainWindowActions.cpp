@@ -1,132 +1,220 @@
 // The action list, the main menu and the toolbar, built in one place.
 
+#include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QWidget>
+#include <string_view>
 
 #include "CommandEncoder.h"
 #include "UnitZozAvudMain.h"
 
 namespace zozavud {
 
+// A handler of the window: plain, or told by the row's tag which of its like actions ran.
+class TFormZozAvudMain::ActionHandler {
+public:
+    using T = TFormZozAvudMain;
+    ActionHandler(void (T::*plain)()) : plain_(plain) {}
+    ActionHandler(void (T::*tagged)(int)) : tagged_(tagged) {}
+    ActionHandler(void (T::*command)(CommandKind)) : command_(command) {}
+
+    void Run(T& window, int tag) const {
+        if (plain_) (window.*plain_)();
+        else if (tagged_) (window.*tagged_)(tag);
+        else (window.*command_)(static_cast<CommandKind>(tag));
+    }
+
+private:
+    void (T::*plain_)() = nullptr;
+    void (T::*tagged_)(int) = nullptr;
+    void (T::*command_)(CommandKind) = nullptr;
+};
+
+struct TFormZozAvudMain::ActionRow {
+    const char* Name;
+    const char* Menu;  // the category the action belongs to
+    const char* Caption;
+    const char* Hint;  // tooltip and status text; "" for none
+    int Tag;           // handed to the handler; the command kind for send and write
+    ActionHandler Handler;
+    int Glyph = -1;             // toolbar picture, -1 for none
+    const char* Shortcut = "";  // portable key text, "; " between keys
+};
+
 namespace {
 
-QAction* MakeAction(QObject* owner, const char* name, const char* category, const QString& caption,
-                    const QString& hint, int tag, int glyph = -1) {
-    auto* action = new QAction(caption, owner);
-    action->setObjectName(name);
-    action->setProperty("Category", category);
-    action->setData(tag);  // the Tag that shared handlers read
-    if (!hint.isEmpty()) {
-        action->setToolTip(hint);
-        action->setStatusTip(hint);
-    }
-    if (glyph >= 0) {
-        static const char* const glyphs[] = {"new", "open", "save", "back", "next",
-                                             "about", "first", "last", "send"};
-        action->setIcon(QIcon(QStringLiteral(":/images/glyph%1-%2.png").arg(glyph).arg(glyphs[glyph])));
-    }
-    action->setIconVisibleInMenu(false);
-    return action;
+using T = TFormZozAvudMain;
+
+constexpr const char* File = "File";
+constexpr const char* Edit = "Edit";
+constexpr const char* Text = "Text";
+constexpr const char* Bitmap = "Bitmap";
+constexpr const char* Language = "Language";
+constexpr const char* Help = "Help";
+
+constexpr int Register = static_cast<int>(CommandKind::RegisterImage);
+constexpr int RegisterAll = static_cast<int>(CommandKind::RegisterAllImages);
+constexpr int Delete = static_cast<int>(CommandKind::DeleteImage);
+constexpr int DeleteAll = static_cast<int>(CommandKind::DeleteAllImages);
+
+}  // namespace
+
+const TFormZozAvudMain::ActionRow TFormZozAvudMain::ActionTable[] = {
+    // name, menu, caption, hint, tag, handler[, glyph[, keys]]
+    {"ActionFileNew", File, "&New", "New", 0, &T::ActionFileNewExecute, 0},
+    {"ActionFileOpen", File, "&Open", "Open", 0, &T::ActionFileOpenExecute, 1},
+    {"ActionFileSave", File, "&Save", "Save", 0, &T::ActionFileSaveExecute, 2},
+    {"ActionFileSaveAs", File, "Save &As", "SaveAs", 0, &T::ActionFileSaveAsExecute},
+    {"ActionSendToPrinterThisImage", File, "Send &This Image", "Send This Image To Printer",
+     Register, &T::SendCommand, 8},
+    {"ActionSendToPrinterAllImage", File, "Send &All Images", "Send All Images To Printer",
+     RegisterAll, &T::SendCommand},
+    {"ActionSendToPrinterDeleteThisImage", File, "Send Deleting This Image", "Delete This Image For Printer",
+     Delete, &T::SendCommand},
+    {"ActionSendToPrinterDeleteAllImages", File, "Send Deleting All Images", "Delete Image All For Printer",
+     DeleteAll, &T::SendCommand},
+    {"ActionCreateCommandThisImage", File, "Write &This Image", "Write to file this image",
+     Register, &T::CreateCommandFile},
+    {"ActionCreateCommandAllImages", File, "Write &All Images", "Write to file all images",
+     RegisterAll, &T::CreateCommandFile},
+    {"ActionCreateCommandDeleteThisImage", File, "Write Deleting This Image", "Write to file delete this image",
+     Delete, &T::CreateCommandFile},
+    {"ActionCreateCommandDeleteAllImages", File, "Write Deleting All Images", "Write to file delete images all",
+     DeleteAll, &T::CreateCommandFile},
+    {"ActionFileExit", File, "E&xit", "Exit", 0, &T::ActionFileExitExecute},
+    {"ActionEditClear", Edit, "&Clear", "Clear", 0, &T::ActionEditClearExecute},
+    {"ActionEditImagePrev", Edit, "&Back", "Back", -1, &T::ActionEditImageNextExecute, 3},
+    {"ActionEditImageNext", Edit, "&Next", "Next", 1, &T::ActionEditImageNextExecute, 4},
+    {"ActionEditImage1", Edit, "Image No.&1", "Image No.1", 1, &T::ActionEditImage1Execute},
+    {"ActionEditImage2", Edit, "Image No.&2", "Image No.2", 2, &T::ActionEditImage1Execute},
+    {"ActionEditImage3", Edit, "Image No.&3", "Image No.3", 3, &T::ActionEditImage1Execute},
+    {"ActionEditImage4", Edit, "Image No.&4", "Image No.4", 4, &T::ActionEditImage1Execute},
+    {"ActionEditImage5", Edit, "Image No.&5", "Image No.5", 5, &T::ActionEditImage1Execute},
+    {"ActionEditImage6", Edit, "Image No.&6", "Image No.6", 6, &T::ActionEditImage1Execute},
+    {"ActionEditImage7", Edit, "Image No.&7", "Image No.7", 7, &T::ActionEditImage1Execute},
+    {"ActionEditImage8", Edit, "Image No.&8", "Image No.8", 8, &T::ActionEditImage1Execute},
+    {"ActionEditImage9", Edit, "Image No.&9", "Image No.9", 9, &T::ActionEditImage1Execute},
+    {"ActionEditImage10", Edit, "Image No.1&0", "Image No.10", 10, &T::ActionEditImage1Execute},
+    {"ActionEditImage11", Edit, "Image No.1&1", "Image No.11", 11, &T::ActionEditImage1Execute},
+    {"ActionEditImage12", Edit, "Image No.1&2", "Image No.12", 12, &T::ActionEditImage1Execute},
+    {"ActionEditImage13", Edit, "Image No.1&3", "Image No.13", 13, &T::ActionEditImage1Execute},
+    {"ActionEditImage14", Edit, "Image No.1&4", "Image No.14", 14, &T::ActionEditImage1Execute},
+    {"ActionEditImage15", Edit, "Image No.1&5", "Image No.15", 15, &T::ActionEditImage1Execute},
+    {"ActionEditImage16", Edit, "Image No.1&6", "Image No.16", 16, &T::ActionEditImage1Execute},
+    {"ActionEditImage17", Edit, "Image No.1&7", "Image No.17", 17, &T::ActionEditImage1Execute},
+    {"ActionEditImage18", Edit, "Image No.1&8", "Image No.18", 18, &T::ActionEditImage1Execute},
+    {"ActionEditImage19", Edit, "Image No.1&9", "Image No.19", 19, &T::ActionEditImage1Execute},
+    {"ActionEditImageFirst", Edit, "&First Image", "First Image", 0, &T::ActionEditImageFirstExecute, 6},
+    {"ActionEditImageLast", Edit, "&Last Image", "Last Image", 0, &T::ActionEditImageLastExecute, 7},
+    {"ActionEditFontChangeAll", Edit, "Change Font in &All Image", "Change Font in All Image",
+     0, &T::ActionEditFontChangeAllExecute},
+    {"ActionEditUndo", Edit, "&Undo", "", 0, &T::ActionEditUndoExecute, -1, "Ctrl+Z"},
+    {"ActionEditRedo", Edit, "&Redo", "", 0, &T::ActionEditRedoExecute, -1, "Ctrl+Shift+Z; Ctrl+Y"},
+    {"ActionTextSelectFont", Text, "&Select", "", 0, &T::ActionTextSelectFontExecute},
+    {"ActionBitmapLoadBitmapFile", Bitmap, "&Load Bitmap File...", "",
+     0, &T::ActionBitmapLoadBitmapFileExecute},
+    {"ActionBitmapClearBitmapData", Bitmap, "&Clear Image", "", 0, &T::ActionBitmapClearBitmapDataExecute},
+    {"ActionLanguageEnglish", Language, "&English", "", 0, &T::ActionLanguageEnglishExecute},
+    {"ActionLanguageJapanese", Language, "&Japanese", "", 1, &T::ActionLanguageEnglishExecute},
+    {"ActionLanguageFrench", Language, "&French", "", 2, &T::ActionLanguageEnglishExecute},
+    {"ActionLanguageGerman", Language, "&German", "", 3, &T::ActionLanguageEnglishExecute},
+    {"ActionLanguageSpanish", Language, "&Spanish", "", 4, &T::ActionLanguageEnglishExecute},
+    {"ActionLanguageItalian", Language, "&Italian", "", 5, &T::ActionLanguageEnglishExecute},
+    {"ActionLanguageChinese", Language, "&Chinese", "", 6, &T::ActionLanguageEnglishExecute},
+    {"ActionHelpAbout", Help, "&About", "About", 0, &T::ActionHelpAboutExecute, 5},
+    {"ActionHelpHelp", Help, "&Help", "help", 0, &T::ActionHelpHelpExecute},
+};
+
+namespace {
+
+bool IsLanguageMenu(const char* menu) { return std::string_view(menu) == Language; }
+
+QIcon Glyph(int glyph) {
+    static const char* const glyphs[] = {"new", "open", "save", "back", "next", "about", "first", "last", "send"};
+    return QIcon(QStringLiteral(":/images/glyph%1-%2.png").arg(glyph).arg(glyphs[glyph]));
 }
 
 }  // namespace
 
+QAction* TFormZozAvudMain::Action(const char* name) const {
+    QAction* action = findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    Q_ASSERT_X(action, "Action", name);
+    return action;
+}
+
 void TFormZozAvudMain::CreateActions() {
-    using T = TFormZozAvudMain;
-    auto bind = [this](QAction* action, void (T::*handler)()) {
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    ActionFileNew = bind(MakeAction(this, "ActionFileNew", "File", "&New", "New", 0, 0), &T::ActionFileNewExecute);
-    ActionFileOpen = bind(MakeAction(this, "ActionFileOpen", "File", "&Open", "Open", 0, 1), &T::ActionFileOpenExecute);
-    ActionFileSave = bind(MakeAction(this, "ActionFileSave", "File", "&Save", "Save", 0, 2), &T::ActionFileSaveExecute);
-    ActionFileSaveAs = bind(MakeAction(this, "ActionFileSaveAs", "File", "Save &As", "SaveAs", 0), &T::ActionFileSaveAsExecute);
-
-    auto send = [this](const char* name, const char* caption, const char* hint, CommandKind kind, int glyph = -1) {
-        QAction* action = MakeAction(this, name, "File", caption, hint, 0, glyph);
-        connect(action, &QAction::triggered, this, [this, kind] { SendCommand(kind); });
-        return action;
-    };
-    ActionSendToPrinterThisImage = send("ActionSendToPrinterThisImage", "Send &This Image", "Send This Image To Printer", CommandKind::RegisterImage, 8);
-    ActionSendToPrinterAllImage = send("ActionSendToPrinterAllImage", "Send &All Images", "Send All Images To Printer", CommandKind::RegisterAllImages);
-    ActionSendToPrinterDeleteThisImage = send("ActionSendToPrinterDeleteThisImage", "Send Deleting This Image", "Delete This Image For Printer", CommandKind::DeleteImage);
-    ActionSendToPrinterDeleteAllImages = send("ActionSendToPrinterDeleteAllImages", "Send Deleting All Images", "Delete Image All For Printer", CommandKind::DeleteAllImages);
-
-    auto write = [this](const char* name, const char* caption, const char* hint, CommandKind kind) {
-        QAction* action = MakeAction(this, name, "File", caption, hint, 0);
-        connect(action, &QAction::triggered, this, [this, kind] { CreateCommandFile(kind); });
-        return action;
-    };
-    ActionCreateCommandThisImage = write("ActionCreateCommandThisImage", "Write &This Image", "Write to file this image", CommandKind::RegisterImage);
-    ActionCreateCommandAllImages = write("ActionCreateCommandAllImages", "Write &All Images", "Write to file all images", CommandKind::RegisterAllImages);
-    ActionCreateCommandDeleteThisImage = write("ActionCreateCommandDeleteThisImage", "Write Deleting This Image", "Write to file delete this image", CommandKind::DeleteImage);
-    ActionCreateCommandDeleteAllImages = write("ActionCreateCommandDeleteAllImages", "Write Deleting All Images", "Write to file delete images all", CommandKind::DeleteAllImages);
-    ActionFileExit = bind(MakeAction(this, "ActionFileExit", "File", "E&xit", "Exit", 0), &T::ActionFileExitExecute);
-
-    ActionEditClear = bind(MakeAction(this, "ActionEditClear", "Edit", "&Clear", "Clear", 0), &T::ActionEditClearExecute);
-    ActionEditImagePrev = bind(MakeAction(this, "ActionEditImagePrev", "Edit", "&Back", "Back", -1, 3), &T::ActionEditImageNextExecute);
-    ActionEditImageNext = bind(MakeAction(this, "ActionEditImageNext", "Edit", "&Next", "Next", 1, 4), &T::ActionEditImageNextExecute);
-    for (int n = 1; n <= ImageCount; ++n) {
-        // "Image No.&1" .. "Image No.&9", then "Image No.1&0" .. "Image No.1&9".
-        const QString digits = QString::number(n);
-        const QString caption = "Image No." + digits.left(digits.size() - 1) + "&" + digits.right(1);
-        const QByteArray name = "ActionEditImage" + digits.toLatin1();
-        ActionEditImage[n - 1] = bind(MakeAction(this, name.constData(), "Edit", caption, "Image No." + digits, n),
-                                      &T::ActionEditImage1Execute);
+    for (const ActionRow& row : ActionTable) {
+        auto* action = new QAction(row.Caption, this);
+        action->setObjectName(row.Name);
+        action->setProperty("Category", row.Menu);
+        if (*row.Hint) {
+            action->setToolTip(row.Hint);
+            action->setStatusTip(row.Hint);
+        }
+        if (row.Glyph >= 0) action->setIcon(Glyph(row.Glyph));
+        action->setIconVisibleInMenu(false);
+        if (*row.Shortcut) {
+            action->setShortcuts(QKeySequence::listFromString(row.Shortcut, QKeySequence::PortableText));
+            action->setShortcutContext(Qt::WindowShortcut);
+            addAction(action);  // the keys work wherever the focus is in the window
+        }
+        if (IsLanguageMenu(row.Menu)) action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, &row] { row.Handler.Run(*this, row.Tag); });
     }
-    ActionEditImageFirst = bind(MakeAction(this, "ActionEditImageFirst", "Edit", "&First Image", "First Image", 0, 6), &T::ActionEditImageFirstExecute);
-    ActionEditImageLast = bind(MakeAction(this, "ActionEditImageLast", "Edit", "&Last Image", "Last Image", 0, 7), &T::ActionEditImageLastExecute);
-    ActionEditFontChangeAll = bind(MakeAction(this, "ActionEditFontChangeAll", "Edit", "Change Font in &All Image", "Change Font in All Image", 0), &T::ActionEditFontChangeAllExecute);
-    ActionTextSelectFont = bind(MakeAction(this, "ActionTextSelectFont", "Text", "&Select", "", 0), &T::ActionTextSelectFontExecute);
-    ActionBitmapLoadBitmapFile = bind(MakeAction(this, "ActionBitmapLoadBitmapFile", "Bitmap", "&Load Bitmap File...", "", 0), &T::ActionBitmapLoadBitmapFileExecute);
-    ActionBitmapClearBitmapData = bind(MakeAction(this, "ActionBitmapClearBitmapData", "Bitmap", "&Clear Image", "", 0), &T::ActionBitmapClearBitmapDataExecute);
+    UpdateUndoActions();
+}
 
-    static const char* const languages[LanguageCount][2] = {
-        {"ActionLanguageEnglish", "&English"}, {"ActionLanguageJapanese", "&Japanese"},
-        {"ActionLanguageFrench", "&French"},   {"ActionLanguageGerman", "&German"},
-        {"ActionLanguageSpanish", "&Spanish"}, {"ActionLanguageItalian", "&Italian"},
-        {"ActionLanguageChinese", "&Chinese"}};
-    for (int tag = 0; tag < LanguageCount; ++tag) {
-        QAction* action = MakeAction(this, languages[tag][0], "Language", languages[tag][1], "", tag);
-        action->setCheckable(true);
-        ActionLanguage[tag] = bind(action, &T::ActionLanguageEnglishExecute);
-    }
-    ActionHelpAbout = bind(MakeAction(this, "ActionHelpAbout", "Help", "&About", "About", 0, 5), &T::ActionHelpAboutExecute);
-    ActionHelpHelp = bind(MakeAction(this, "ActionHelpHelp", "Help", "&Help", "help", 0), &T::ActionHelpHelpExecute);
+void TFormZozAvudMain::UpdateLanguageChecks() {
+    const int effective = static_cast<int>(state_.Language.EffectiveLanguage());
+    for (const ActionRow& row : ActionTable)
+        if (IsLanguageMenu(row.Menu)) Action(row.Name)->setChecked(row.Tag == effective);
+}
+
+void TFormZozAvudMain::AddActions(QMenu* menu, std::initializer_list<const char*> names) const {
+    // A null name stands for a separator.
+    for (const char* name : names)
+        if (name) menu->addAction(Action(name));
+        else menu->addSeparator();
 }
 
 void TFormZozAvudMain::CreateMenus() {
     QMenuBar* bar = menuBar();
+    bar->setObjectName("MainMenu1");
     QMenu* file = bar->addMenu("&File");
-    file->addActions({ActionFileNew, ActionFileOpen, ActionFileSave, ActionFileSaveAs});
-    file->addSeparator();
+    file->setObjectName("MenuFile");
+    AddActions(file, {"ActionFileNew", "ActionFileOpen", "ActionFileSave", "ActionFileSaveAs", nullptr});
     QMenu* send = file->addMenu("Send To &Printer");
-    send->addActions({ActionSendToPrinterThisImage, ActionSendToPrinterAllImage});
-    send->addSeparator();
-    send->addActions({ActionSendToPrinterDeleteThisImage, ActionSendToPrinterDeleteAllImages});
+    send->setObjectName("MenuFileSendToPrinter");
+    AddActions(send, {"ActionSendToPrinterThisImage", "ActionSendToPrinterAllImage", nullptr,
+                      "ActionSendToPrinterDeleteThisImage", "ActionSendToPrinterDeleteAllImages"});
     QMenu* write = file->addMenu("Create Command File");
-    write->addActions({ActionCreateCommandThisImage, ActionCreateCommandAllImages});
-    write->addSeparator();
-    write->addActions({ActionCreateCommandDeleteThisImage, ActionCreateCommandDeleteAllImages});
-    file->addSeparator();
-    file->addAction(ActionFileExit);
+    write->setObjectName("MenuFileCreateCommandFile");
+    AddActions(write, {"ActionCreateCommandThisImage", "ActionCreateCommandAllImages", nullptr,
+                       "ActionCreateCommandDeleteThisImage", "ActionCreateCommandDeleteAllImages"});
+    AddActions(file, {nullptr, "ActionFileExit"});
 
     QMenu* edit = bar->addMenu("&Edit");
-    edit->addActions({ActionEditClear, ActionEditImagePrev, ActionEditImageNext});
+    edit->setObjectName("MenuEdit");
+    AddActions(edit, {"ActionEditClear", "ActionEditImagePrev", "ActionEditImageNext"});
     QMenu* jump = edit->addMenu("&Jump to");
-    for (QAction* action : ActionEditImage) jump->addAction(action);
-    edit->addActions({ActionEditImageFirst, ActionEditImageLast, ActionEditFontChangeAll});
-    edit->addSeparator();
-    edit->addActions({ActionEditUndo, ActionEditRedo});
+    jump->setObjectName("MenuEditJumpTo");
+    for (int n = 1; n <= ImageCount; ++n) {
+        const QByteArray name = "ActionEditImage" + QByteArray::number(n);
+        jump->addAction(Action(name.constData()));
+    }
+    AddActions(edit, {"ActionEditImageFirst", "ActionEditImageLast", "ActionEditFontChangeAll", nullptr,
+                      "ActionEditUndo", "ActionEditRedo"});
 
     MenuLanguage = bar->addMenu("Language");
     MenuLanguage->setObjectName("MenuLanguage");
-    for (QAction* action : ActionLanguage) MenuLanguage->addAction(action);
+    for (const ActionRow& row : ActionTable)
+        if (IsLanguageMenu(row.Menu)) MenuLanguage->addAction(Action(row.Name));
     MenuLanguage->menuAction()->setVisible(false);
 
     QMenu* help = bar->addMenu("&Help");
-    help->addActions({ActionHelpAbout, ActionHelpHelp});
+    help->setObjectName("MenuHelp");
+    AddActions(help, {"ActionHelpAbout", "ActionHelpHelp"});
 }
 
 void TFormZozAvudMain::CreateToolBar() {
@@ -139,19 +227,22 @@ void TFormZozAvudMain::CreateToolBar() {
     ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
     ToolBar1->setStyleSheet("QToolBar { spacing: 0px; padding: 0px; } QToolButton { width: 19px; }");
     addToolBar(Qt::TopToolBarArea, ToolBar1);
-    auto separator = [this] {
+    // A null name stands for a separator, 8 pixels wide.
+    const std::initializer_list<const char*> buttons = {
+        "ActionFileNew", "ActionFileOpen", "ActionFileSave", nullptr, "ActionSendToPrinterThisImage", nullptr,
+        "ActionEditImageFirst", "ActionEditImagePrev", "ActionEditImageNext", "ActionEditImageLast"};
+    int gaps = 0;
+    for (const char* name : buttons) {
+        if (name) {
+            ToolBar1->addAction(Action(name));
+            ToolBar1->widgetForAction(Action(name))->setFixedWidth(23);
+            continue;
+        }
         auto* gap = new QWidget(ToolBar1);
+        gap->setObjectName(QStringLiteral("ToolBarSeparator%1").arg(++gaps));
         gap->setFixedWidth(8);
         ToolBar1->addWidget(gap);
-    };
-    ToolBar1->addActions({ActionFileNew, ActionFileOpen, ActionFileSave});
-    separator();
-    ToolBar1->addAction(ActionSendToPrinterThisImage);
-    separator();
-    ToolBar1->addActions({ActionEditImageFirst, ActionEditImagePrev, ActionEditImageNext, ActionEditImageLast});
-    for (QAction* action : ToolBar1->actions())
-        if (QWidget* button = ToolBar1->widgetForAction(action); button && !action->icon().isNull())
-            button->setFixedWidth(23);
+    }
 }
 
 }  // namespace zozavud

@@ -19,22 +19,21 @@ void TFormZozAvudMain::ActionFileSaveAsExecute() { documents_->ActionFileSaveAsE
 
 void TFormZozAvudMain::ActionFileExitExecute() { close(); }
 
-void TFormZozAvudMain::ActionEditImageNextExecute() {
-    if (auto* action = qobject_cast<QAction*>(sender())) StepImage(action->data().toInt());
-}
+// Shared by Back (tag -1) and Next (tag +1).
+void TFormZozAvudMain::ActionEditImageNextExecute(int tag) { StepImage(tag); }
 
-void TFormZozAvudMain::ActionEditImage1Execute() {
-    if (auto* action = qobject_cast<QAction*>(sender())) ShowImage(action->data().toInt());
-}
+// Shared by the nineteen Jump to actions; the tag is the image number.
+void TFormZozAvudMain::ActionEditImage1Execute(int tag) { ShowImage(tag); }
 
 void TFormZozAvudMain::ActionEditImageFirstExecute() { ShowImage(1); }
 
 void TFormZozAvudMain::ActionEditImageLastExecute() { ShowImage(ImageCount); }
 
+// Shared by the four Create Command File actions; the tag is the command kind.
 void TFormZozAvudMain::CreateCommandFile(CommandKind kind) {
     commandFileName_->CreateCommandFile(kind, *state_.Set, state_.CurrentImage,
                                         services_->CommandFiles(),
-                                        [this](const QString& message) { services_->ShowFileError(message); });
+                                        [this](const QString& message) { services_->ShowError(message); });
 }
 
 void TFormZozAvudMain::ActionBitmapLoadBitmapFileExecute() {

@@ -67,7 +67,7 @@ void TFormZozAvudMain::LoadBitmapFile(const QString& path) {
     RecordStep({state_.CurrentImage}, [this, &path] {
         QString error;
         if (!ImportBitmap(path, state_.CurrentRecord(), SlotLineCount(state_.CurrentImage), &error)) {
-            services_->ShowFileError(error);
+            services_->ShowError(error);
             return;
         }
         state_.Modified = true;
@@ -84,7 +84,7 @@ void TFormZozAvudMain::ImportDroppedFile(const QString& path, bool bitmapFile) {
         QString error;
         if (!ImportPicture(path, state_.CurrentRecord(), SlotLineCount(state_.CurrentImage), PictureOptions{},
                            &error)) {
-            services_->ShowFileError(error);
+            services_->ShowError(error);
             return;
         }
         state_.Modified = true;

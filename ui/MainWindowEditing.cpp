@@ -58,12 +58,9 @@ int MulDiv(int64_t a, int64_t b, int64_t c) {
 
 void TFormZozAvudMain::ConnectControls() {
     Ui::TFormZozAvudMain& f = *ui_;
-    f.EditText1->setProperty("Tag", 0);
-    f.EditText2->setProperty("Tag", 1);
-    for (QLineEdit* box : {f.EditText1, f.EditText2}) {
-        connect(box, &QLineEdit::textChanged, this, [this, box] { EditText1Change(box); });
-        box->installEventFilter(this);
-    }
+    connect(f.EditText1, &QLineEdit::textChanged, this, [this] { EditText1Change(0); });
+    connect(f.EditText2, &QLineEdit::textChanged, this, [this] { EditText1Change(1); });
+    for (QLineEdit* box : {f.EditText1, f.EditText2}) box->installEventFilter(this);
     f.EditVerticalPositionOffset->installEventFilter(this);
     connect(f.ButtonTextClear, &QPushButton::clicked, this, &TFormZozAvudMain::ButtonTextClearClick);
     connect(f.CheckBoxScroll, &QCheckBox::toggled, this, &TFormZozAvudMain::CheckBoxScrollClick);
@@ -74,9 +71,9 @@ void TFormZozAvudMain::ConnectControls() {
             &TFormZozAvudMain::EditVerticalPositionOffsetChange);
     connect(f.ButtonVerticalPositionOffsetReset, &QPushButton::clicked, this,
             &TFormZozAvudMain::ButtonVerticalPositionOffsetResetClick);
-    connect(f.ButtonSelectFont, &QPushButton::clicked, ActionTextSelectFont, &QAction::trigger);
-    connect(f.ButtonLoadBitmapFile, &QPushButton::clicked, ActionBitmapLoadBitmapFile, &QAction::trigger);
-    connect(f.ButtonClearBitmapData, &QPushButton::clicked, ActionBitmapClearBitmapData, &QAction::trigger);
+    connect(f.ButtonSelectFont, &QPushButton::clicked, Action("ActionTextSelectFont"), &QAction::trigger);
+    connect(f.ButtonLoadBitmapFile, &QPushButton::clicked, Action("ActionBitmapLoadBitmapFile"), &QAction::trigger);
+    connect(f.ButtonClearBitmapData, &QPushButton::clicked, Action("ActionBitmapClearBitmapData"), &QAction::trigger);
 }
 
 bool TFormZozAvudMain::eventFilter(QObject* watched, QEvent* event) {
@@ -102,8 +99,9 @@ bool TFormZozAvudMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TFormZozAvudMain::EditText1Change(QLineEdit* box) {
-    const int tag = box->property("Tag").toInt();
+// Shared by the two text boxes: tag 0 is line 1, tag 1 line 2.
+void TFormZozAvudMain::EditText1Change(int tag) {
+    QLineEdit* box = tag == 0 ? ui_->EditText1 : ui_->EditText2;
     auto store = [this, box, tag] {
         ImageRecord& record = state_.CurrentRecord();
         ShortString& field = tag == 0 ? record.Text1 : record.Text2;
@@ -116,6 +114,8 @@ void TFormZozAvudMain::EditText1Change(QLineEdit* box) {
     MarkUnstorableText(*box, state_.CurrentRecord().FontCharset);
 }
 
+// Shared by the two text boxes.
+// Shared by the two text boxes.
 void TFormZozAvudMain::EditText1KeyPress() { state_.Modified = true; }
 
 void TFormZozAvudMain::LoadFontFromRecord() {

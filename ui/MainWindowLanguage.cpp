@@ -23,11 +23,6 @@ void TFormZozAvudMain::ApplyLanguage() {
     RenderImage();
 }
 
-void TFormZozAvudMain::UpdateLanguageChecks() {
-    const int effective = static_cast<int>(state_.Language.EffectiveLanguage());
-    for (int tag = 0; tag < LanguageCount; ++tag) ActionLanguage[tag]->setChecked(tag == effective);
-}
-
 void TFormZozAvudMain::ShowDefaultMessage() {
     const ImageRecord& record = state_.CurrentRecord();
     ui_->LabelImageNo->setText(QString::asprintf(" Image No.%d", record.ImageNo));
@@ -44,10 +39,9 @@ void TFormZozAvudMain::ShowDefaultMessage() {
     ui_->StaticTextPrinterMessage2->setText(DefaultText(record.ImageNo, language, 2));
 }
 
-void TFormZozAvudMain::ActionLanguageEnglishExecute() {
-    auto* action = qobject_cast<QAction*>(sender());
-    if (!action) return;
-    SetSelectedLanguage(static_cast<MessageLanguage>(action->data().toInt()));
+// Shared by the seven language actions; the tag is the MessageLanguage.
+void TFormZozAvudMain::ActionLanguageEnglishExecute(int tag) {
+    SetSelectedLanguage(static_cast<MessageLanguage>(tag));
     ApplyLanguage();
 }
 

@@ -18,12 +18,13 @@ Spooler& TFormZozAvudMain::SystemSpooler() {
     return *spooler_;
 }
 
+// Shared by the four Send To Printer actions; the tag is the command kind.
 void TFormZozAvudMain::SendCommand(CommandKind kind) {
     // One sender for the run, so the chosen printer stays current.
     if (!sender_)
         sender_ = std::make_unique<PrinterSender>(
             SystemSpooler(), services_->Printers(), [this](const QString& message) { services_->ShowMessage(message); },
-            [this](const QString& message) { services_->ShowFileError(message); });
+            [this](const QString& message) { services_->ShowError(message); });
     sender_->SendCommand(kind, *state_.Set, state_.CurrentImage);
 }
 

@@ -1,34 +1,38 @@
 #pragma once
 // The dialogs and message boxes the main window shows, behind one seam so that tests
-// can answer them.
+// can answer them. The document commands ask their questions here too.
 
 #include <QString>
 #include <optional>
 
+#include "DocumentCommands.h"
 #include "GdiFont.h"
 
 namespace zozavud {
 
 class CommandFileChooser;
 class PrinterChooser;
+class TFormZozAvudMain;
 
-class MainWindowServices {
+class MainWindowServices : public DocumentUi {
 public:
-    virtual ~MainWindowServices() = default;
+    // Open and save dialogs of the document, "Save Changes ?" (true on Yes), and the
+    // error box (caption "Error", error icon, "OK") come from DocumentUi.
 
-    virtual std::optional<QString> ChooseOpenDocument() = 0;
-    // proposedPath, when not empty, is the name the dialog starts with.
-    virtual std::optional<QString> ChooseSaveDocument(const QString& proposedPath) = 0;
-    // "Save Changes ?": true on Yes.
-    virtual bool ConfirmSaveChanges() = 0;
-    // The error box: caption "Error", error icon, "OK".
-    virtual void ShowFileError(const QString& message) = 0;
     // A plain box with caption "Error" and "OK".
     virtual void ShowMessage(const QString& message) = 0;
     virtual std::optional<QString> ChooseBitmapFile() = 0;
     virtual std::optional<FontSpec> ChooseFont(const FontSpec& current) = 0;
     virtual CommandFileChooser& CommandFiles() = 0;
     virtual PrinterChooser& Printers() = 0;
+
+    // What the document commands change in the window the services belong to.
+    void SetCaption(const QString& caption) final;
+    void ShowImage(int n) final;
+
+private:
+    friend class TFormZozAvudMain;  // attaches itself when it takes the services
+    TFormZozAvudMain* window_ = nullptr;
 };
 
 }  // namespace zozavud

@@ -6,28 +6,9 @@
 
 namespace zozavud {
 
-void TFormZozAvudMain::CreateUndoActions() {
-    ActionEditUndo = new QAction("&Undo", this);
-    ActionEditUndo->setObjectName("ActionEditUndo");
-    ActionEditUndo->setShortcut(QKeySequence::Undo);
-    ActionEditRedo = new QAction("&Redo", this);
-    ActionEditRedo->setObjectName("ActionEditRedo");
-    // Both the usual keys: Ctrl+Shift+Z and Ctrl+Y.
-    ActionEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    for (QAction* action : {ActionEditUndo, ActionEditRedo}) {
-        action->setProperty("Category", "Edit");
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
-    }
-    connect(ActionEditUndo, &QAction::triggered, this, &TFormZozAvudMain::ActionEditUndoExecute);
-    connect(ActionEditRedo, &QAction::triggered, this, &TFormZozAvudMain::ActionEditRedoExecute);
-    UpdateUndoActions();
-}
-
 void TFormZozAvudMain::UpdateUndoActions() {
-    if (!ActionEditUndo) return;
-    ActionEditUndo->setEnabled(history_->CanUndo());
-    ActionEditRedo->setEnabled(history_->CanRedo());
+    Action("ActionEditUndo")->setEnabled(history_->CanUndo());
+    Action("ActionEditRedo")->setEnabled(history_->CanRedo());
 }
 
 void TFormZozAvudMain::RecordStep(std::vector<int> images, const std::function<void()>& change, int mergeKey) {

@@ -40,15 +40,15 @@ QtMainWindowServices::QtMainWindowServices(QWidget* parent, std::function<Spoole
 
 QtMainWindowServices::~QtMainWindowServices() = default;
 
-std::optional<QString> QtMainWindowServices::ChooseOpenDocument() { return documents_.ChooseOpenPath(parent_); }
+std::optional<QString> QtMainWindowServices::ChooseOpenPath() { return documents_.ChooseOpenPath(parent_); }
 
-std::optional<QString> QtMainWindowServices::ChooseSaveDocument(const QString& proposedPath) {
+std::optional<QString> QtMainWindowServices::ChooseSavePath(const QString& proposedPath) {
     return documents_.ChooseSavePath(parent_, proposedPath);
 }
 
 bool QtMainWindowServices::ConfirmSaveChanges() { return AskSaveChangesBox(parent_); }
 
-void QtMainWindowServices::ShowFileError(const QString& message) { ShowFileErrorBox(parent_, message); }
+void QtMainWindowServices::ShowError(const QString& message) { ShowFileErrorBox(parent_, message); }
 
 void QtMainWindowServices::ShowMessage(const QString& message) {
     QMessageBox box(QMessageBox::NoIcon, "Error", message, QMessageBox::Ok, parent_);

@@ -21,10 +21,10 @@ public:
     QtMainWindowServices(QWidget* parent, std::function<Spooler&()> printers);
     ~QtMainWindowServices() override;
 
-    std::optional<QString> ChooseOpenDocument() override;
-    std::optional<QString> ChooseSaveDocument(const QString& proposedPath) override;
+    std::optional<QString> ChooseOpenPath() override;
+    std::optional<QString> ChooseSavePath(const QString& proposedPath) override;
     bool ConfirmSaveChanges() override;
-    void ShowFileError(const QString& message) override;
+    void ShowError(const QString& message) override;
     void ShowMessage(const QString& message) override;
     std::optional<QString> ChooseBitmapFile() override;
     std::optional<FontSpec> ChooseFont(const FontSpec& current) override;

@@ -8,7 +8,6 @@
 #include "DocumentCommands.h"
 #include "EditHistory.h"
 #include "ImageReset.h"
-#include "MainWindowDocumentUi.h"
 #include "QtMainWindowServices.h"
 #include "PrinterSend.h"
 #include "RecordRender.h"
@@ -23,9 +22,7 @@ TFormZozAvudMain::TFormZozAvudMain(QWidget* parent)
     ui_->setupUi(this);
     auto services = std::make_unique<QtMainWindowServices>(this, [this]() -> Spooler& { return SystemSpooler(); });
     services->SetFontPreview([this](const FontSpec& font) { return FontPreview(font); });
-    services_ = std::move(services);
-    documentUi_ = std::make_unique<MainWindowDocumentUi>(*this);
-    documents_ = std::make_unique<DocumentCommands>(state_, *documentUi_);
+    SetServices(std::move(services));
     commandFileName_ = std::make_unique<CommandFileNameKeeper>();
     history_ = std::make_unique<EditHistory>();
     SetClock(SteadyMilliseconds);
@@ -35,16 +32,22 @@ TFormZozAvudMain::TFormZozAvudMain(QWidget* parent)
 TFormZozAvudMain::~TFormZozAvudMain() = default;
 
 void TFormZozAvudMain::SetServices(std::unique_ptr<MainWindowServices> services) {
+    // The sender holds the old services' printer chooser: it is made again on next use.
+    sender_.reset();
     services_ = std::move(services);
+    services_->window_ = this;
+    documents_ = std::make_unique<DocumentCommands>(state_, *services_);
 }
 
 void TFormZozAvudMain::FormCreate() {
     setWindowTitle(ApplicationTitle);
+    TimerAnimation.setObjectName("TimerAnimation");
     TimerAnimation.setInterval(400);
     connect(&TimerAnimation, &QTimer::timeout, this, &TFormZozAvudMain::TimerAnimationTimer);
 
     UpDownVericalPositionOffset =
         new UpDownControl(ui_->EditVerticalPositionOffset, ui_->GroupBoxAttribute);
+    UpDownVericalPositionOffset->setObjectName("UpDownVericalPositionOffset");
     UpDownVericalPositionOffset->setGeometry(ui_->UpDownVericalPositionOffsetPlace->geometry());
     UpDownVericalPositionOffset->SetRange(-24, 24);
     ui_->UpDownVericalPositionOffsetPlace->hide();
@@ -52,7 +55,6 @@ void TFormZozAvudMain::FormCreate() {
     ApplyDesignFonts();
     ApplyDecorations();
     CreateActions();
-    CreateUndoActions();
     CreateMenus();
     CreateToolBar();
     ConnectControls();
@@ -155,10 +157,10 @@ void TFormZozAvudMain::UpdateNavigationButtons() {
     // Only the toolbar buttons; the menu items stay enabled.
     const bool first = state_.CurrentImage == 1;
     const bool last = state_.CurrentImage == ImageCount;
-    ToolBar1->widgetForAction(ActionEditImageFirst)->setEnabled(!first);
-    ToolBar1->widgetForAction(ActionEditImagePrev)->setEnabled(!first);
-    ToolBar1->widgetForAction(ActionEditImageNext)->setEnabled(!last);
-    ToolBar1->widgetForAction(ActionEditImageLast)->setEnabled(!last);
+    ToolBar1->widgetForAction(Action("ActionEditImageFirst"))->setEnabled(!first);
+    ToolBar1->widgetForAction(Action("ActionEditImagePrev"))->setEnabled(!first);
+    ToolBar1->widgetForAction(Action("ActionEditImageNext"))->setEnabled(!last);
+    ToolBar1->widgetForAction(Action("ActionEditImageLast"))->setEnabled(!last);
 }
 
 }  // namespace zozavud

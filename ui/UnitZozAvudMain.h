@@ -5,8 +5,8 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <QStringList>
-#include <array>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -15,7 +15,6 @@
 #include "GdiFont.h"
 #include "LcdRenderer.h"
 
-class QLineEdit;
 class QMenu;
 class QToolBar;
 
@@ -29,7 +28,6 @@ class CommandFileNameKeeper;
 class EditHistory;
 class DocumentCommands;
 class FontChooser;
-class MainWindowDocumentUi;
 class MainWindowServices;
 class PrinterSender;
 class Spooler;
@@ -47,8 +45,8 @@ public:
     void InitialiseEditor(uint32_t systemLocaleId);
     void SetAboutDialog(TDlgAbout* about) { about_ = about; }
 
-    // Dialogs and boxes the window shows; tests put fakes in their place.
-    MainWindowServices& Services() { return *services_; }
+    // Dialogs and boxes the window shows, the document commands' among them; tests put
+    // fakes in their place.
     void SetServices(std::unique_ptr<MainWindowServices> services);
     // The print spooler; the system's unless a test gives another.
     void SetSpooler(std::unique_ptr<Spooler> spooler);
@@ -105,42 +103,6 @@ public:
     void AnimationTick();
     bool AnimationRunning() const { return TimerAnimation.isActive(); }
 
-    // Controls and actions, named as designed, for the handlers and the tests.
-    Ui::TFormZozAvudMain* Form() const { return ui_.get(); }
-    QAction* ActionFileNew = nullptr;
-    QAction* ActionFileOpen = nullptr;
-    QAction* ActionFileSave = nullptr;
-    QAction* ActionFileSaveAs = nullptr;
-    QAction* ActionSendToPrinterThisImage = nullptr;
-    QAction* ActionSendToPrinterAllImage = nullptr;
-    QAction* ActionSendToPrinterDeleteThisImage = nullptr;
-    QAction* ActionSendToPrinterDeleteAllImages = nullptr;
-    QAction* ActionCreateCommandThisImage = nullptr;
-    QAction* ActionCreateCommandAllImages = nullptr;
-    QAction* ActionCreateCommandDeleteThisImage = nullptr;
-    QAction* ActionCreateCommandDeleteAllImages = nullptr;
-    QAction* ActionFileExit = nullptr;
-    QAction* ActionEditClear = nullptr;
-    QAction* ActionEditImagePrev = nullptr;
-    QAction* ActionEditImageNext = nullptr;
-    std::array<QAction*, ImageCount> ActionEditImage{};
-    QAction* ActionEditImageFirst = nullptr;
-    QAction* ActionEditImageLast = nullptr;
-    QAction* ActionEditFontChangeAll = nullptr;
-    QAction* ActionEditUndo = nullptr;
-    QAction* ActionEditRedo = nullptr;
-    QAction* ActionTextSelectFont = nullptr;
-    QAction* ActionBitmapLoadBitmapFile = nullptr;
-    QAction* ActionBitmapClearBitmapData = nullptr;
-    std::array<QAction*, LanguageCount> ActionLanguage{};
-    QAction* ActionHelpAbout = nullptr;
-    QAction* ActionHelpHelp = nullptr;
-    QMenu* MenuLanguage = nullptr;
-    QToolBar* ToolBar1 = nullptr;
-    UpDownControl* UpDownVericalPositionOffset = nullptr;
-    QTimer TimerAnimation;
-    FontSpec FontDialog1;  // the font selection state
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -150,15 +112,21 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    friend class MainWindowDocumentUi;
+    friend class MainWindowServices;
+    class ActionHandler;
+    struct ActionRow;
+    static const ActionRow ActionTable[];  // every action, in the order of the action list
+
     void FormCreate();
     void CreateActions();
+    // The action of that object name; every name in the action table has one.
+    QAction* Action(const char* name) const;
+    void AddActions(QMenu* menu, std::initializer_list<const char*> names) const;
     void CreateMenus();
     void CreateToolBar();
     void ApplyDesignFonts();
     void ApplyDecorations();
     void ConnectControls();
-    void CreateUndoActions();
     void FitLayoutToStyle();
     // Runs one change as a step of the history; a change inside another step, or made
     // while a step is undone, belongs to that step.
@@ -180,22 +148,22 @@ private:
     void ActionFileSaveAsExecute();
     void ActionFileExitExecute();
     void ActionEditClearExecute();
-    void ActionEditImageNextExecute();
-    void ActionEditImage1Execute();
+    void ActionEditImageNextExecute(int tag);
+    void ActionEditImage1Execute(int tag);
     void ActionEditImageFirstExecute();
     void ActionEditImageLastExecute();
     void ActionEditFontChangeAllExecute();
     void ActionTextSelectFontExecute();
     void ActionBitmapLoadBitmapFileExecute();
     void ActionBitmapClearBitmapDataExecute();
-    void ActionLanguageEnglishExecute();
+    void ActionLanguageEnglishExecute(int tag);
     void ActionHelpAboutExecute();
     void ActionHelpHelpExecute();
     void ShowAboutDialog();
     void OpenHelpFile();
     void CreateCommandFile(CommandKind kind);
     void SendCommand(CommandKind kind);
-    void EditText1Change(QLineEdit* box);
+    void EditText1Change(int tag);
     void EditText1KeyPress();
     void ButtonTextClearClick();
     void CheckBoxScrollClick();
@@ -209,7 +177,6 @@ private:
     EditorState state_;
     LcdRenderer renderer_;
     std::unique_ptr<MainWindowServices> services_;
-    std::unique_ptr<MainWindowDocumentUi> documentUi_;
     std::unique_ptr<DocumentCommands> documents_;
     std::unique_ptr<CommandFileNameKeeper> commandFileName_;
     std::unique_ptr<Spooler> spooler_;
@@ -223,6 +190,13 @@ private:
     bool placed_ = false;        // the position was checked with the real frame
     QStringList pendingOpens_;
     std::unique_ptr<LcdRenderer> fontPreviewRenderer_;
+
+    // Controls made in code, named as designed.
+    QMenu* MenuLanguage = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    UpDownControl* UpDownVericalPositionOffset = nullptr;
+    QTimer TimerAnimation;
+    FontSpec FontDialog1;  // the font selection state
 };
 
 }  // namespace zozavud

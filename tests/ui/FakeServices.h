@@ -9,7 +9,7 @@
 namespace zozavud::test {
 
 // Answers the window's dialogs from queues and records what it was asked.
-class FakeServices : public MainWindowServices, public CommandFileChooser, public PrinterChooser {
+class FakeServices : public MainWindowServices, public PrinterChooser {
 public:
     std::deque<std::optional<QString>> OpenAnswers, SaveAnswers, BitmapAnswers, CommandFileAnswers;
     std::deque<bool> ConfirmAnswers;
@@ -17,8 +17,8 @@ public:
     std::deque<std::optional<QString>> PrinterAnswers;
     QStringList Log;
 
-    std::optional<QString> ChooseOpenDocument() override { return Next(OpenAnswers, "open"); }
-    std::optional<QString> ChooseSaveDocument(const QString&) override { return Next(SaveAnswers, "save"); }
+    std::optional<QString> ChooseOpenPath() override { return Next(OpenAnswers, "open"); }
+    std::optional<QString> ChooseSavePath(const QString&) override { return Next(SaveAnswers, "save"); }
     bool ConfirmSaveChanges() override {
         Log << "confirm";
         if (ConfirmAnswers.empty()) return false;
@@ -26,7 +26,7 @@ public:
         ConfirmAnswers.pop_front();
         return yes;
     }
-    void ShowFileError(const QString& message) override { Log << "error: " + message; }
+    void ShowError(const QString& message) override { Log << "error: " + message; }
     void ShowMessage(const QString& message) override { Log << "message: " + message; }
     std::optional<QString> ChooseBitmapFile() override { return Next(BitmapAnswers, "bitmap"); }
     std::optional<FontSpec> ChooseFont(const FontSpec&) override {
@@ -37,18 +37,25 @@ public:
         FontAnswers.pop_front();
         return given ? std::optional<FontSpec>(answer) : std::nullopt;
     }
-    CommandFileChooser& CommandFiles() override { return *this; }
+    CommandFileChooser& CommandFiles() override { return commandFiles_; }
     PrinterChooser& Printers() override { return *this; }
     std::optional<QString> ChoosePrinter(const QString& current) override {
         Log << "printer: " + current;
         return Next(PrinterAnswers, nullptr);
     }
-    std::optional<QString> ChooseSavePath(const QString& fileName) override {
-        Log << "command file: " + fileName;
-        return Next(CommandFileAnswers, nullptr);
-    }
 
 private:
+    // The command-file dialog on its own: its save dialog and the document's share a name.
+    struct CommandFileFake : CommandFileChooser {
+        explicit CommandFileFake(FakeServices& owner) : Owner(owner) {}
+        std::optional<QString> ChooseSavePath(const QString& fileName) override {
+            Owner.Log << "command file: " + fileName;
+            return Owner.Next(Owner.CommandFileAnswers, nullptr);
+        }
+        FakeServices& Owner;
+    };
+    CommandFileFake commandFiles_{*this};
+
     std::optional<QString> Next(std::deque<std::optional<QString>>& answers, const char* what) {
         if (what) Log << what;
         if (answers.empty()) return std::nullopt;

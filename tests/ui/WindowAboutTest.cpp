@@ -31,7 +31,7 @@ protected:
                 about->reject();
             }
         });
-        window->ActionHelpAbout->trigger();
+        Find<QAction>("ActionHelpAbout")->trigger();
         EXPECT_TRUE(shown);
     }
     std::unique_ptr<TDlgAbout> about;
@@ -39,16 +39,16 @@ protected:
 
 TEST_F(WindowAbout, ShiftHeldWhenAboutStartsRevealsTheLanguageMenu) {
     RunAbout();
-    EXPECT_FALSE(window->MenuLanguage->menuAction()->isVisible());
+    EXPECT_FALSE(Find<QMenu>("MenuLanguage")->menuAction()->isVisible());
 
     QTest::keyPress(window->windowHandle(), Qt::Key_Shift, Qt::ShiftModifier);
     RunAbout();
     QTest::keyRelease(window->windowHandle(), Qt::Key_Shift, Qt::NoModifier);
-    EXPECT_TRUE(window->MenuLanguage->menuAction()->isVisible());
-    for (QAction* action : window->ActionLanguage) EXPECT_FALSE(action->isChecked());
+    EXPECT_TRUE(Find<QMenu>("MenuLanguage")->menuAction()->isVisible());
+    for (QAction* action : Find<QMenu>("MenuLanguage")->actions()) EXPECT_FALSE(action->isChecked());
 
     RunAbout();  // nothing hides it again
-    EXPECT_TRUE(window->MenuLanguage->menuAction()->isVisible());
+    EXPECT_TRUE(Find<QMenu>("MenuLanguage")->menuAction()->isVisible());
 }
 
 }  // namespace

@@ -23,31 +23,31 @@ TEST_F(Window, LoadBitmapSetsModifiedAndABadFileChangesNothing) {
 
     window->ShowImage(6);
     state().Modified = false;
-    window->ActionBitmapLoadBitmapFile->trigger();  // cancelled
+    Find<QAction>("ActionBitmapLoadBitmapFile")->trigger();  // cancelled
     EXPECT_FALSE(state().Modified);
 
     const ImageRecord before = current();
     services->BitmapAnswers = {bad};
-    f().ButtonLoadBitmapFile->click();
+    Find<QPushButton>("ButtonLoadBitmapFile")->click();
     EXPECT_TRUE(services->Log.last().startsWith("error: ")) << services->Log.last().toStdString();
     EXPECT_TRUE(services->Log.last().contains("broken.bmp"));
     EXPECT_EQ(std::memcmp(&before, &current(), sizeof before), 0);
     EXPECT_FALSE(state().Modified);
 
     services->BitmapAnswers = {good};
-    f().ButtonLoadBitmapFile->click();
+    Find<QPushButton>("ButtonLoadBitmapFile")->click();
     EXPECT_TRUE(state().Modified);
     EXPECT_EQ(current().WideBitmap, 1);
     EXPECT_EQ(current().RenderedData[LayerIndex(0, 0)], 0x000000);
-    EXPECT_TRUE(f().CheckBoxScroll->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("CheckBoxScroll")->isChecked());
     EXPECT_TRUE(window->AnimationRunning());
 
     state().Modified = false;
-    f().ButtonClearBitmapData->click();
+    Find<QPushButton>("ButtonClearBitmapData")->click();
     EXPECT_TRUE(state().Modified);
     EXPECT_EQ(current().WideBitmap, 0);
     state().Modified = false;
-    f().ButtonClearBitmapData->click();  // already empty, still a change by the user
+    Find<QPushButton>("ButtonClearBitmapData")->click();  // already empty, still a change by the user
     EXPECT_TRUE(state().Modified);
 }
 

@@ -44,7 +44,7 @@ TEST(WindowPlacement, WindowOutsideTheScreenIsMovedJustEnoughToShowWhole) {
 }
 
 TEST_F(Window, SplitterNeverPushesControlsOutOfTheirPane) {
-    QSplitter& splitter = *f().Splitter1;
+    QSplitter& splitter = *Find<QSplitter>("Splitter1");
     for (const QList<int>& sizes : {QList<int>{0, 730}, QList<int>{730, 0}}) {
         splitter.setSizes(sizes);
         for (int i = 0; i < splitter.count(); ++i) {
@@ -57,7 +57,7 @@ TEST_F(Window, SplitterNeverPushesControlsOutOfTheirPane) {
 }
 
 TEST_F(Window, AttributeControlsSitBelowTheGroupFrameLine) {
-    QGroupBox& box = *f().GroupBoxAttribute;
+    QGroupBox& box = *Find<QGroupBox>("GroupBoxAttribute");
     const QRect contents = GroupBoxContentsArea(box);
     for (const QWidget* control : box.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (control->isHidden()) continue;
@@ -92,15 +92,15 @@ TEST(DroppedFiles, DocumentsOpenAnywherePicturesOnlyOnThePreview) {
 }
 
 TEST_F(Window, TextBoxIsMarkedWhileItHoldsUnstorableCharacters) {
-    const QColor plain = f().EditText1->palette().color(QPalette::Base);
-    f().EditText1->setText(QString::fromUtf8("Ab\u0416"));
-    EXPECT_NE(f().EditText1->palette().color(QPalette::Base), plain);
-    EXPECT_TRUE(f().EditText1->toolTip().contains(QString::fromUtf8("\u0416")));
-    EXPECT_TRUE(f().EditText1->toolTip().contains("ANSI"));
+    const QColor plain = Find<QLineEdit>("EditText1")->palette().color(QPalette::Base);
+    Find<QLineEdit>("EditText1")->setText(QString::fromUtf8("Ab\u0416"));
+    EXPECT_NE(Find<QLineEdit>("EditText1")->palette().color(QPalette::Base), plain);
+    EXPECT_TRUE(Find<QLineEdit>("EditText1")->toolTip().contains(QString::fromUtf8("\u0416")));
+    EXPECT_TRUE(Find<QLineEdit>("EditText1")->toolTip().contains("ANSI"));
     EXPECT_EQ(ShortStringBytes(current().Text1), "Ab?");  // the record's rule is unchanged
-    f().EditText1->setText("Ab");
-    EXPECT_EQ(f().EditText1->palette().color(QPalette::Base), plain);
-    EXPECT_TRUE(f().EditText1->toolTip().isEmpty());
+    Find<QLineEdit>("EditText1")->setText("Ab");
+    EXPECT_EQ(Find<QLineEdit>("EditText1")->palette().color(QPalette::Base), plain);
+    EXPECT_TRUE(Find<QLineEdit>("EditText1")->toolTip().isEmpty());
 }
 
 TEST(Handover, RequestsCarryAnyPathAndMalformedOnesAreRefused) {
@@ -143,14 +143,14 @@ TEST_F(Window, PictureDroppedOnThePreviewIsImportedAndElsewhereRefused) {
         return drop.isAccepted();
     };
     state().Modified = false;
-    EXPECT_FALSE(dropAt(f().GroupBoxGraphics));
+    EXPECT_FALSE(dropAt(Find<QGroupBox>("GroupBoxGraphics")));
     EXPECT_FALSE(state().Modified);
-    EXPECT_TRUE(dropAt(f().ImageLCDExpand));
+    EXPECT_TRUE(dropAt(Find<QLabel>("ImageLCDExpand")));
     EXPECT_TRUE(state().Modified);
     int lit = 0;
     for (int32_t colour : current().BitmapData) lit += IsPixelOn(colour) ? 1 : 0;
     EXPECT_GT(lit, 0);
-    EXPECT_TRUE(window->ActionEditUndo->isEnabled());
+    EXPECT_TRUE(Find<QAction>("ActionEditUndo")->isEnabled());
 }
 
 }  // namespace

@@ -15,27 +15,27 @@ using test::Window;
 
 TEST_F(Window, TypingSetsModifiedButDeleteAndClearDoNot) {
     EXPECT_FALSE(state().Modified);
-    f().EditText1->setFocus();
-    QTest::keyClicks(f().EditText1, "A");
+    Find<QLineEdit>("EditText1")->setFocus();
+    QTest::keyClicks(Find<QLineEdit>("EditText1"), "A");
     EXPECT_EQ(ShortStringBytes(current().Text1), "A");
     EXPECT_TRUE(state().Modified);
 
     state().Modified = false;
-    QTest::keyClick(f().EditText1, Qt::Key_Home);
-    QTest::keyClick(f().EditText1, Qt::Key_Delete);
+    QTest::keyClick(Find<QLineEdit>("EditText1"), Qt::Key_Home);
+    QTest::keyClick(Find<QLineEdit>("EditText1"), Qt::Key_Delete);
     EXPECT_EQ(current().Text1.Length, 0);
     EXPECT_FALSE(state().Modified);
 
     // Backspace delivers a character even when there is nothing to delete.
-    QTest::keyClick(f().EditText1, Qt::Key_Backspace);
+    QTest::keyClick(Find<QLineEdit>("EditText1"), Qt::Key_Backspace);
     EXPECT_TRUE(state().Modified);
 
     state().Modified = false;
-    QTest::keyClicks(f().EditText2, "xy");
+    QTest::keyClicks(Find<QLineEdit>("EditText2"), "xy");
     state().Modified = false;
-    f().ButtonTextClear->click();
+    Find<QPushButton>("ButtonTextClear")->click();
     EXPECT_EQ(current().Text2.Length, 0);
-    EXPECT_TRUE(f().EditText2->text().isEmpty());
+    EXPECT_TRUE(Find<QLineEdit>("EditText2")->text().isEmpty());
     EXPECT_FALSE(state().Modified);
 }
 
@@ -57,7 +57,7 @@ TEST_F(Window, KeysThatDeliverNoCharacterLeaveModifiedAlone) {
         {Qt::Key_Return, Qt::NoModifier, "\r", true},
     };
     for (const auto& c : cases)
-        for (QLineEdit* box : {f().EditText1, f().EditText2}) {
+        for (QLineEdit* box : {Find<QLineEdit>("EditText1"), Find<QLineEdit>("EditText2")}) {
             state().Modified = false;
             QKeyEvent press(QEvent::KeyPress, c.Key, c.Modifiers, QString::fromLatin1(c.Text));
             QApplication::sendEvent(box, &press);
@@ -67,69 +67,69 @@ TEST_F(Window, KeysThatDeliverNoCharacterLeaveModifiedAlone) {
 }
 
 TEST_F(Window, TypedTextChangesThePreviewAndLongTextIsCut) {
-    const QImage before = f().ImageLCDExpand->pixmap().toImage();
-    QTest::keyClicks(f().EditText1, "Hi");
-    EXPECT_NE(f().ImageLCDExpand->pixmap().toImage(), before);
+    const QImage before = Find<QLabel>("ImageLCDExpand")->pixmap().toImage();
+    QTest::keyClicks(Find<QLineEdit>("EditText1"), "Hi");
+    EXPECT_NE(Find<QLabel>("ImageLCDExpand")->pixmap().toImage(), before);
 
-    f().EditText1->setText(QString(300, 'w'));
+    Find<QLineEdit>("EditText1")->setText(QString(300, 'w'));
     EXPECT_EQ(current().Text1.Length, 255);
-    EXPECT_EQ(f().EditText1->text().size(), 300);
+    EXPECT_EQ(Find<QLineEdit>("EditText1")->text().size(), 300);
     window->ShowImage(1);
-    EXPECT_EQ(f().EditText1->text().size(), 255);
+    EXPECT_EQ(Find<QLineEdit>("EditText1")->text().size(), 255);
 }
 
 TEST_F(Window, EditClearResetsTheRecordAndKeepsModified) {
     window->ShowImage(7);
-    QTest::keyClicks(f().EditText1, "abc");
+    QTest::keyClicks(Find<QLineEdit>("EditText1"), "abc");
     ASSERT_TRUE(state().Modified);
-    window->ActionEditClear->trigger();
+    Find<QAction>("ActionEditClear")->trigger();
     EXPECT_EQ(current().ImageNo, 7);
     EXPECT_EQ(current().Marker[0], 'A');
     EXPECT_EQ(current().Text1.Length, 0);
-    EXPECT_TRUE(f().EditText1->text().isEmpty());
+    EXPECT_TRUE(Find<QLineEdit>("EditText1")->text().isEmpty());
     EXPECT_TRUE(state().Modified);
     state().Modified = false;
-    window->ActionEditClear->trigger();
+    Find<QAction>("ActionEditClear")->trigger();
     EXPECT_FALSE(state().Modified);
 }
 
 TEST_F(Window, OffsetBoxReadsAnyTextAndTheUpDownStopsAtItsLimits) {
     window->ShowImage(2);
     state().Modified = false;
-    f().EditVerticalPositionOffset->setText("7");
+    Find<QLineEdit>("EditVerticalPositionOffset")->setText("7");
     EXPECT_EQ(current().VerticalPositionOffset, 7);
     EXPECT_TRUE(state().Modified);
     state().Modified = false;
-    f().EditVerticalPositionOffset->setText("abc");
+    Find<QLineEdit>("EditVerticalPositionOffset")->setText("abc");
     EXPECT_EQ(current().VerticalPositionOffset, 0);
     EXPECT_TRUE(state().Modified);
     state().Modified = false;
-    f().EditVerticalPositionOffset->setText("-");
+    Find<QLineEdit>("EditVerticalPositionOffset")->setText("-");
     EXPECT_EQ(current().VerticalPositionOffset, 0);
     EXPECT_FALSE(state().Modified);
 
-    f().EditVerticalPositionOffset->setText("23");
-    window->UpDownVericalPositionOffset->StepBy(1);
-    window->UpDownVericalPositionOffset->StepBy(1);
+    Find<QLineEdit>("EditVerticalPositionOffset")->setText("23");
+    Find<UpDownControl>("UpDownVericalPositionOffset")->StepBy(1);
+    Find<UpDownControl>("UpDownVericalPositionOffset")->StepBy(1);
     EXPECT_EQ(current().VerticalPositionOffset, 24);
-    f().EditVerticalPositionOffset->setText("-23");
-    for (int i = 0; i < 5; ++i) window->UpDownVericalPositionOffset->StepBy(-1);
+    Find<QLineEdit>("EditVerticalPositionOffset")->setText("-23");
+    for (int i = 0; i < 5; ++i) Find<UpDownControl>("UpDownVericalPositionOffset")->StepBy(-1);
     EXPECT_EQ(current().VerticalPositionOffset, -24);
 
-    f().ButtonVerticalPositionOffsetReset->click();
+    Find<QPushButton>("ButtonVerticalPositionOffsetReset")->click();
     EXPECT_EQ(current().VerticalPositionOffset, 1);
-    EXPECT_EQ(f().EditVerticalPositionOffset->text(), "1");
+    EXPECT_EQ(Find<QLineEdit>("EditVerticalPositionOffset")->text(), "1");
 }
 
 TEST_F(Window, FontForOneImageAndForAll) {
     window->ShowImage(12);
     window->State().Set->Record(5).VerticalPositionOffset = 9;
-    FontSpec font = window->FontDialog1;
+    FontSpec font = FontSpecFromRecord(current());
     font.Name = "Arial";
     font.Height = -16;
     font.Style = FontStyleBold;
     services->FontAnswers.push_back(font);
-    window->ActionEditFontChangeAll->trigger();
+    Find<QAction>("ActionEditFontChangeAll")->trigger();
     EXPECT_EQ(state().CurrentImage, 1);
     for (int n = 1; n <= ImageCount; ++n) {
         const ImageRecord& r = state().Set->Record(n);
@@ -138,18 +138,18 @@ TEST_F(Window, FontForOneImageAndForAll) {
         EXPECT_EQ(r.FontStyle, FontStyleBold);
     }
     EXPECT_EQ(state().Set->Record(5).VerticalPositionOffset, 9);
-    EXPECT_EQ(f().StaticTextPointSize->text(), "12");
-    EXPECT_EQ(f().StaticTextFontName->text(), "Arial");
+    EXPECT_EQ(Find<QLabel>("StaticTextPointSize")->text(), "12");
+    EXPECT_EQ(Find<QLabel>("StaticTextFontName")->text(), "Arial");
     EXPECT_TRUE(state().Modified);
 
     state().Modified = false;
-    window->ActionTextSelectFont->trigger();  // cancelled: nothing changes
+    Find<QAction>("ActionTextSelectFont")->trigger();  // cancelled: nothing changes
     EXPECT_FALSE(state().Modified);
     font.Charset = 186;
     services->FontAnswers.push_back(font);
-    f().ButtonSelectFont->click();
+    Find<QPushButton>("ButtonSelectFont")->click();
     EXPECT_EQ(current().FontCharset, 186);
-    EXPECT_EQ(f().StaticTextCharSet->text(), "BALTIC");
+    EXPECT_EQ(Find<QLabel>("StaticTextCharSet")->text(), "BALTIC");
     EXPECT_TRUE(state().Modified);
 }
 
@@ -158,16 +158,16 @@ TEST_F(Window, ShowingAnImageRefreshesEveryField) {
     StoreShortString(seven.Text1, "Seven");
     seven.FontHeight = -16;
     window->ShowImage(7);
-    EXPECT_EQ(f().LabelImageNo->text(), " Image No.7");
-    EXPECT_EQ(f().StaticTextPrinterMessage1->text(), "Front cover open");
-    EXPECT_EQ(f().EditText1->text(), "Seven");
-    EXPECT_EQ(f().StaticTextPointSize->text(), "12");
-    EXPECT_TRUE(f().CheckBoxScroll->isVisibleTo(window.get()));
+    EXPECT_EQ(Find<QLabel>("LabelImageNo")->text(), " Image No.7");
+    EXPECT_EQ(Find<QLabel>("StaticTextPrinterMessage1")->text(), "Front cover open");
+    EXPECT_EQ(Find<QLineEdit>("EditText1")->text(), "Seven");
+    EXPECT_EQ(Find<QLabel>("StaticTextPointSize")->text(), "12");
+    EXPECT_TRUE(Find<QCheckBox>("CheckBoxScroll")->isVisibleTo(window.get()));
     window->ShowImage(2);
-    EXPECT_TRUE(f().StaticTextPrinterMessage2->text().isEmpty());
-    EXPECT_FALSE(f().CheckBoxScroll->isVisibleTo(window.get()));
+    EXPECT_TRUE(Find<QLabel>("StaticTextPrinterMessage2")->text().isEmpty());
+    EXPECT_FALSE(Find<QCheckBox>("CheckBoxScroll")->isVisibleTo(window.get()));
     window->ShowImage(19);
-    EXPECT_EQ(f().LabelImageNo->text().size(), 12);
+    EXPECT_EQ(Find<QLabel>("LabelImageNo")->text().size(), 12);
 }
 
 TEST_F(Window, ShowImageRefreshesFontDefaultMessageTextsRenderThenButtons) {
@@ -177,31 +177,31 @@ TEST_F(Window, ShowImageRefreshesFontDefaultMessageTextsRenderThenButtons) {
     QString fontSizeSeen, labelSeen;
     bool nextEnabledSeen = false;
     // When the text box changes (step 3), steps 1 and 2 have run and step 5 has not.
-    QObject::connect(f().EditText1, &QLineEdit::textChanged, window.get(), [&] {
-        fontSizeSeen = f().StaticTextPointSize->text();
-        labelSeen = f().LabelImageNo->text();
-        nextEnabledSeen = ToolButtonEnabled(window->ActionEditImageNext);
+    QObject::connect(Find<QLineEdit>("EditText1"), &QLineEdit::textChanged, window.get(), [&] {
+        fontSizeSeen = Find<QLabel>("StaticTextPointSize")->text();
+        labelSeen = Find<QLabel>("LabelImageNo")->text();
+        nextEnabledSeen = ToolButtonEnabled("ActionEditImageNext");
     });
     window->ShowImage(19);
     EXPECT_EQ(fontSizeSeen, "12");
     EXPECT_EQ(labelSeen, " Image No.19");
     EXPECT_TRUE(nextEnabledSeen);
-    EXPECT_FALSE(ToolButtonEnabled(window->ActionEditImageNext));
+    EXPECT_FALSE(ToolButtonEnabled("ActionEditImageNext"));
     // The picture shown is the record's own text, rendered after the boxes were filled.
     ImageRecord copy = current();
     LcdRenderer renderer;
     renderer.Render(copy, RenderContext{});
-    EXPECT_EQ(f().ImageLCDExpand->pixmap().toImage(), QPixmap::fromImage(renderer.Preview()).toImage());
+    EXPECT_EQ(Find<QLabel>("ImageLCDExpand")->pixmap().toImage(), QPixmap::fromImage(renderer.Preview()).toImage());
 }
 
 TEST_F(Window, BlinkTickDifferingFromThePreviousImageSetsModified) {
     state().Set->Record(4).Blink = 1;
     window->ShowImage(4);
-    EXPECT_TRUE(f().CheckBoxBlink->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("CheckBoxBlink")->isChecked());
     EXPECT_TRUE(state().Modified);
     state().Modified = false;
     window->ShowImage(5);
-    EXPECT_FALSE(f().CheckBoxBlink->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>("CheckBoxBlink")->isChecked());
     EXPECT_TRUE(state().Modified);
     state().Modified = false;
     window->ShowImage(3);
@@ -210,13 +210,13 @@ TEST_F(Window, BlinkTickDifferingFromThePreviousImageSetsModified) {
 
 TEST_F(Window, ABlinkingImageThatStartsToScrollLosesBlink) {
     window->ShowImage(6);
-    f().EditText1->setText("Paper");
+    Find<QLineEdit>("EditText1")->setText("Paper");
     current().Blink = 1;
     window->RenderImage();
-    ASSERT_TRUE(f().CheckBoxBlink->isChecked());
-    f().EditText2->setText("A second line far wider than the visible width of the display");
-    EXPECT_TRUE(f().CheckBoxScroll->isChecked());
-    EXPECT_FALSE(f().CheckBoxBlink->isEnabled());
+    ASSERT_TRUE(Find<QCheckBox>("CheckBoxBlink")->isChecked());
+    Find<QLineEdit>("EditText2")->setText("A second line far wider than the visible width of the display");
+    EXPECT_TRUE(Find<QCheckBox>("CheckBoxScroll")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>("CheckBoxBlink")->isEnabled());
     EXPECT_EQ(current().Blink, 0);
     EXPECT_EQ(current().Scroll, 1);
 }

@@ -1,16 +1,20 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QSplitter>
 #include <QToolBar>
 #include <memory>
+#include <stdexcept>
 
 #include "FakeServices.h"
 #include "UnitZozAvudMain.h"
-#include "ui_UnitZozAvudMain.h"
 
 namespace zozavud::test {
 
@@ -25,11 +29,18 @@ protected:
         window->SetServices(std::move(fake));
         window->InitialiseEditor(locale);
     }
-    Ui::TFormZozAvudMain& f() { return *window->Form(); }
+    // A control, action or menu of the window by its object name, as a user finds it by
+    // its label; a name the window does not have fails the test.
+    template <typename T>
+    T* Find(const char* name) const {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        if (!found) throw std::runtime_error(std::string("the window has no ") + name);
+        return found;
+    }
     EditorState& state() { return window->State(); }
     ImageRecord& current() { return state().CurrentRecord(); }
-    bool ToolButtonEnabled(QAction* action) {
-        return window->ToolBar1->widgetForAction(action)->isEnabled();
+    bool ToolButtonEnabled(const char* action) {
+        return Find<QToolBar>("ToolBar1")->widgetForAction(Find<QAction>(action))->isEnabled();
     }
 
     std::unique_ptr<TFormZozAvudMain> window;

@@ -76,7 +76,7 @@ TEST_F(Window, FontSampleDrawsTheCurrentImageAndLeavesTheRecord) {
     FontSpec large = FontSpecFromRecord(current());
     large.Height = -22;
     const QImage sample = window->FontPreview(large);
-    EXPECT_EQ(sample.size(), f().ImageLCDExpand->pixmap().size());
+    EXPECT_EQ(sample.size(), Find<QLabel>("ImageLCDExpand")->pixmap().size());
     EXPECT_NE(sample, window->FontPreview(FontSpecFromRecord(current())));
     EXPECT_EQ(std::memcmp(&before, &current(), sizeof before), 0);
 }

@@ -20,14 +20,14 @@ protected:
 
 TEST_F(WindowSend, SendsTheCommandAndKeepsTheChosenPrinter) {
     services->PrinterAnswers = {QString("back-office"), QString("back-office")};
-    window->ActionSendToPrinterAllImage->trigger();
+    Find<QAction>("ActionSendToPrinterAllImage")->trigger();
     EXPECT_EQ(spooler->Opened, "back-office");
     EXPECT_EQ(spooler->DocumentName, "ORVANEX LCD Customize Data");
     EXPECT_EQ(spooler->Job.size(), 19627);
     EXPECT_TRUE(services->Log.contains("printer: shop-front"));  // the default, before any choice
 
     window->ShowImage(19);
-    window->ActionSendToPrinterDeleteThisImage->trigger();
+    Find<QAction>("ActionSendToPrinterDeleteThisImage")->trigger();
     EXPECT_TRUE(services->Log.contains("printer: back-office"));
     EXPECT_EQ(spooler->Job.size(), 39);
     EXPECT_EQ(spooler->Job.right(3), QByteArray("\x30\x42\x12", 3));
@@ -35,17 +35,17 @@ TEST_F(WindowSend, SendsTheCommandAndKeepsTheChosenPrinter) {
 }
 
 TEST_F(WindowSend, CancelSendsNothingAndFailuresAreShown) {
-    window->ActionSendToPrinterThisImage->trigger();  // the chooser is cancelled
+    Find<QAction>("ActionSendToPrinterThisImage")->trigger();  // the chooser is cancelled
     EXPECT_TRUE(spooler->Opened.isEmpty());
     spooler->FailWrites = true;
     services->PrinterAnswers = {QString("shop-front")};
-    window->ActionSendToPrinterDeleteAllImages->trigger();
+    Find<QAction>("ActionSendToPrinterDeleteAllImages")->trigger();
     EXPECT_TRUE(services->Log.contains("message: WritePrinter Error\nthe queue is full"))
         << services->Log.join(" | ").toStdString();
 
     spooler->FailWrites = false;
     spooler->Printers.clear();
-    window->ActionSendToPrinterThisImage->trigger();
+    Find<QAction>("ActionSendToPrinterThisImage")->trigger();
     EXPECT_TRUE(services->Log.contains("message: No printer is installed."));
 }
 
@@ -58,7 +58,7 @@ TEST_F(WindowSend, CommandFileThatCannotBeWrittenIsShownInTheErrorBox) {
     const QByteArray oldTemp = qgetenv("TMPDIR");
     qputenv("TMPDIR", notAFolder.toUtf8());
     services->PrinterAnswers = {QString("shop-front")};
-    window->ActionSendToPrinterAllImage->trigger();
+    Find<QAction>("ActionSendToPrinterAllImage")->trigger();
     if (oldTemp.isNull())
         qunsetenv("TMPDIR");
     else

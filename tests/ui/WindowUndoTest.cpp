@@ -50,99 +50,103 @@ TEST_F(WindowUndo, EachEditIsUndoneAndRedoneAsAWholeStep) {
         std::function<void()> Run;
     };
     const std::vector<Edit> edits = {
-        {"typing in line 1", 4, 4, [&] { Type(f().EditText1, "Abc"); }},
-        {"typing in line 2", 1, 1, [&] { Type(f().EditText2, "xyz"); }},
-        {"font chosen", 6, 6, [&] { services->FontAnswers = {big}; f().ButtonSelectFont->click(); }},
-        {"font for all images", 12, 12, [&] { services->FontAnswers = {big}; window->ActionEditFontChangeAll->trigger(); }},
-        {"offset typed", 2, 2, [&] { f().EditVerticalPositionOffset->setText("7"); }},
-        {"offset reset", 7, 7, [&] { f().EditVerticalPositionOffset->setText("9"); window->History().Seal();
-                                      now += 5000; f().ButtonVerticalPositionOffsetReset->click(); }},
-        {"bitmap loaded", 6, 6, [&] { services->BitmapAnswers = {bitmap}; f().ButtonLoadBitmapFile->click(); }},
+        {"typing in line 1", 4, 4, [&] { Type(Find<QLineEdit>("EditText1"), "Abc"); }},
+        {"typing in line 2", 1, 1, [&] { Type(Find<QLineEdit>("EditText2"), "xyz"); }},
+        {"font chosen", 6, 6, [&] { services->FontAnswers = {big}; Find<QPushButton>("ButtonSelectFont")->click(); }},
+        {"font for all images", 12, 12,
+         [&] { services->FontAnswers = {big}; Find<QAction>("ActionEditFontChangeAll")->trigger(); }},
+        {"offset typed", 2, 2, [&] { Find<QLineEdit>("EditVerticalPositionOffset")->setText("7"); }},
+        {"offset reset", 7, 7, [&] { Find<QLineEdit>("EditVerticalPositionOffset")->setText("9");
+                                      window->History().Seal(); now += 5000;
+                                      Find<QPushButton>("ButtonVerticalPositionOffsetReset")->click(); }},
+        {"bitmap loaded", 6, 6,
+         [&] { services->BitmapAnswers = {bitmap}; Find<QPushButton>("ButtonLoadBitmapFile")->click(); }},
         {"bitmap dropped", 6, 6, [&] { window->ImportDroppedFile(bitmap, true); }},
         {"bitmap cleared", 8, 8, [&] { window->ImportDroppedFile(bitmap, false); window->History().Seal();
-                                        now += 5000; window->ActionBitmapClearBitmapData->trigger(); }},
-        {"texts cleared", 9, 9, [&] { Type(f().EditText1, "q"); window->History().Seal(); now += 5000;
-                                       f().ButtonTextClear->click(); }},
-        {"image cleared", 11, 11, [&] { Type(f().EditText1, "q"); window->History().Seal(); now += 5000;
-                                         window->ActionEditClear->trigger(); }},
+                                        now += 5000; Find<QAction>("ActionBitmapClearBitmapData")->trigger(); }},
+        {"texts cleared", 9, 9, [&] { Type(Find<QLineEdit>("EditText1"), "q"); window->History().Seal(); now += 5000;
+                                       Find<QPushButton>("ButtonTextClear")->click(); }},
+        {"image cleared", 11, 11, [&] { Type(Find<QLineEdit>("EditText1"), "q"); window->History().Seal(); now += 5000;
+                                         Find<QAction>("ActionEditClear")->trigger(); }},
     };
     for (const Edit& edit : edits) {
         SCOPED_TRACE(edit.Name);
-        window->ActionFileNew->trigger();
+        Find<QAction>("ActionFileNew")->trigger();
         window->ShowImage(edit.Image);
         edit.Run();
         // The step under test is the last one; what came before it stays in the history.
         const std::size_t steps = window->History().UndoCount();
         ASSERT_GE(steps, 1u);
         const auto after = std::make_unique<ImageSet>(*state().Set);
-        window->ActionEditUndo->trigger();
+        Find<QAction>("ActionEditUndo")->trigger();
         const auto before = std::make_unique<ImageSet>(*state().Set);
         EXPECT_FALSE(SameSet(*after));
         EXPECT_EQ(state().CurrentImage, edit.ShownAfter);
         EXPECT_TRUE(state().Modified);
         EXPECT_EQ(window->History().UndoCount(), steps - 1);
-        EXPECT_TRUE(window->ActionEditRedo->isEnabled());
+        EXPECT_TRUE(Find<QAction>("ActionEditRedo")->isEnabled());
 
-        window->ActionEditImageLast->trigger();
+        Find<QAction>("ActionEditImageLast")->trigger();
         state().Modified = false;
-        window->ActionEditRedo->trigger();
+        Find<QAction>("ActionEditRedo")->trigger();
         EXPECT_TRUE(SameSet(*after));
         EXPECT_EQ(state().CurrentImage, edit.ShownAfter);
         EXPECT_TRUE(state().Modified);
         // The boxes show the restored record.
-        EXPECT_EQ(f().EditText1->text(), DecodeText(ShortStringBytes(current().Text1), current().FontCharset));
-        window->ActionEditUndo->trigger();
+        EXPECT_EQ(Find<QLineEdit>("EditText1")->text(),
+                  DecodeText(ShortStringBytes(current().Text1), current().FontCharset));
+        Find<QAction>("ActionEditUndo")->trigger();
         EXPECT_TRUE(SameSet(*before));
     }
 }
 
 TEST_F(WindowUndo, TypingMergesPerBoxUntilAPauseOrLeavingTheBox) {
-    Type(f().EditText1, "ab");
+    Type(Find<QLineEdit>("EditText1"), "ab");
     EXPECT_EQ(window->History().UndoCount(), 1u);
     now += 900;
-    Type(f().EditText1, "c");
+    Type(Find<QLineEdit>("EditText1"), "c");
     EXPECT_EQ(window->History().UndoCount(), 1u);
     now += 1500;  // a pause: a new step
-    Type(f().EditText1, "d");
+    Type(Find<QLineEdit>("EditText1"), "d");
     EXPECT_EQ(window->History().UndoCount(), 2u);
-    Type(f().EditText2, "x");  // another box: a new step
-    Type(f().EditText1, "e");
+    Type(Find<QLineEdit>("EditText2"), "x");  // another box: a new step
+    Type(Find<QLineEdit>("EditText1"), "e");
     EXPECT_EQ(window->History().UndoCount(), 4u);
     QFocusEvent leave(QEvent::FocusOut);
-    QApplication::sendEvent(f().EditText1, &leave);  // leaving the box ends its run
-    Type(f().EditText1, "f");
+    QApplication::sendEvent(Find<QLineEdit>("EditText1"), &leave);  // leaving the box ends its run
+    Type(Find<QLineEdit>("EditText1"), "f");
     EXPECT_EQ(window->History().UndoCount(), 5u);
 
     for (const char* expected : {"abcde", "abcd", "abcd", "abc", ""}) {
-        window->ActionEditUndo->trigger();
+        Find<QAction>("ActionEditUndo")->trigger();
         EXPECT_EQ(ShortStringBytes(current().Text1), QByteArray(expected));
     }
     EXPECT_TRUE(current().Text2.Length == 0);
-    EXPECT_FALSE(window->ActionEditUndo->isEnabled());
+    EXPECT_FALSE(Find<QAction>("ActionEditUndo")->isEnabled());
 
     // A new edit after undoing forgets what could be redone.
-    Type(f().EditText1, "z");
-    EXPECT_FALSE(window->ActionEditRedo->isEnabled());
+    Type(Find<QLineEdit>("EditText1"), "z");
+    EXPECT_FALSE(Find<QAction>("ActionEditRedo")->isEnabled());
 }
 
 TEST_F(WindowUndo, NewAndOpenStartTheHistoryAfreshButAFailedOpenKeepsIt) {
     const QString saved = dir.filePath("saved.lcd");
     ASSERT_TRUE(SaveImageSetFile(saved, *state().Set));
-    Type(f().EditText1, "a");
+    Type(Find<QLineEdit>("EditText1"), "a");
     state().Modified = false;
     services->OpenAnswers = {dir.filePath("missing.lcd")};
-    window->ActionFileOpen->trigger();
-    EXPECT_TRUE(window->ActionEditUndo->isEnabled());
+    Find<QAction>("ActionFileOpen")->trigger();
+    EXPECT_TRUE(Find<QAction>("ActionEditUndo")->isEnabled());
 
     services->OpenAnswers = {saved};
-    window->ActionFileOpen->trigger();
-    EXPECT_FALSE(window->ActionEditUndo->isEnabled());
+    Find<QAction>("ActionFileOpen")->trigger();
+    EXPECT_FALSE(Find<QAction>("ActionEditUndo")->isEnabled());
 
-    Type(f().EditText1, "b");
+    Type(Find<QLineEdit>("EditText1"), "b");
     state().Modified = false;
-    window->ActionFileNew->trigger();
-    EXPECT_FALSE(window->ActionEditUndo->isEnabled());
-    EXPECT_FALSE(window->ActionEditRedo->isEnabled());
+    Find<QAction>("ActionFileNew")->trigger();
+    EXPECT_FALSE(Find<QAction>("ActionEditUndo")->isEnabled());
+    EXPECT_FALSE(Find<QAction>("ActionEditRedo")->isEnabled());
 }
 
 TEST_F(WindowUndo, EditMenuKeepsItsItemsAndEndsWithUndoAndRedo) {
@@ -152,13 +156,13 @@ TEST_F(WindowUndo, EditMenuKeepsItsItemsAndEndsWithUndoAndRedo) {
     ASSERT_NE(edit, nullptr);
     const QList<QAction*> items = edit->actions();
     ASSERT_GE(items.size(), 10);
-    EXPECT_EQ(items.at(0), window->ActionEditClear);
-    EXPECT_EQ(items.at(6), window->ActionEditFontChangeAll);
+    EXPECT_EQ(items.at(0), Find<QAction>("ActionEditClear"));
+    EXPECT_EQ(items.at(6), Find<QAction>("ActionEditFontChangeAll"));
     EXPECT_TRUE(items.at(7)->isSeparator());
     EXPECT_EQ(items.at(8)->text(), "&Undo");
     EXPECT_EQ(items.at(9)->text(), "&Redo");
-    EXPECT_EQ(window->ActionEditUndo->shortcut(), QKeySequence("Ctrl+Z"));
-    EXPECT_EQ(window->ActionEditRedo->shortcuts(),
+    EXPECT_EQ(Find<QAction>("ActionEditUndo")->shortcut(), QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(Find<QAction>("ActionEditRedo")->shortcuts(),
               (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
 }
 
@@ -166,22 +170,22 @@ TEST_F(WindowUndo, CtrlZInATextBoxUndoesTheDocumentNotTheBox) {
     window->show();
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    Type(f().EditText1, "ab");
-    Type(f().EditText2, "x");
-    f().EditText1->setFocus();
+    Type(Find<QLineEdit>("EditText1"), "ab");
+    Type(Find<QLineEdit>("EditText2"), "x");
+    Find<QLineEdit>("EditText1")->setFocus();
     // The box's own undo would take "ab" back; the document's takes back the last step.
-    QTest::keyClick(f().EditText1, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(Find<QLineEdit>("EditText1"), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(ShortStringBytes(current().Text1), "ab");
     EXPECT_EQ(current().Text2.Length, 0);
-    QTest::keyClick(f().EditText1, Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(Find<QLineEdit>("EditText1"), Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(ShortStringBytes(current().Text2), "x");
     // Nothing left to undo: the key must not fall through to the box's own undo.
-    window->ActionFileNew->trigger();
-    Type(f().EditText1, "cd");
+    Find<QAction>("ActionFileNew")->trigger();
+    Type(Find<QLineEdit>("EditText1"), "cd");
     window->History().Clear();
     window->UpdateUndoActions();
-    QTest::keyClick(f().EditText1, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(f().EditText1->text(), "cd");
+    QTest::keyClick(Find<QLineEdit>("EditText1"), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Find<QLineEdit>("EditText1")->text(), "cd");
 }
 
 }  // namespace
