@@ -27,8 +27,14 @@ int EmPixelsForHeight(int32_t height, const FaceUnits& face) {
         const int64_t cell = CellUnits(face);
         const int64_t asked =
             height == 0 ? DefaultCellPixels : std::min<int64_t>(height, int64_t{MaxEmPixels} * 4);
-        ppem = (cell > 0 && face.UnitsPerEm > 0) ? MulDivRounded(asked, face.UnitsPerEm, cell)
-                                                 : asked;
+        if (cell <= 0 || face.UnitsPerEm <= 0) {
+            ppem = asked;
+        } else {
+            // The nearest em, then smaller ones until the whole cell, rounded as one
+            // figure, fits the height asked for.
+            ppem = MulDivRounded(asked, face.UnitsPerEm, cell);
+            while (ppem > 1 && MulDivRounded(ppem, cell, face.UnitsPerEm) > asked) --ppem;
+        }
     }
     return static_cast<int>(std::clamp<int64_t>(ppem, 1, MaxEmPixels));
 }

@@ -20,7 +20,8 @@ inline constexpr int MaxEmPixels = 1024;
 inline constexpr int DefaultCellPixels = 16;
 
 // The pixels per em a record's height asks for: a negative height is the em itself, a
-// positive one the cell (ascent + descent) the em is scaled to fill, 0 the default cell.
+// positive one the cell (ascent + descent) the em is scaled to fill, never one that would
+// make the cell taller than asked, 0 the default cell.
 // The result lies in 1..MaxEmPixels.
 int EmPixelsForHeight(int32_t height, const FaceUnits& face);
 

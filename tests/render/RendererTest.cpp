@@ -124,8 +124,8 @@ TEST_F(Renderer, DefaultOffsetFollowsTheCellOfA) {
     EXPECT_EQ(record.VerticalPositionOffset, 1);  // Tahoma at 12 pixels: a 14-row cell
     record.FontHeight = -8;
     EXPECT_EQ(renderer.DefaultVerticalOffset(record), 0);
-    record.FontHeight = 26;  // a cell height: (26 - 12) / 2
-    EXPECT_EQ(renderer.DefaultVerticalOffset(record), 7);
+    record.FontHeight = 26;  // a cell height: em 21 (22 would make 27 rows), 25 rows
+    EXPECT_EQ(renderer.DefaultVerticalOffset(record), (25 - 12) / 2);
 }
 
 TEST_F(Renderer, HostileFontFieldsStayBounded) {

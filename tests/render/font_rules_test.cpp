@@ -19,7 +19,10 @@ TEST(FontRules, HeightSignPicksTheWrongSize) {
         {-12, Tahoma, 12},           // an em height, whatever the face
         {-1, Tahoma, 1},
         {14, Tahoma, 12},            // a cell: 14 * 2048 / 2472 = 11.6
-        {25, Tahoma, 21},            // 20.7, rounded
+        {25, Tahoma, 21},            // 20.7, rounded; its cell 25.3 rounds to 25
+        {20, Tahoma, 16},            // 16.6 gives 17, whose cell 20.5 rounds to 21 > 20
+        {10, {2048, 1918, 483}, 8},  // 8.5 gives 9, a cell of 10.6: one em smaller
+        {1, Tahoma, 1},              // never below one pixel
         {0, Tahoma, 13},             // the default 16-pixel cell
         {16, {1000, 800, 200}, 16},  // cell == em
         {10, {0, 0, 0}, 10},         // no figures: the cell is taken as the em
