@@ -44,8 +44,8 @@ struct CheckOptions {
 std::optional<int> ParseCheck(const QStringList& arguments, CheckOptions& options) {
     QCommandLineParser parser;
     const QCommandLineOption language(
-        "language", "Language of the default messages of images without text: " + LanguageWords().Listed() + ".",
-        "L");
+        "language",
+        "Language of the default messages of images without text: " + LanguageWords().Listed() + ".", "L");
     parser.addOption(language);
     if (auto exit = ParseArguments(parser, arguments,
                                    "Warns, per image, about what does not reach the printer's display:\n"

@@ -28,10 +28,10 @@ std::optional<int> ParseCommand(const QStringList& arguments, CommandOptions& op
     const QCommandLineOption image("image", "The current image, 1..19 (register and delete).", "N");
     const QCommandLineOption output({"o", "output"}, "Command file to write, or - for stdout.", "OUT.prn");
     parser.addOptions({image, output});
-    if (auto exit = ParseArguments(parser, arguments,
-                                   "Writes one printer command, the bytes the editor writes:\n" +
-                                       CommandKindWords().Choices() + ".",
-                                   2, "KIND DOC.lcd"))
+    if (auto exit = ParseArguments(
+            parser, arguments,
+            "Writes one printer command, the bytes the editor writes:\n" + CommandKindWords().Choices() + ".",
+            2, "KIND DOC.lcd"))
         return *exit;
     if (auto exit = ParseKindAndImage(parser, image, options.Kind, options.Image)) return *exit;
     if (!parser.isSet(output)) return UsageError(parser, "-o is required");
@@ -49,8 +49,9 @@ int ExecuteCommand(const CommandOptions& options) {
     const QString& path = options.Output;
     if (path == QLatin1String("-")) {
         // On failure the tool's end tells why, or stays quiet when the reader hung up.
-        return WriteToStandardOutput(BuildCommand(options.Kind, *state.Set, state.CurrentImage)) ? ExitOk
-                                                                                                 : ExitFailure;
+        return WriteToStandardOutput(BuildCommand(options.Kind, *state.Set, state.CurrentImage))
+                   ? ExitOk
+                   : ExitFailure;
     }
     // The command file is renamed over the target, which must not replace a device or FIFO.
     if (const QString problem = NonRegularTargetProblem(path); !problem.isEmpty())

@@ -45,26 +45,27 @@ struct EditSyntax {
     QCommandLineOption Language{"language", "Display language: " + LanguageWords().Listed() + ".", "L"};
     QCommandLineOption Bitmap{"bitmap", "Load the image's bitmap layer from a picture file.", "FILE"};
     QCommandLineOption ClearBitmap{"clear-bitmap", "Empty the image's bitmap layer."};
-    QCommandLineOption Picture{"picture", "Convert any picture (PNG, JPEG, GIF, BMP...) into the bitmap layer.",
-                               "FILE"};
+    QCommandLineOption Picture{"picture",
+                               "Convert any picture (PNG, JPEG, GIF, BMP...) into the bitmap layer.", "FILE"};
     QCommandLineOption Dither{"dither",
                               "With --picture: " + DitherWords().Choices() + " (default " +
                                   DitherWords().NameOf(PictureOptions().Dither) + ").",
                               "METHOD"};
     QCommandLineOption Threshold{
-        "threshold", "With --picture: black below this grey level, 0..255 (default 128); shifts the dither levels.",
-        "T"};
+        "threshold",
+        "With --picture: black below this grey level, 0..255 (default 128); shifts the dither levels.", "T"};
     QCommandLineOption Fit{"fit",
                            "With --picture: " + FitWords().Choices() + " (default " +
                                FitWords().NameOf(PictureOptions().Fit) + ").",
                            "FIT"};
     QCommandLineOption Invert{"invert", "With --picture: swap the picture's black and white dots."};
-    QCommandLineOption Blink{"blink", SwitchWords().Choices() + ": the picture blinks (never while it scrolls).",
+    QCommandLineOption Blink{"blink",
+                             SwitchWords().Choices() + ": the picture blinks (never while it scrolls).",
                              SwitchWords().Listed("|")};
 
     void AddTo(QCommandLineParser& parser) const {
-        parser.addOptions({Image, Text1, Text2, Font, Height, Style, Charset, Offset, ResetOffset, Clear, Language,
-                           Bitmap, ClearBitmap, Picture, Dither, Threshold, Fit, Invert, Blink});
+        parser.addOptions({Image, Text1, Text2, Font, Height, Style, Charset, Offset, ResetOffset, Clear,
+                           Language, Bitmap, ClearBitmap, Picture, Dither, Threshold, Fit, Invert, Blink});
     }
 };
 
@@ -122,7 +123,8 @@ std::optional<int> ParsePictureOptions(const QCommandLineParser& parser, const E
 }
 
 // The words and numbers of the remaining options.
-std::optional<int> ParseValues(const QCommandLineParser& parser, const EditSyntax& syntax, EditOptions& options) {
+std::optional<int> ParseValues(const QCommandLineParser& parser, const EditSyntax& syntax,
+                               EditOptions& options) {
     if (parser.isSet(syntax.Blink) && !(options.Blink = SwitchWords().Parse(parser.value(syntax.Blink))))
         return UsageError(parser, "--blink must be " + SwitchWords().Choices());
     if (auto exit = ParseLanguageOption(parser, syntax.Language, options.Language)) return *exit;
@@ -144,7 +146,8 @@ std::optional<int> ParseEdit(const QStringList& arguments, EditOptions& options)
     QCommandLineParser parser;
     const EditSyntax syntax;
     syntax.AddTo(parser);
-    if (auto exit = ParseArguments(parser, arguments, "Edits one image and saves the document.", 1, "DOC.lcd"))
+    if (auto exit =
+            ParseArguments(parser, arguments, "Edits one image and saves the document.", 1, "DOC.lcd"))
         return *exit;
     if (auto exit = ParseImageAndExclusions(parser, syntax, options)) return *exit;
     if (auto exit = ParsePictureOptions(parser, syntax, options.Conversion)) return *exit;
@@ -230,8 +233,9 @@ int ExecuteEdit(const EditOptions& options) {
     const RenderOutcome outcome = RenderCurrentImage(state, renderer);
     // The editor drops the flag of a picture that scrolls, so it is refused here, unsaved.
     if (options.Blink && *options.Blink && outcome.Scrolls)
-        return Failure(QStringLiteral("image %1 scrolls, and a scrolling picture cannot blink; nothing was saved")
-                           .arg(options.Image));
+        return Failure(
+            QStringLiteral("image %1 scrolls, and a scrolling picture cannot blink; nothing was saved")
+                .arg(options.Image));
     return SaveDocumentOrReport(options.Path, state) ? ExitOk : ExitFailure;
 }
 

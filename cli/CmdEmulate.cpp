@@ -154,8 +154,9 @@ std::optional<int> ParseEmulate(const QStringList& arguments, EmulateOptions& op
                                   "S", "10");
     const QCommandLineOption connections("max-connections",
                                          "Connections served at once (default 8).", "N", "8");
-    const QCommandLineOption language("language", "Language of fresh images: " + LanguageWords().Listed() +
-                                      " (default from the locale).", "L");
+    const QCommandLineOption language(
+        "language", "Language of fresh images: " + LanguageWords().Listed() + " (default from the locale).",
+        "L");
     parser.addOptions({listen, memory, bytes, idle, connections, language});
     if (auto exit = ParseArguments(parser, arguments,
                                    "Stands in for a printer's raw port: each connection is one\n"

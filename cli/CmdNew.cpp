@@ -16,8 +16,7 @@ struct NewOptions {
 
 std::optional<int> ParseNew(const QStringList& arguments, NewOptions& options) {
     QCommandLineParser parser;
-    const QCommandLineOption language("language", "Display language: " + LanguageWords().Listed() + ".",
-                                      "L");
+    const QCommandLineOption language("language", "Display language: " + LanguageWords().Listed() + ".", "L");
     parser.addOption(language);
     if (auto exit = ParseArguments(parser, arguments, "Writes a fresh document.", 1, "DOC.lcd"))
         return *exit;

@@ -45,7 +45,8 @@ std::optional<int> ParseSheet(const QCommandLineParser& parser, const QCommandLi
     bool valid = false;
     options.Scale = parser.value(scale).toInt(&valid);
     if (!valid || options.Scale < 1 || options.Scale > ContactSheetMaxScale)
-        return UsageError(parser, QStringLiteral("--scale must be 1..%1 with --all").arg(ContactSheetMaxScale));
+        return UsageError(parser,
+                          QStringLiteral("--scale must be 1..%1 with --all").arg(ContactSheetMaxScale));
     return std::nullopt;
 }
 

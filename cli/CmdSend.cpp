@@ -76,8 +76,8 @@ std::optional<int> ParseSend(const QStringList& arguments, SendOptions& options)
     const QCommandLineOption printer("printer", "A print queue; repeat for more printers.", "QUEUE");
     const QCommandLineOption wait("wait", "Follow every job until it is printed.");
     const QCommandLineOption timeout("timeout", "With --wait: seconds for all jobs (default 60).", "S", "60");
-    const QCommandLineOption answer("answer-timeout", "Seconds the print server may take to answer (default 30).",
-                                    "S", "30");
+    const QCommandLineOption answer("answer-timeout",
+                                    "Seconds the print server may take to answer (default 30).", "S", "30");
     parser.addOptions({image, printer, wait, timeout, answer});
     if (auto exit = ParseArguments(parser, arguments,
                                    "Sends one printer command to each printer as a raw job:\n" +
@@ -118,8 +118,9 @@ int ExecuteSend(const SendOptions& options) {
                                    [&](const FleetOutcome& outcome) { ReportEnd(outcome, tally); });
         });
     if (!written) return ExitFailure;
-    QTextStream(stdout) << (settings.Wait ? tally.Summary()
-                                          : QStringLiteral("%1 sent, %2 failed").arg(tally.Printed).arg(tally.Failed))
+    QTextStream(stdout) << (settings.Wait
+                                ? tally.Summary()
+                                : QStringLiteral("%1 sent, %2 failed").arg(tally.Printed).arg(tally.Failed))
                         << Qt::endl;
     return tally.AllPrinted() ? ExitOk : ExitFailure;
 }

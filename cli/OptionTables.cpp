@@ -14,15 +14,14 @@ const OptionWords<CommandKind>& CommandKindWords() {
 }
 
 const OptionWords<MessageLanguage>& LanguageWords() {
-    static const OptionWords<MessageLanguage> words(
-        {{"en", MessageLanguage::English},
-         {"ja", MessageLanguage::Japanese},
-         {"fr", MessageLanguage::French},
-         {"de", MessageLanguage::German},
-         {"es", MessageLanguage::Spanish},
-         {"it", MessageLanguage::Italian},
-         {"zh", MessageLanguage::Chinese}},
-        Qt::CaseInsensitive);
+    static const OptionWords<MessageLanguage> words({{"en", MessageLanguage::English},
+                                                     {"ja", MessageLanguage::Japanese},
+                                                     {"fr", MessageLanguage::French},
+                                                     {"de", MessageLanguage::German},
+                                                     {"es", MessageLanguage::Spanish},
+                                                     {"it", MessageLanguage::Italian},
+                                                     {"zh", MessageLanguage::Chinese}},
+                                                    Qt::CaseInsensitive);
     return words;
 }
 
