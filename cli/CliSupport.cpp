@@ -7,6 +7,7 @@
 #include "AtomicFile.h"
 #include "CliCommand.h"
 #include "DocumentIo.h"
+#include "OptionTables.h"
 #include "SystemLocale.h"
 
 namespace zozavud::cli {
@@ -50,22 +51,11 @@ std::optional<int> ParseImageNumber(const QString& text) {
     return n;
 }
 
-std::optional<MessageLanguage> ParseLanguageCode(const QString& code) {
-    static const char* const codes[LanguageCount] = {"en", "ja", "fr", "de", "es", "it", "zh"};
-    for (int i = 0; i < LanguageCount; ++i)
-        if (code.compare(codes[i], Qt::CaseInsensitive) == 0) return static_cast<MessageLanguage>(i);
-    return std::nullopt;
-}
-
-std::optional<CommandKind> ParseCommandKind(const QString& text) {
-    static const std::pair<const char*, CommandKind> kinds[] = {
-        {"register", CommandKind::RegisterImage},
-        {"register-all", CommandKind::RegisterAllImages},
-        {"delete", CommandKind::DeleteImage},
-        {"delete-all", CommandKind::DeleteAllImages},
-    };
-    for (const auto& [name, kind] : kinds)
-        if (text == QLatin1String(name)) return kind;
+std::optional<int> ParseLanguageOption(const QCommandLineParser& parser, const QCommandLineOption& option,
+                                       std::optional<MessageLanguage>& language) {
+    if (!parser.isSet(option)) return std::nullopt;
+    language = LanguageWords().Parse(parser.value(option));
+    if (!language) return UsageError(parser, "unknown language " + parser.value(option));
     return std::nullopt;
 }
 
@@ -73,7 +63,7 @@ std::optional<int> ParseKindAndImage(const QCommandLineParser& parser,
                                      const QCommandLineOption& imageOption, CommandKind& kind,
                                      int& image) {
     const QString kindText = parser.positionalArguments().value(0);
-    const std::optional<CommandKind> parsed = ParseCommandKind(kindText);
+    const std::optional<CommandKind> parsed = CommandKindWords().Parse(kindText);
     if (!parsed) return UsageError(parser, "unknown command kind " + kindText);
     kind = *parsed;
     const bool needsImage = kind == CommandKind::RegisterImage || kind == CommandKind::DeleteImage;

@@ -25,9 +25,10 @@ int Failure(const QString& message);
 void Warning(const QString& message);
 
 std::optional<int> ParseImageNumber(const QString& text);
-std::optional<MessageLanguage> ParseLanguageCode(const QString& code);
-// register, register-all, delete, delete-all.
-std::optional<CommandKind> ParseCommandKind(const QString& text);
+// A --language option, when given, into language; the usage exit code on a word that
+// is no language.
+std::optional<int> ParseLanguageOption(const QCommandLineParser& parser, const QCommandLineOption& option,
+                                       std::optional<MessageLanguage>& language);
 // The KIND positional argument and --image, which register and delete require.
 // Returns the usage exit code on a problem, nullopt when both are good.
 std::optional<int> ParseKindAndImage(const QCommandLineParser& parser,

@@ -4,6 +4,7 @@
 #include "CliSupport.h"
 #include "CodePage.h"
 #include "FitChecker.h"
+#include "OptionTables.h"
 #include "ShortString.h"
 #include "TerminalText.h"
 
@@ -35,66 +36,75 @@ QStringList LostCharacterWarnings(const ImageRecord& record) {
     return warnings;
 }
 
-}  // namespace
+struct CheckOptions {
+    QString Path;
+    std::optional<MessageLanguage> Language;
+};
 
-int RunCheck(const QStringList& arguments) {
+std::optional<int> ParseCheck(const QStringList& arguments, CheckOptions& options) {
     QCommandLineParser parser;
     const QCommandLineOption language(
         "language",
-        "Language of the default messages of images without text: en, ja, fr, de, es, it, zh.",
-        "L");
+        "Language of the default messages of images without text: " + LanguageWords().Listed() + ".", "L");
     parser.addOption(language);
-    if (auto exit =
-            ParseArguments(parser, arguments,
-                           "Warns, per image, about what does not reach the printer's display:\n"
-                           "glyphs outside the 25 rows or off the canvas, dots beyond column\n"
-                           "128 in an image that does not scroll, texts cut at 255 bytes,\n"
-                           "characters the image's code page cannot hold and fonts the\n"
-                           "system replaced. Exit 0 when clean, 3 with warnings,\n"
-                           "1 when the document cannot be read.",
-                           1, "DOC.lcd"))
+    if (auto exit = ParseArguments(parser, arguments,
+                                   "Warns, per image, about what does not reach the printer's display:\n"
+                                   "glyphs outside the 25 rows or off the canvas, dots beyond column\n"
+                                   "128 in an image that does not scroll, texts cut at 255 bytes,\n"
+                                   "characters the image's code page cannot hold and fonts the\n"
+                                   "system replaced. Exit 0 when clean, 3 with warnings,\n"
+                                   "1 when the document cannot be read.",
+                                   1, "DOC.lcd"))
         return *exit;
-    std::optional<MessageLanguage> chosen;
-    if (parser.isSet(language)) {
-        chosen = ParseLanguageCode(parser.value(language));
-        if (!chosen) return UsageError(parser, "unknown language " + parser.value(language));
-    }
+    if (auto exit = ParseLanguageOption(parser, language, options.Language)) return *exit;
+    options.Path = parser.positionalArguments().at(0);
+    return std::nullopt;
+}
 
-    const QString path = parser.positionalArguments().at(0);
+// Prints the warnings and notes of one image; gives the number of warnings.
+int ReportImage(QTextStream& out, FitChecker& checker, const EditorState& state, int n) {
+    const ImageRecord& record = state.Set->Record(n);
+    const QString image = QStringLiteral("image %1: ").arg(n, 2, 10, QLatin1Char('0'));
+    int warnings = 0;
+    for (const FitWarning& warning : checker.Check(record, n, state.Language.EffectiveLanguage())) {
+        // Messages quote the document's font names, which may hold any character.
+        out << image << (warning.Note ? "note: " : "") << EscapeForTerminal(warning.Message) << "\n";
+        if (!warning.Note) ++warnings;
+    }
+    for (const QString& lost : LostCharacterWarnings(record)) {
+        out << image << lost << "\n";
+        ++warnings;
+    }
+    return warnings;
+}
+
+int ExecuteCheck(const CheckOptions& options) {
     EditorState state;
-    InitLanguage(state, chosen);
-    if (!LoadDocumentOrReport(path, state)) return ExitFailure;
+    InitLanguage(state, options.Language);
+    if (!LoadDocumentOrReport(options.Path, state)) return ExitFailure;
 
     FitChecker checker;
     QTextStream out(stdout);
     int warnings = 0, images = 0;
     for (int n = 1; n <= ImageCount; ++n) {
-        const auto found =
-            checker.Check(state.Set->Record(n), n, state.Language.EffectiveLanguage());
-        bool counted = false;
-        const QString image = QStringLiteral("image %1: ").arg(n, 2, 10, QLatin1Char('0'));
-        for (const FitWarning& warning : found) {
-            // Messages quote the document's font names, which may hold any character.
-            out << image << (warning.Note ? "note: " : "") << EscapeForTerminal(warning.Message)
-                << "\n";
-            if (warning.Note) continue;
-            ++warnings;
-            if (!counted) ++images;
-            counted = true;
-        }
-        for (const QString& lost : LostCharacterWarnings(state.Set->Record(n))) {
-            out << image << lost << "\n";
-            ++warnings;
-            if (!counted) ++images;
-            counted = true;
-        }
+        const int found = ReportImage(out, checker, state, n);
+        warnings += found;
+        if (found > 0) ++images;
     }
     if (warnings == 0) {
-        out << path << ": no warnings\n";
+        out << options.Path << ": no warnings\n";
         return ExitOk;
     }
-    out << path << ": " << warnings << " warning(s) in " << images << " image(s)\n";
+    out << options.Path << ": " << warnings << " warning(s) in " << images << " image(s)\n";
     return ExitWarnings;
+}
+
+}  // namespace
+
+int RunCheck(const QStringList& arguments) {
+    CheckOptions options;
+    if (auto exit = ParseCheck(arguments, options)) return *exit;
+    return ExecuteCheck(options);
 }
 
 }  // namespace zozavud::cli

@@ -5,6 +5,7 @@
 #include "CliSupport.h"
 #include "CommandEncoder.h"
 #include "CommandFile.h"
+#include "OptionTables.h"
 
 namespace zozavud::cli {
 
@@ -16,35 +17,39 @@ bool WriteToStandardOutput(const QByteArray& bytes) {
            std::fflush(stdout) == 0;
 }
 
-}  // namespace
+struct CommandOptions {
+    QString Document, Output;  // Output "-" is stdout
+    CommandKind Kind{};
+    int Image = 1;
+};
 
-int RunCommand(const QStringList& arguments) {
+std::optional<int> ParseCommand(const QStringList& arguments, CommandOptions& options) {
     QCommandLineParser parser;
     const QCommandLineOption image("image", "The current image, 1..19 (register and delete).", "N");
-    const QCommandLineOption output({"o", "output"}, "Command file to write, or - for stdout.",
-                                    "OUT.prn");
+    const QCommandLineOption output({"o", "output"}, "Command file to write, or - for stdout.", "OUT.prn");
     parser.addOptions({image, output});
-    if (auto exit = ParseArguments(parser, arguments,
-                                   "Writes one printer command, the bytes the editor writes:\n"
-                                   "register, register-all, delete or delete-all.",
-                                   2, "KIND DOC.lcd"))
+    if (auto exit = ParseArguments(
+            parser, arguments,
+            "Writes one printer command, the bytes the editor writes:\n" + CommandKindWords().Choices() + ".",
+            2, "KIND DOC.lcd"))
         return *exit;
-
-    const QStringList positional = parser.positionalArguments();
-    CommandKind kind{};
-    int n = 1;
-    if (auto exit = ParseKindAndImage(parser, image, kind, n)) return *exit;
+    if (auto exit = ParseKindAndImage(parser, image, options.Kind, options.Image)) return *exit;
     if (!parser.isSet(output)) return UsageError(parser, "-o is required");
+    options.Document = parser.positionalArguments().at(1);
+    options.Output = parser.value(output);
+    return std::nullopt;
+}
 
+int ExecuteCommand(const CommandOptions& options) {
     EditorState state;
-    if (!LoadDocumentOrReport(positional.at(1), state)) return ExitFailure;
+    if (!LoadDocumentOrReport(options.Document, state)) return ExitFailure;
     // As the editor does when it shows the image: its ImageNo is written anew.
-    state.SelectImage(n);
+    state.SelectImage(options.Image);
 
-    const QString path = parser.value(output);
+    const QString& path = options.Output;
     if (path == QLatin1String("-")) {
         // On failure the tool's end tells why, or stays quiet when the reader hung up.
-        return WriteToStandardOutput(BuildCommand(kind, *state.Set, state.CurrentImage))
+        return WriteToStandardOutput(BuildCommand(options.Kind, *state.Set, state.CurrentImage))
                    ? ExitOk
                    : ExitFailure;
     }
@@ -52,13 +57,21 @@ int RunCommand(const QStringList& arguments) {
     if (const QString problem = NonRegularTargetProblem(path); !problem.isEmpty())
         return Failure(QStringLiteral("cannot write %1: %2").arg(path, problem));
     bool reported = false;
-    const bool written = WriteCommandFile(kind, *state.Set, state.CurrentImage, path,
-                                          [&](const QString& message) {
-                                              Failure(message);
-                                              reported = true;
-                                          });
+    const bool written =
+        WriteCommandFile(options.Kind, *state.Set, state.CurrentImage, path, [&](const QString& message) {
+            Failure(message);
+            reported = true;
+        });
     if (!written && !reported) return Failure("cannot write " + path);
     return written ? ExitOk : ExitFailure;
+}
+
+}  // namespace
+
+int RunCommand(const QStringList& arguments) {
+    CommandOptions options;
+    if (auto exit = ParseCommand(arguments, options)) return *exit;
+    return ExecuteCommand(options);
 }
 
 }  // namespace zozavud::cli

@@ -6,6 +6,7 @@
 #include "ImageReset.h"
 #include "LcdRenderer.h"
 #include "MessageSlots.h"
+#include "OptionTables.h"
 #include "PictureConversion.h"
 #include "RecordRender.h"
 #include "ShortString.h"
@@ -15,18 +16,58 @@ namespace zozavud::cli {
 
 namespace {
 
-std::optional<uint8_t> ParseStyle(const QString& text) {
-    uint8_t style = 0;
-    for (const QString& part : text.split(',', Qt::SkipEmptyParts)) {
-        const QString name = part.trimmed().toLower();
-        if (name == "bold") style |= FontStyleBold;
-        else if (name == "italic") style |= FontStyleItalic;
-        else if (name == "underline") style |= FontStyleUnderline;
-        else if (name == "strikeout") style |= FontStyleStrikeOut;
-        else if (name != "regular" && name != "none") return std::nullopt;
+// What one edit asks for; unset fields leave the image as it is.
+struct EditOptions {
+    QString Path;
+    int Image = 1;
+    std::optional<QString> Text1, Text2, Font;
+    std::optional<int32_t> Height, Offset, Charset;
+    std::optional<uint8_t> Style;
+    bool ResetOffset = false, Clear = false, ClearBitmap = false;
+    std::optional<QString> Bitmap, Picture;
+    PictureOptions Conversion;
+    std::optional<bool> Blink;
+    std::optional<MessageLanguage> Language;
+};
+
+// The options of the command line, declared once for the parser and its help.
+struct EditSyntax {
+    QCommandLineOption Image{"image", "Image number, 1..19.", "N"};
+    QCommandLineOption Text1{"text1", "Line 1.", "T"};
+    QCommandLineOption Text2{"text2", "Line 2.", "T"};
+    QCommandLineOption Font{"font", "Font face name.", "NAME"};
+    QCommandLineOption Height{"height", "Font height in pixels (negative: em height).", "H"};
+    QCommandLineOption Style{"style", "Comma list of " + StyleWords().Listed() + ".", "S"};
+    QCommandLineOption Charset{"charset", "Font charset code (0 ANSI, 128, 134, ...).", "C"};
+    QCommandLineOption Offset{"offset", "Vertical position offset in rows.", "V"};
+    QCommandLineOption ResetOffset{"reset-offset", "Default offset for the image's font."};
+    QCommandLineOption Clear{"clear", "Reset the image first, as Edit > Clear does."};
+    QCommandLineOption Language{"language", "Display language: " + LanguageWords().Listed() + ".", "L"};
+    QCommandLineOption Bitmap{"bitmap", "Load the image's bitmap layer from a picture file.", "FILE"};
+    QCommandLineOption ClearBitmap{"clear-bitmap", "Empty the image's bitmap layer."};
+    QCommandLineOption Picture{"picture",
+                               "Convert any picture (PNG, JPEG, GIF, BMP...) into the bitmap layer.", "FILE"};
+    QCommandLineOption Dither{"dither",
+                              "With --picture: " + DitherWords().Choices() + " (default " +
+                                  DitherWords().NameOf(PictureOptions().Dither) + ").",
+                              "METHOD"};
+    QCommandLineOption Threshold{
+        "threshold",
+        "With --picture: black below this grey level, 0..255 (default 128); shifts the dither levels.", "T"};
+    QCommandLineOption Fit{"fit",
+                           "With --picture: " + FitWords().Choices() + " (default " +
+                               FitWords().NameOf(PictureOptions().Fit) + ").",
+                           "FIT"};
+    QCommandLineOption Invert{"invert", "With --picture: swap the picture's black and white dots."};
+    QCommandLineOption Blink{"blink",
+                             SwitchWords().Choices() + ": the picture blinks (never while it scrolls).",
+                             SwitchWords().Listed("|")};
+
+    void AddTo(QCommandLineParser& parser) const {
+        parser.addOptions({Image, Text1, Text2, Font, Height, Style, Charset, Offset, ResetOffset, Clear,
+                           Language, Bitmap, ClearBitmap, Picture, Dither, Threshold, Fit, Invert, Blink});
     }
-    return style;
-}
+};
 
 std::optional<int32_t> ParseInt32(const QString& text) {
     bool ok = false;
@@ -35,42 +76,92 @@ std::optional<int32_t> ParseInt32(const QString& text) {
     return value;
 }
 
+std::optional<QString> ValueIfSet(const QCommandLineParser& parser, const QCommandLineOption& option) {
+    if (!parser.isSet(option)) return std::nullopt;
+    return parser.value(option);
+}
+
+// The image, and the options that exclude each other.
+std::optional<int> ParseImageAndExclusions(const QCommandLineParser& parser, const EditSyntax& syntax,
+                                           EditOptions& options) {
+    if (!parser.isSet(syntax.Image)) return UsageError(parser, "--image is required");
+    const auto n = ParseImageNumber(parser.value(syntax.Image));
+    if (!n) return UsageError(parser, "--image must be 1..19");
+    options.Image = *n;
+    if (parser.isSet(syntax.Offset) && parser.isSet(syntax.ResetOffset))
+        return UsageError(parser, "--offset and --reset-offset exclude each other");
+    if (parser.isSet(syntax.Bitmap) && parser.isSet(syntax.ClearBitmap))
+        return UsageError(parser, "--bitmap and --clear-bitmap exclude each other");
+    if (parser.isSet(syntax.Picture) && (parser.isSet(syntax.Bitmap) || parser.isSet(syntax.ClearBitmap)))
+        return UsageError(parser, "--picture excludes --bitmap and --clear-bitmap");
+    return std::nullopt;
+}
+
 // The --picture options, or a usage message when one is wrong or stands without --picture.
-std::optional<PictureOptions> ParsePictureOptions(const QCommandLineParser& parser, bool picture,
-                                                  QString* problem) {
-    const QStringList names = {"dither", "threshold", "fit", "invert"};
-    for (const QString& name : names)
-        if (!picture && parser.isSet(name)) {
-            *problem = "--" + name + " needs --picture";
-            return std::nullopt;
-        }
-    PictureOptions options;
-    if (parser.isSet("dither")) {
-        const auto method = ParseDitherMethod(parser.value("dither"));
-        if (!method) {
-            *problem = "--dither must be none, floyd-steinberg, atkinson or bayer";
-            return std::nullopt;
-        }
+std::optional<int> ParsePictureOptions(const QCommandLineParser& parser, const EditSyntax& syntax,
+                                       PictureOptions& options) {
+    for (const QCommandLineOption* option : {&syntax.Dither, &syntax.Threshold, &syntax.Fit, &syntax.Invert})
+        if (!parser.isSet(syntax.Picture) && parser.isSet(*option))
+            return UsageError(parser, "--" + option->names().first() + " needs --picture");
+    if (parser.isSet(syntax.Dither)) {
+        const auto method = DitherWords().Parse(parser.value(syntax.Dither));
+        if (!method) return UsageError(parser, "--dither must be " + DitherWords().Choices());
         options.Dither = *method;
     }
-    if (parser.isSet("threshold")) {
-        const auto value = ParseInt32(parser.value("threshold"));
-        if (!value || *value < 0 || *value > 255) {
-            *problem = "--threshold must be 0..255";
-            return std::nullopt;
-        }
+    if (parser.isSet(syntax.Threshold)) {
+        const auto value = ParseInt32(parser.value(syntax.Threshold));
+        if (!value || *value < 0 || *value > 255) return UsageError(parser, "--threshold must be 0..255");
         options.Threshold = *value;
     }
-    if (parser.isSet("fit")) {
-        const auto fit = ParsePictureFit(parser.value("fit"));
-        if (!fit) {
-            *problem = "--fit must be none, width, height or contain";
-            return std::nullopt;
-        }
+    if (parser.isSet(syntax.Fit)) {
+        const auto fit = FitWords().Parse(parser.value(syntax.Fit));
+        if (!fit) return UsageError(parser, "--fit must be " + FitWords().Choices());
         options.Fit = *fit;
     }
-    options.Invert = parser.isSet("invert");
-    return options;
+    options.Invert = parser.isSet(syntax.Invert);
+    return std::nullopt;
+}
+
+// The words and numbers of the remaining options.
+std::optional<int> ParseValues(const QCommandLineParser& parser, const EditSyntax& syntax,
+                               EditOptions& options) {
+    if (parser.isSet(syntax.Blink) && !(options.Blink = SwitchWords().Parse(parser.value(syntax.Blink))))
+        return UsageError(parser, "--blink must be " + SwitchWords().Choices());
+    if (auto exit = ParseLanguageOption(parser, syntax.Language, options.Language)) return *exit;
+    if (parser.isSet(syntax.Style) && !(options.Style = ParseStyleList(parser.value(syntax.Style))))
+        return UsageError(parser, "unknown style " + parser.value(syntax.Style));
+    if (parser.isSet(syntax.Height) && !(options.Height = ParseInt32(parser.value(syntax.Height))))
+        return UsageError(parser, "--height needs a number");
+    if (parser.isSet(syntax.Offset) && !(options.Offset = ParseInt32(parser.value(syntax.Offset))))
+        return UsageError(parser, "--offset needs a number");
+    if (parser.isSet(syntax.Charset)) {
+        options.Charset = ParseInt32(parser.value(syntax.Charset));
+        if (!options.Charset || *options.Charset < 0 || *options.Charset > 255)
+            return UsageError(parser, "--charset must be 0..255");
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ParseEdit(const QStringList& arguments, EditOptions& options) {
+    QCommandLineParser parser;
+    const EditSyntax syntax;
+    syntax.AddTo(parser);
+    if (auto exit =
+            ParseArguments(parser, arguments, "Edits one image and saves the document.", 1, "DOC.lcd"))
+        return *exit;
+    if (auto exit = ParseImageAndExclusions(parser, syntax, options)) return *exit;
+    if (auto exit = ParsePictureOptions(parser, syntax, options.Conversion)) return *exit;
+    if (auto exit = ParseValues(parser, syntax, options)) return *exit;
+    options.Path = parser.positionalArguments().at(0);
+    options.Text1 = ValueIfSet(parser, syntax.Text1);
+    options.Text2 = ValueIfSet(parser, syntax.Text2);
+    options.Font = ValueIfSet(parser, syntax.Font);
+    options.Bitmap = ValueIfSet(parser, syntax.Bitmap);
+    options.Picture = ValueIfSet(parser, syntax.Picture);
+    options.ResetOffset = parser.isSet(syntax.ResetOffset);
+    options.Clear = parser.isSet(syntax.Clear);
+    options.ClearBitmap = parser.isSet(syntax.ClearBitmap);
+    return std::nullopt;
 }
 
 // Names on stderr the characters of a text that the image's code page cannot hold:
@@ -85,129 +176,75 @@ void WarnOfLostCharacters(int image, const QString& what, const QString& text, u
                 .arg(NameCharacters(lost)));
 }
 
-}  // namespace
+void StoreText(const EditOptions& options, const QString& what, const QString& text, ImageRecord& record,
+               ShortString& field) {
+    WarnOfLostCharacters(options.Image, what, text, record.FontCharset);
+    StoreShortString(field, EncodeText(text, record.FontCharset));
+}
 
-int RunEdit(const QStringList& arguments) {
-    QCommandLineParser parser;
-    const QCommandLineOption image("image", "Image number, 1..19.", "N");
-    const QCommandLineOption text1("text1", "Line 1.", "T");
-    const QCommandLineOption text2("text2", "Line 2.", "T");
-    const QCommandLineOption font("font", "Font face name.", "NAME");
-    const QCommandLineOption height("height", "Font height in pixels (negative: em height).", "H");
-    const QCommandLineOption style("style", "Comma list of bold, italic, underline, strikeout.", "S");
-    const QCommandLineOption charset("charset", "Font charset code (0 ANSI, 128, 134, ...).", "C");
-    const QCommandLineOption offset("offset", "Vertical position offset in rows.", "V");
-    const QCommandLineOption resetOffset("reset-offset", "Default offset for the image's font.");
-    const QCommandLineOption clear("clear", "Reset the image first, as Edit > Clear does.");
-    const QCommandLineOption language("language", "Display language: en, ja, fr, de, es, it, zh.", "L");
-    const QCommandLineOption bitmap("bitmap", "Load the image's bitmap layer from a picture file.", "FILE");
-    const QCommandLineOption clearBitmap("clear-bitmap", "Empty the image's bitmap layer.");
-    const QCommandLineOption picture(
-        "picture", "Convert any picture (PNG, JPEG, GIF, BMP...) into the bitmap layer.", "FILE");
-    const QCommandLineOption dither(
-        "dither", "With --picture: none, floyd-steinberg, atkinson or bayer (default none).", "METHOD");
-    const QCommandLineOption threshold(
-        "threshold",
-        "With --picture: black below this grey level, 0..255 (default 128); shifts the dither levels.",
-        "T");
-    const QCommandLineOption fit(
-        "fit", "With --picture: none, width, height or contain (default height).", "FIT");
-    const QCommandLineOption invert("invert", "With --picture: swap the picture's black and white dots.");
-    const QCommandLineOption blink("blink", "on or off: the picture blinks (never while it scrolls).", "on|off");
-    parser.addOptions({image, text1, text2, font, height, style, charset, offset, resetOffset,
-                       clear, language, bitmap, clearBitmap, picture, dither, threshold, fit, invert, blink});
-    if (auto exit = ParseArguments(parser, arguments, "Edits one image and saves the document.", 1,
-                                   "DOC.lcd"))
-        return *exit;
-
-    if (!parser.isSet(image)) return UsageError(parser, "--image is required");
-    const auto n = ParseImageNumber(parser.value(image));
-    if (!n) return UsageError(parser, "--image must be 1..19");
-    if (parser.isSet(offset) && parser.isSet(resetOffset))
-        return UsageError(parser, "--offset and --reset-offset exclude each other");
-    if (parser.isSet(bitmap) && parser.isSet(clearBitmap))
-        return UsageError(parser, "--bitmap and --clear-bitmap exclude each other");
-    if (parser.isSet(picture) && (parser.isSet(bitmap) || parser.isSet(clearBitmap)))
-        return UsageError(parser, "--picture excludes --bitmap and --clear-bitmap");
-    QString pictureProblem;
-    const auto pictureOptions = ParsePictureOptions(parser, parser.isSet(picture), &pictureProblem);
-    if (!pictureOptions) return UsageError(parser, pictureProblem);
-    std::optional<bool> blinks;
-    if (parser.isSet(blink)) {
-        const QString value = parser.value(blink).toLower();
-        if (value != "on" && value != "off") return UsageError(parser, "--blink must be on or off");
-        blinks = value == "on";
-    }
-    std::optional<MessageLanguage> chosen;
-    if (parser.isSet(language)) {
-        chosen = ParseLanguageCode(parser.value(language));
-        if (!chosen) return UsageError(parser, "unknown language " + parser.value(language));
-    }
-    std::optional<uint8_t> styleBits;
-    if (parser.isSet(style) && !(styleBits = ParseStyle(parser.value(style))))
-        return UsageError(parser, "unknown style " + parser.value(style));
-    std::optional<int32_t> heightValue, offsetValue, charsetValue;
-    if (parser.isSet(height) && !(heightValue = ParseInt32(parser.value(height))))
-        return UsageError(parser, "--height needs a number");
-    if (parser.isSet(offset) && !(offsetValue = ParseInt32(parser.value(offset))))
-        return UsageError(parser, "--offset needs a number");
-    if (parser.isSet(charset)) {
-        charsetValue = ParseInt32(parser.value(charset));
-        if (!charsetValue || *charsetValue < 0 || *charsetValue > 255)
-            return UsageError(parser, "--charset must be 0..255");
-    }
-
-    const QString path = parser.positionalArguments().at(0);
-    EditorState state;
-    InitLanguage(state, chosen);
-    // Held from the read to the write, so that edits running at once all keep their changes.
-    DocumentLock lock(path);
-    if (!LockDocumentOrReport(lock, path)) return ExitFailure;
-    if (!LoadDocumentOrReport(path, state, DocumentUse::Rewrite)) return ExitFailure;
-    LcdRenderer renderer;
-    state.SelectImage(*n);
-    ImageRecord& record = state.CurrentRecord();
-
-    if (parser.isSet(clear)) ResetImageRecord(record, state.Language, renderer);
-    if (parser.isSet(font) || heightValue || styleBits || charsetValue) {
+// The controls of the text part, in the order the editor applies them.
+void EditText(const EditOptions& options, ImageRecord& record, EditorState& state, LcdRenderer& renderer) {
+    if (options.Clear) ResetImageRecord(record, state.Language, renderer);
+    if (options.Font || options.Height || options.Style || options.Charset) {
         FontSpec edited = FontSpecFromRecord(record);
-        if (charsetValue) edited.Charset = static_cast<uint8_t>(*charsetValue);
-        if (parser.isSet(font)) edited.Name = parser.value(font);
-        if (heightValue) edited.Height = *heightValue;
-        if (styleBits) edited.Style = *styleBits;
-        WarnOfLostCharacters(*n, "font name", edited.Name, edited.Charset);
+        if (options.Charset) edited.Charset = static_cast<uint8_t>(*options.Charset);
+        if (options.Font) edited.Name = *options.Font;
+        if (options.Height) edited.Height = *options.Height;
+        if (options.Style) edited.Style = *options.Style;
+        WarnOfLostCharacters(options.Image, "font name", edited.Name, edited.Charset);
         StoreFontSpec(record, edited);
     }
-    if (parser.isSet(text1)) {
-        WarnOfLostCharacters(*n, "line 1", parser.value(text1), record.FontCharset);
-        StoreShortString(record.Text1, EncodeText(parser.value(text1), record.FontCharset));
-    }
-    if (parser.isSet(text2)) {
-        WarnOfLostCharacters(*n, "line 2", parser.value(text2), record.FontCharset);
-        StoreShortString(record.Text2, EncodeText(parser.value(text2), record.FontCharset));
-    }
-    if (offsetValue) record.VerticalPositionOffset = *offsetValue;
-    if (parser.isSet(resetOffset)) record.VerticalPositionOffset = renderer.DefaultVerticalOffset(record);
-    // After the other edits, before the render; a refused picture leaves the file unsaved.
-    if (parser.isSet(clearBitmap)) ClearBitmapData(record);
-    if (parser.isSet(bitmap)) {
-        QString error;
-        if (!ImportBitmap(parser.value(bitmap), record, SlotLineCount(*n), &error)) return Failure(error);
-    }
-    if (parser.isSet(picture)) {
-        QString error;
-        if (!ImportPicture(parser.value(picture), record, SlotLineCount(*n), *pictureOptions, &error))
-            return Failure(error);
-    }
+    if (options.Text1) StoreText(options, "line 1", *options.Text1, record, record.Text1);
+    if (options.Text2) StoreText(options, "line 2", *options.Text2, record, record.Text2);
+    if (options.Offset) record.VerticalPositionOffset = *options.Offset;
+    if (options.ResetOffset) record.VerticalPositionOffset = renderer.DefaultVerticalOffset(record);
+}
 
-    if (blinks) record.Blink = *blinks ? 1 : 0;
+// After the text edits, before the render; a refused picture leaves the file unsaved.
+bool EditBitmap(const EditOptions& options, ImageRecord& record) {
+    if (options.ClearBitmap) ClearBitmapData(record);
+    QString error;
+    const int lines = SlotLineCount(options.Image);
+    if (options.Bitmap && !ImportBitmap(*options.Bitmap, record, lines, &error)) {
+        Failure(error);
+        return false;
+    }
+    if (options.Picture && !ImportPicture(*options.Picture, record, lines, options.Conversion, &error)) {
+        Failure(error);
+        return false;
+    }
+    return true;
+}
+
+int ExecuteEdit(const EditOptions& options) {
+    EditorState state;
+    InitLanguage(state, options.Language);
+    // Held from the read to the write, so that edits running at once all keep their changes.
+    DocumentLock lock(options.Path);
+    if (!LockDocumentOrReport(lock, options.Path)) return ExitFailure;
+    if (!LoadDocumentOrReport(options.Path, state, DocumentUse::Rewrite)) return ExitFailure;
+    LcdRenderer renderer;
+    state.SelectImage(options.Image);
+    ImageRecord& record = state.CurrentRecord();
+    EditText(options, record, state, renderer);
+    if (!EditBitmap(options, record)) return ExitFailure;
+    if (options.Blink) record.Blink = *options.Blink ? 1 : 0;
 
     const RenderOutcome outcome = RenderCurrentImage(state, renderer);
     // The editor drops the flag of a picture that scrolls, so it is refused here, unsaved.
-    if (blinks && *blinks && outcome.Scrolls)
-        return Failure(QStringLiteral("image %1 scrolls, and a scrolling picture cannot blink; nothing was saved")
-                           .arg(*n));
-    return SaveDocumentOrReport(path, state) ? ExitOk : ExitFailure;
+    if (options.Blink && *options.Blink && outcome.Scrolls)
+        return Failure(
+            QStringLiteral("image %1 scrolls, and a scrolling picture cannot blink; nothing was saved")
+                .arg(options.Image));
+    return SaveDocumentOrReport(options.Path, state) ? ExitOk : ExitFailure;
+}
+
+}  // namespace
+
+int RunEdit(const QStringList& arguments) {
+    EditOptions options;
+    if (auto exit = ParseEdit(arguments, options)) return *exit;
+    return ExecuteEdit(options);
 }
 
 }  // namespace zozavud::cli

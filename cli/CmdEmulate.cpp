@@ -11,6 +11,7 @@
 #include "ImageReset.h"
 #include "JobListener.h"
 #include "LcdRenderer.h"
+#include "OptionTables.h"
 #include "PrinterMemory.h"
 #include "RecordRender.h"
 #include "TerminationSignals.h"
@@ -118,6 +119,7 @@ private:
 namespace {
 
 struct EmulateOptions {
+    QString Memory;
     Endpoint Listen;
     ListenerLimits Limits;
     std::optional<MessageLanguage> Language;
@@ -141,9 +143,7 @@ std::optional<int> ReadLimits(const QCommandLineParser& parser, const QCommandLi
     return std::nullopt;
 }
 
-}  // namespace
-
-int RunEmulate(const QStringList& arguments) {
+std::optional<int> ParseEmulate(const QStringList& arguments, EmulateOptions& options) {
     QCommandLineParser parser;
     const QCommandLineOption listen("listen", "Address and port (default 127.0.0.1:9100; 0 for "
                                     "any free port).", "HOST:PORT", "127.0.0.1:9100");
@@ -154,8 +154,9 @@ int RunEmulate(const QStringList& arguments) {
                                   "S", "10");
     const QCommandLineOption connections("max-connections",
                                          "Connections served at once (default 8).", "N", "8");
-    const QCommandLineOption language("language", "Language of fresh images: en, ja, fr, de, es, "
-                                      "it, zh (default from the locale).", "L");
+    const QCommandLineOption language(
+        "language", "Language of fresh images: " + LanguageWords().Listed() + " (default from the locale).",
+        "L");
     parser.addOptions({listen, memory, bytes, idle, connections, language});
     if (auto exit = ParseArguments(parser, arguments,
                                    "Stands in for a printer's raw port: each connection is one\n"
@@ -163,20 +164,21 @@ int RunEmulate(const QStringList& arguments) {
                                    "command. One line per job on stdout. Ends on SIGINT or SIGTERM.",
                                    0, ""))
         return *exit;
-    EmulateOptions options;
     const std::optional<Endpoint> endpoint = ParseEndpoint(parser.value(listen));
     if (!endpoint) return UsageError(parser, "--listen must be HOST:PORT, got " + parser.value(listen));
     options.Listen = *endpoint;
     if (!parser.isSet(memory) || parser.value(memory).isEmpty())
         return UsageError(parser, "--memory is required");
+    options.Memory = parser.value(memory);
     if (auto exit = ReadLimits(parser, bytes, idle, connections, options.Limits)) return *exit;
-    if (parser.isSet(language) && !(options.Language = ParseLanguageCode(parser.value(language))))
-        return UsageError(parser, "unknown language " + parser.value(language));
+    return ParseLanguageOption(parser, language, options.Language);
+}
 
+int ExecuteEmulate(const EmulateOptions& options) {
     EditorState state;
     InitLanguage(state, options.Language);
     LcdRenderer renderer;
-    const QString path = parser.value(memory);
+    const QString& path = options.Memory;
     bool fresh = false;
     if (!OpenMemory(path, state, renderer, fresh)) return ExitFailure;
 
@@ -197,6 +199,14 @@ int RunEmulate(const QStringList& arguments) {
     QCoreApplication::exec();
     QTextStream(stdout) << "stopped after " << emulator.Jobs() << " job(s)" << Qt::endl;
     return ExitOk;
+}
+
+}  // namespace
+
+int RunEmulate(const QStringList& arguments) {
+    EmulateOptions options;
+    if (auto exit = ParseEmulate(arguments, options)) return *exit;
+    return ExecuteEmulate(options);
 }
 
 }  // namespace zozavud::cli

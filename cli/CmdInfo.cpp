@@ -7,6 +7,7 @@
 #include "CliCommand.h"
 #include "CliSupport.h"
 #include "CodePage.h"
+#include "OptionTables.h"
 #include "ShortString.h"
 #include "TerminalText.h"
 
@@ -18,15 +19,6 @@ int LitPixels(const ImageRecord& record) {
     int count = 0;
     for (int32_t color : record.RenderedData) count += IsPixelOn(color) ? 1 : 0;
     return count;
-}
-
-QString StyleNames(uint8_t style) {
-    QStringList names;
-    if (style & FontStyleBold) names << "bold";
-    if (style & FontStyleItalic) names << "italic";
-    if (style & FontStyleUnderline) names << "underline";
-    if (style & FontStyleStrikeOut) names << "strikeout";
-    return names.join(',');
 }
 
 QString Text(const ShortString& text, uint8_t charset) {
@@ -73,7 +65,7 @@ void PrintRecord(QTextStream& out, int n, const ImageRecord& r) {
     out << "  FontColor: " << Hex(static_cast<uint32_t>(r.FontColor)) << "\n";
     out << "  FontHeight: " << r.FontHeight << "\n";
     out << "  FontName: \"" << Shown(r.FontName, r.FontCharset) << "\"\n";
-    out << "  FontStyle: " << r.FontStyle << " (" << StyleNames(r.FontStyle) << ")\n";
+    out << "  FontStyle: " << r.FontStyle << " (" << StyleListText(r.FontStyle) << ")\n";
     out << "  Blink: " << r.Blink << "\n";
     out << "  Scroll: " << r.Scroll << "\n";
     out << "  WideBitmap: " << r.WideBitmap << "\n";
@@ -81,31 +73,40 @@ void PrintRecord(QTextStream& out, int n, const ImageRecord& r) {
     out << "  LitPixels: " << LitPixels(r) << "\n";
 }
 
-}  // namespace
+struct InfoOptions {
+    QString Path;
+    int First = 1, Last = ImageCount;
+    bool Json = false;
+};
 
-int RunInfo(const QStringList& arguments) {
+std::optional<int> ParseInfo(const QStringList& arguments, InfoOptions& options) {
     QCommandLineParser parser;
     const QCommandLineOption image("image", "Only this image, 1..19.", "N");
     const QCommandLineOption json("json", "Print JSON.");
     parser.addOptions({image, json});
     if (auto exit = ParseArguments(parser, arguments, "Shows every field of each image.", 1, "DOC.lcd"))
         return *exit;
-    int first = 1, last = ImageCount;
     if (parser.isSet(image)) {
         const auto n = ParseImageNumber(parser.value(image));
         if (!n) return UsageError(parser, "--image must be 1..19");
-        first = last = *n;
+        options.First = options.Last = *n;
     }
+    options.Path = parser.positionalArguments().at(0);
+    options.Json = parser.isSet(json);
+    return std::nullopt;
+}
+
+int ExecuteInfo(const InfoOptions& options) {
     EditorState state;
-    if (!LoadDocumentOrReport(parser.positionalArguments().at(0), state)) return ExitFailure;
+    if (!LoadDocumentOrReport(options.Path, state)) return ExitFailure;
     const ImageSet& set = *state.Set;
     const QString signature = QString::fromLatin1(QByteArray(set.Signature, 4).toHex(' '));
     const bool signatureOk = QByteArray(set.Signature, 4) == "LCD1";
 
     QTextStream out(stdout);
-    if (parser.isSet(json)) {
+    if (options.Json) {
         QJsonArray images;
-        for (int n = first; n <= last; ++n) images.append(RecordJson(n, set.Record(n)));
+        for (int n = options.First; n <= options.Last; ++n) images.append(RecordJson(n, set.Record(n)));
         QJsonObject root;
         root["signature"] = signatureOk ? QStringLiteral("LCD1") : signature;
         root["images"] = images;
@@ -113,8 +114,16 @@ int RunInfo(const QStringList& arguments) {
         return ExitOk;
     }
     out << "Signature: " << (signatureOk ? QStringLiteral("LCD1") : signature) << "\n";
-    for (int n = first; n <= last; ++n) PrintRecord(out, n, set.Record(n));
+    for (int n = options.First; n <= options.Last; ++n) PrintRecord(out, n, set.Record(n));
     return ExitOk;
+}
+
+}  // namespace
+
+int RunInfo(const QStringList& arguments) {
+    InfoOptions options;
+    if (auto exit = ParseInfo(arguments, options)) return *exit;
+    return ExecuteInfo(options);
 }
 
 }  // namespace zozavud::cli

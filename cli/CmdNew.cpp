@@ -2,35 +2,49 @@
 #include "CliSupport.h"
 #include "ImageReset.h"
 #include "LcdRenderer.h"
+#include "OptionTables.h"
 #include "RecordRender.h"
 
 namespace zozavud::cli {
 
-int RunNew(const QStringList& arguments) {
+namespace {
+
+struct NewOptions {
+    QString Path;
+    std::optional<MessageLanguage> Language;
+};
+
+std::optional<int> ParseNew(const QStringList& arguments, NewOptions& options) {
     QCommandLineParser parser;
-    const QCommandLineOption language("language", "Display language: en, ja, fr, de, es, it, zh.",
-                                      "L");
+    const QCommandLineOption language("language", "Display language: " + LanguageWords().Listed() + ".", "L");
     parser.addOption(language);
     if (auto exit = ParseArguments(parser, arguments, "Writes a fresh document.", 1, "DOC.lcd"))
         return *exit;
+    if (auto exit = ParseLanguageOption(parser, language, options.Language)) return *exit;
+    options.Path = parser.positionalArguments().at(0);
+    return std::nullopt;
+}
 
-    std::optional<MessageLanguage> chosen;
-    if (parser.isSet(language)) {
-        chosen = ParseLanguageCode(parser.value(language));
-        if (!chosen) return UsageError(parser, "unknown language " + parser.value(language));
-    }
-    const QString path = parser.positionalArguments().at(0);
+int ExecuteNew(const NewOptions& options) {
     EditorState state;
-    InitLanguage(state, chosen);
+    InitLanguage(state, options.Language);
     LcdRenderer renderer;
     RebuildImageSet(state, renderer, [&] { RenderCurrentImage(state, renderer); });
     state.SelectImage(1);
     RenderCurrentImage(state, renderer);
     // A document being edited is replaced only between edits; any other file not at all.
-    DocumentLock lock(path);
-    if (!LockDocumentOrReport(lock, path) || !ExistingFileMayBeReplacedOrReport(path))
+    DocumentLock lock(options.Path);
+    if (!LockDocumentOrReport(lock, options.Path) || !ExistingFileMayBeReplacedOrReport(options.Path))
         return ExitFailure;
-    return SaveDocumentOrReport(path, state) ? ExitOk : ExitFailure;
+    return SaveDocumentOrReport(options.Path, state) ? ExitOk : ExitFailure;
+}
+
+}  // namespace
+
+int RunNew(const QStringList& arguments) {
+    NewOptions options;
+    if (auto exit = ParseNew(arguments, options)) return *exit;
+    return ExecuteNew(options);
 }
 
 }  // namespace zozavud::cli

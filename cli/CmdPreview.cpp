@@ -33,9 +33,24 @@ int WriteContactSheet(const QString& documentPath, const QString& path, int scal
     return WritePng(DrawContactSheet(*state.Set, scale), path);
 }
 
-}  // namespace
+struct PreviewOptions {
+    QString Path, Output;
+    bool All = false;  // the sheet of all 19 instead of one image
+    int Image = 1, Scale = 2, Ticks = 0;
+};
 
-int RunPreview(const QStringList& arguments) {
+// --all: the sheet, drawn at rest, so without an image or ticks.
+std::optional<int> ParseSheet(const QCommandLineParser& parser, const QCommandLineOption& scale,
+                              PreviewOptions& options) {
+    bool valid = false;
+    options.Scale = parser.value(scale).toInt(&valid);
+    if (!valid || options.Scale < 1 || options.Scale > ContactSheetMaxScale)
+        return UsageError(parser,
+                          QStringLiteral("--scale must be 1..%1 with --all").arg(ContactSheetMaxScale));
+    return std::nullopt;
+}
+
+std::optional<int> ParsePreview(const QStringList& arguments, PreviewOptions& options) {
     QCommandLineParser parser;
     const QCommandLineOption image("image", "Image number, 1..19.", "N");
     const QCommandLineOption output({"o", "output"}, "PNG file to write.", "OUT.png");
@@ -47,38 +62,50 @@ int RunPreview(const QStringList& arguments) {
                                    "Writes the preview of an image, or with --all a sheet of all 19, as PNG.",
                                    1, "DOC.lcd"))
         return *exit;
-    if (parser.isSet(all)) {
+    options.Path = parser.positionalArguments().at(0);
+    options.Output = parser.value(output);
+    options.All = parser.isSet(all);
+    if (options.All) {
         if (parser.isSet(image) || parser.isSet(ticks))
             return UsageError(parser, "--all excludes --image and --ticks");
         if (!parser.isSet(output)) return UsageError(parser, "-o is required");
-        bool valid = false;
-        const int k = parser.value(scale).toInt(&valid);
-        if (!valid || k < 1 || k > ContactSheetMaxScale)
-            return UsageError(parser,
-                              QStringLiteral("--scale must be 1..%1 with --all").arg(ContactSheetMaxScale));
-        return WriteContactSheet(parser.positionalArguments().at(0), parser.value(output), k);
+        return ParseSheet(parser, scale, options);
     }
     if (!parser.isSet(image)) return UsageError(parser, "--image is required");
     const auto n = ParseImageNumber(parser.value(image));
     if (!n) return UsageError(parser, "--image must be 1..19");
+    options.Image = *n;
     if (!parser.isSet(output)) return UsageError(parser, "-o is required");
     bool ok = false;
-    const int k = parser.value(scale).toInt(&ok);
-    if (!ok || k < 1 || k > 32) return UsageError(parser, "--scale must be 1..32");
-    const int t = parser.value(ticks).toInt(&ok);
-    if (!ok || t < 0) return UsageError(parser, "--ticks must be 0 or more");
+    options.Scale = parser.value(scale).toInt(&ok);
+    if (!ok || options.Scale < 1 || options.Scale > 32) return UsageError(parser, "--scale must be 1..32");
+    options.Ticks = parser.value(ticks).toInt(&ok);
+    if (!ok || options.Ticks < 0) return UsageError(parser, "--ticks must be 0 or more");
+    return std::nullopt;
+}
 
+int ExecutePreview(const PreviewOptions& options) {
+    if (options.All) return WriteContactSheet(options.Path, options.Output, options.Scale);
     EditorState state;
     InitLanguage(state, std::nullopt);
-    if (!LoadDocumentOrReport(parser.positionalArguments().at(0), state)) return ExitFailure;
-    state.SelectImage(*n);
+    if (!LoadDocumentOrReport(options.Path, state)) return ExitFailure;
+    state.SelectImage(options.Image);
     // After t ticks: the scroll moves 8 columns a tick, the blink flips every tick.
+    const int t = options.Ticks;
     state.ScrollPosition = static_cast<int32_t>((int64_t{t} * 8) % LcdColumns);
     state.BlinkPhase = (t % 2) == 1;
     LcdRenderer renderer;
     RenderCurrentImage(state, renderer);
 
-    return WritePng(ScaledPreview(renderer.Dots(), k), parser.value(output));
+    return WritePng(ScaledPreview(renderer.Dots(), options.Scale), options.Output);
+}
+
+}  // namespace
+
+int RunPreview(const QStringList& arguments) {
+    PreviewOptions options;
+    if (auto exit = ParsePreview(arguments, options)) return *exit;
+    return ExecutePreview(options);
 }
 
 }  // namespace zozavud::cli

@@ -3,6 +3,7 @@
 #include "CliCommand.h"
 #include "CliSupport.h"
 #include "CommandEncoder.h"
+#include "OptionTables.h"
 #include "PrinterFleet.h"
 #include "PrinterSend.h"
 #include "Spooler.h"
@@ -62,32 +63,32 @@ std::optional<int> ReadSeconds(const QCommandLineParser& parser, const QCommandL
     return std::nullopt;
 }
 
-}  // namespace
+struct SendOptions {
+    QString Document;
+    CommandKind Kind{};
+    int Image = 1;
+    SendSettings Settings;
+};
 
-int RunSend(const QStringList& arguments) {
+std::optional<int> ParseSend(const QStringList& arguments, SendOptions& options) {
     QCommandLineParser parser;
     const QCommandLineOption image("image", "The current image, 1..19 (register and delete).", "N");
     const QCommandLineOption printer("printer", "A print queue; repeat for more printers.", "QUEUE");
     const QCommandLineOption wait("wait", "Follow every job until it is printed.");
-    const QCommandLineOption timeout("timeout", "With --wait: seconds for all jobs (default 60).",
-                                     "S", "60");
+    const QCommandLineOption timeout("timeout", "With --wait: seconds for all jobs (default 60).", "S", "60");
     const QCommandLineOption answer("answer-timeout",
-                                    "Seconds the print server may take to answer (default 30).",
-                                    "S", "30");
+                                    "Seconds the print server may take to answer (default 30).", "S", "30");
     parser.addOptions({image, printer, wait, timeout, answer});
     if (auto exit = ParseArguments(parser, arguments,
-                                   "Sends one printer command to each printer as a raw job:\n"
-                                   "register, register-all, delete or delete-all.\n"
-                                   "The print server is the usual one (CUPS_SERVER, client.conf).\n"
-                                   "With --wait all jobs are submitted first, then followed together.",
+                                   "Sends one printer command to each printer as a raw job:\n" +
+                                       CommandKindWords().Choices() +
+                                       ".\n"
+                                       "The print server is the usual one (CUPS_SERVER, client.conf).\n"
+                                       "With --wait all jobs are submitted first, then followed together.",
                                    2, "KIND DOC.lcd"))
         return *exit;
-
-    const QStringList positional = parser.positionalArguments();
-    CommandKind kind{};
-    int n = 1;
-    if (auto exit = ParseKindAndImage(parser, image, kind, n)) return *exit;
-    SendSettings settings;
+    if (auto exit = ParseKindAndImage(parser, image, options.Kind, options.Image)) return *exit;
+    SendSettings& settings = options.Settings;
     settings.Printers = parser.values(printer);
     settings.Printers.removeDuplicates();
     settings.Printers.removeAll(QString());
@@ -95,16 +96,21 @@ int RunSend(const QStringList& arguments) {
     settings.Wait = parser.isSet(wait);
     if (auto exit = ReadSeconds(parser, timeout, settings.JobTimeoutMs)) return *exit;
     if (auto exit = ReadSeconds(parser, answer, settings.AnswerTimeoutMs)) return *exit;
+    options.Document = parser.positionalArguments().at(1);
+    return std::nullopt;
+}
 
+int ExecuteSend(const SendOptions& options) {
     EditorState state;
-    if (!LoadDocumentOrReport(positional.at(1), state)) return ExitFailure;
-    state.SelectImage(n);
+    if (!LoadDocumentOrReport(options.Document, state)) return ExitFailure;
+    state.SelectImage(options.Image);
 
+    const SendSettings& settings = options.Settings;
     std::unique_ptr<Spooler> spooler = CreateSystemSpooler();
     spooler->SetAnswerTimeout(settings.AnswerTimeoutMs);
     FleetTally tally;
     const bool written = WithCommandInTemporaryFile(
-        kind, *state.Set, state.CurrentImage, [](const QString& message) { Failure(message); },
+        options.Kind, *state.Set, state.CurrentImage, [](const QString& message) { Failure(message); },
         [&](const QString& path) {
             const std::vector<FleetJob> jobs = SubmitAll(*spooler, settings, path, tally);
             if (settings.Wait)
@@ -112,12 +118,19 @@ int RunSend(const QStringList& arguments) {
                                    [&](const FleetOutcome& outcome) { ReportEnd(outcome, tally); });
         });
     if (!written) return ExitFailure;
-    QTextStream(stdout) << (settings.Wait ? tally.Summary()
-                                          : QStringLiteral("%1 sent, %2 failed")
-                                                .arg(tally.Printed)
-                                                .arg(tally.Failed))
+    QTextStream(stdout) << (settings.Wait
+                                ? tally.Summary()
+                                : QStringLiteral("%1 sent, %2 failed").arg(tally.Printed).arg(tally.Failed))
                         << Qt::endl;
     return tally.AllPrinted() ? ExitOk : ExitFailure;
+}
+
+}  // namespace
+
+int RunSend(const QStringList& arguments) {
+    SendOptions options;
+    if (auto exit = ParseSend(arguments, options)) return *exit;
+    return ExecuteSend(options);
 }
 
 }  // namespace zozavud::cli

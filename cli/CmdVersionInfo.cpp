@@ -10,13 +10,24 @@
 
 namespace zozavud::cli {
 
-int RunVersionInfo(const QStringList& arguments) {
+namespace {
+
+struct VersionInfoOptions {
+    QString Path;
+};
+
+std::optional<int> ParseVersionInfo(const QStringList& arguments, VersionInfoOptions& options) {
     QCommandLineParser parser;
     if (auto exit = ParseArguments(parser, arguments,
                                    "Prints the version values of an executable, one Key=Value a line.", 1,
                                    "FILE"))
         return *exit;
-    const QString path = parser.positionalArguments().at(0);
+    options.Path = parser.positionalArguments().at(0);
+    return std::nullopt;
+}
+
+int ExecuteVersionInfo(const VersionInfoOptions& options) {
+    const QString& path = options.Path;
     const QFileInfo info(path);
     if (!info.exists()) return Failure(QStringLiteral("%1: no such file").arg(path));
     if (!info.isFile()) return Failure(QStringLiteral("%1: not a file").arg(path));
@@ -31,6 +42,14 @@ int RunVersionInfo(const QStringList& arguments) {
         out << EscapeForTerminal(found.Categories[i]) << '=' << EscapeForTerminal(found.Values[i])
             << '\n';
     return ExitOk;
+}
+
+}  // namespace
+
+int RunVersionInfo(const QStringList& arguments) {
+    VersionInfoOptions options;
+    if (auto exit = ParseVersionInfo(arguments, options)) return *exit;
+    return ExecuteVersionInfo(options);
 }
 
 }  // namespace zozavud::cli

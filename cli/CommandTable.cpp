@@ -9,7 +9,7 @@ int RunPreview(const QStringList& arguments);
 int RunVersionInfo(const QStringList& arguments);
 int RunCommand(const QStringList& arguments);
 int RunSend(const QStringList& arguments);
-int RunAudit(const QStringList& arguments);
+int RunInspect(const QStringList& arguments);
 int RunCheck(const QStringList& arguments);
 int RunEmulate(const QStringList& arguments);
 
@@ -22,7 +22,7 @@ const std::vector<CliCommand>& Commands() {
         {"version-info", "Print an executable's version values", false, RunVersionInfo},
         {"command", "Write a printer command file", false, RunCommand},
         {"send", "Send a printer command to printers", false, RunSend},
-        {"inspect", "Check a command file or print job; draw its pictures", false, RunAudit},
+        {"inspect", "Check a command file or print job; draw its pictures", false, RunInspect},
         {"check", "Warn about what an image loses on the printer", true, RunCheck},
         {"emulate", "Stand in for a printer: apply raw jobs to a memory document", true, RunEmulate},
     };

@@ -5,30 +5,6 @@
 
 namespace zozavud {
 
-std::optional<DitherMethod> ParseDitherMethod(const QString& text) {
-    static const std::pair<const char*, DitherMethod> names[] = {
-        {"none", DitherMethod::None},
-        {"floyd-steinberg", DitherMethod::FloydSteinberg},
-        {"atkinson", DitherMethod::Atkinson},
-        {"bayer", DitherMethod::Bayer},
-    };
-    for (const auto& [name, method] : names)
-        if (text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0) return method;
-    return std::nullopt;
-}
-
-std::optional<PictureFit> ParsePictureFit(const QString& text) {
-    static const std::pair<const char*, PictureFit> names[] = {
-        {"none", PictureFit::None},
-        {"width", PictureFit::Width},
-        {"height", PictureFit::Height},
-        {"contain", PictureFit::Contain},
-    };
-    for (const auto& [name, fit] : names)
-        if (text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0) return fit;
-    return std::nullopt;
-}
-
 BitmapSample ConvertPicture(const QImage& picture, const PictureOptions& options, int slotLineCount) {
     const PicturePlacement place = PlacePicture(picture.size(), options.Fit, slotLineCount);
     BitmapSample sample;

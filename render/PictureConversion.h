@@ -21,11 +21,6 @@ struct PictureOptions {
     bool Invert = false;  // swaps the black and white dots of the picture
 };
 
-// none, floyd-steinberg, atkinson, bayer.
-std::optional<DitherMethod> ParseDitherMethod(const QString& text);
-// none, width, height, contain.
-std::optional<PictureFit> ParsePictureFit(const QString& text);
-
 // Reads the whole of a picture file of any format Qt reads; a file that starts like a
 // BMP is read by our strict decoder alone, so a broken one is refused rather than half
 // read. On failure returns false with error naming the file and the reason.

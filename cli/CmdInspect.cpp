@@ -62,9 +62,12 @@ bool WritePictures(QTextStream& out, const QString& directory, const Audit& audi
     return true;
 }
 
-}  // namespace
+struct InspectOptions {
+    QString Path;
+    std::optional<QString> PictureFolder;
+};
 
-int RunAudit(const QStringList& arguments) {
+std::optional<int> ParseInspect(const QStringList& arguments, InspectOptions& options) {
     QCommandLineParser parser;
     const QCommandLineOption png("png", "Draw each registered picture into DIR as image_NN.png.",
                                  "DIR");
@@ -79,24 +82,42 @@ int RunAudit(const QStringList& arguments) {
         return *exit;
     if (parser.isSet(png) && parser.value(png).isEmpty())
         return UsageError(parser, "--png needs a folder");
+    options.Path = parser.positionalArguments().at(0);
+    if (parser.isSet(png)) options.PictureFolder = parser.value(png);
+    return std::nullopt;
+}
 
-    const QString path = parser.positionalArguments().at(0);
+// The whole file, or nullopt after saying why it cannot be read.
+std::optional<QByteArray> ReadJobFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    if (!file.open(QIODevice::ReadOnly)) {
+        Failure(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        return std::nullopt;
+    }
     // A device or an endless pipe must not eat the memory; real jobs are a few KiB.
     const QByteArray data = file.read(MaxAuditedSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return Failure(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    if (data.size() > MaxAuditedSize)
-        return Failure(QStringLiteral("cannot read %1: larger than %2 MiB, not a command file")
-                           .arg(path)
-                           .arg(MaxAuditedSize >> 20));
+    if (file.error() != QFileDevice::NoError) {
+        Failure(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        return std::nullopt;
+    }
+    if (data.size() > MaxAuditedSize) {
+        Failure(QStringLiteral("cannot read %1: larger than %2 MiB, not a command file")
+                    .arg(path)
+                    .arg(MaxAuditedSize >> 20));
+        return std::nullopt;
+    }
+    return data;
+}
 
-    const Audit audit = AuditCommands(data);
+int ExecuteInspect(const InspectOptions& options) {
+    const QString& path = options.Path;
+    const std::optional<QByteArray> data = ReadJobFile(path);
+    if (!data) return ExitFailure;
+
+    const Audit audit = AuditCommands(*data);
     QTextStream out(stdout);
-    ListCommands(out, path, data.size(), audit);
-    const bool pictures = !parser.isSet(png) || WritePictures(out, parser.value(png), audit);
+    ListCommands(out, path, data->size(), audit);
+    const bool pictures = !options.PictureFolder || WritePictures(out, *options.PictureFolder, audit);
     out.flush();
 
     QTextStream err(stderr);
@@ -109,6 +130,14 @@ int RunAudit(const QStringList& arguments) {
     else
         out << path << ": clean\n";
     return audit.Clean() && pictures ? ExitOk : ExitFailure;
+}
+
+}  // namespace
+
+int RunInspect(const QStringList& arguments) {
+    InspectOptions options;
+    if (auto exit = ParseInspect(arguments, options)) return *exit;
+    return ExecuteInspect(options);
 }
 
 }  // namespace zozavud::cli
