@@ -18,8 +18,9 @@ build: configure
 run: build
 	@scripts/run-editor.sh $(BUILD_DIR)/bin/zozavud
 
+# In parallel, one test per core: each test's Xvfb, cupsd and temporary files are its own.
 test: build
-	@cd $(BUILD_DIR) && ctest --output-on-failure --timeout 600
+	@cd $(BUILD_DIR) && ctest --output-on-failure --timeout 600 -j$$(nproc)
 
 bench: build
 	@scripts/run-benchmarks.sh $(BUILD_DIR)

@@ -6,7 +6,7 @@
 #include "CliCommand.h"
 #include "CliSupport.h"
 #include "CommandAudit.h"
-#include "CommandAuditPicture.h"
+#include "RegisteredPicture.h"
 
 namespace zozavud::cli {
 

@@ -7,14 +7,12 @@
 #include <cstdint>
 
 #include "ImageSet.h"
+#include "PixelBlock.h"
 
 namespace zozavud {
 
 enum class CommandKind { RegisterImage, RegisterAllImages, DeleteImage, DeleteAllImages };
 
-inline constexpr int PixelBlockRowBytes = 32;
-inline constexpr int PixelBlockRows = 32;
-inline constexpr int PixelBlockSize = PixelBlockRowBytes * PixelBlockRows;  // 1024
 inline constexpr int CommandLeadInSize = 9;
 inline constexpr int CommandHeaderSize = 27;
 inline constexpr int CommandPrefixSize = CommandLeadInSize + CommandHeaderSize;  // 36
@@ -25,8 +23,6 @@ inline constexpr int RegisterAllImagesCommandSize =
     CommandPrefixSize + 2 + ImageCount * ImageEntrySize;                        // 19627
 inline constexpr int DeleteImageCommandSize = CommandPrefixSize + 3;            // 39
 inline constexpr int DeleteAllImagesCommandSize = CommandPrefixSize + 5;        // 41
-
-using PixelBlock = std::array<uint8_t, PixelBlockSize>;
 
 // Row y, column x is bit 7 - x % 8 of byte 32 * y + x / 8; rows 25..31 stay zero.
 PixelBlock PackImagePixels(const ImageRecord& record);

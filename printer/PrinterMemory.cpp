@@ -9,10 +9,6 @@ namespace {
 
 constexpr int32_t DotColor = 0x000000;
 
-bool DotAt(const PixelBlock& pixels, int x, int y) {
-    return pixels[y * PixelBlockRowBytes + x / 8] & (0x80 >> (x % 8));
-}
-
 std::vector<int> SlotsOf(const AuditedCommand& command) {
     std::vector<int> numbers;
     switch (command.Kind) {
@@ -44,7 +40,7 @@ void StoreRegisteredEntry(const AuditedEntry& entry, ImageRecord& record) {
     record.Blink = entry.Blink;
     for (int x = 0; x < LcdColumns; ++x) {
         for (int y = 0; y < LcdRows; ++y) {
-            const int32_t color = DotAt(entry.Pixels, x, y) ? DotColor : ColorBlank;
+            const int32_t color = PixelBlockDot(entry.Pixels, x, y) ? DotColor : ColorBlank;
             record.BitmapData[LayerIndex(x, y)] = color;
             record.RenderedData[LayerIndex(x, y)] = color;
         }

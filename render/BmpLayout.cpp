@@ -96,33 +96,24 @@ bool ReadPalette(const LittleEndian& in, uint64_t start, uint64_t declared, bool
     return true;
 }
 
-}  // namespace
+// What the headers say beyond the layout itself, carried from one step to the next.
+struct BmpHeader {
+    uint32_t Size = 0;  // of the info or core header
+    bool Core = false;  // OS/2 1.x
+    bool Os2v2 = false;
+    uint64_t End = 0;   // first byte after the header
+    uint32_t Compression = CompressionRgb;
+    uint32_t SizeImage = 0;
+    uint32_t ColorsUsed = 0;
+    bool BitFields = false, AlphaBitFields = false;
+    uint64_t TableStart = 0;  // masks after a 40-byte header, else the colour table
+};
 
-bool ParseBmpLayout(const QByteArray& bytes, BmpLayout& layout, QString* error) {
-    const LittleEndian in(bytes);
-    layout = BmpLayout{};
-    if (in.Size() < FileHeaderSize + 4)
-        return Fail(error, QStringLiteral("the file is too short to be a bitmap"));
-    if (bytes[0] != 'B' || bytes[1] != 'M')
-        return Fail(error, QStringLiteral("the file is not a BMP bitmap"));
-    // The file-size field (offset 2) and the resolution (offsets 38 and 42) never touch
-    // the pixels, and real tools write them wrong: they are not looked at. What the file
-    // really holds is checked against the pixel data below.
-    layout.PixelOffset = in.U32(10);
-
-    const uint32_t headerSize = in.U32(14);
-    const bool core = headerSize == CoreHeaderSize;
-    const bool os2v2 = IsOs2v2HeaderSize(headerSize);
-    if (!core && !os2v2 && !IsInfoHeaderSize(headerSize))
-        return Fail(
-            error,
-            QStringLiteral("the bitmap header has an unknown size (%1 bytes)").arg(headerSize));
-    const uint64_t headerEnd = FileHeaderSize + headerSize;
-    if (in.Size() < headerEnd) return Fail(error, QStringLiteral("the bitmap header is cut off"));
-
+bool ReadDimensions(const LittleEndian& in, BmpHeader& header, BmpLayout& layout,
+                    QString* error) {
     int64_t width = 0, height = 0;
-    uint32_t planes = 0, compression = CompressionRgb, sizeImage = 0, colorsUsed = 0;
-    if (core) {
+    uint32_t planes = 0;
+    if (header.Core) {
         width = in.U16(18);
         height = in.U16(20);
         planes = in.U16(22);
@@ -132,9 +123,9 @@ bool ParseBmpLayout(const QByteArray& bytes, BmpLayout& layout, QString* error) 
         height = in.I32(22);
         planes = in.U16(26);
         layout.BitsPerPixel = in.U16(28);
-        if (headerSize >= 20) compression = in.U32(30);
-        if (headerSize >= 24) sizeImage = in.U32(34);
-        if (headerSize >= 36) colorsUsed = in.U32(46);
+        if (header.Size >= 20) header.Compression = in.U32(30);
+        if (header.Size >= 24) header.SizeImage = in.U32(34);
+        if (header.Size >= 36) header.ColorsUsed = in.U32(46);
     }
     if (planes != 1)
         return Fail(error, QStringLiteral("the bitmap has %1 planes instead of 1").arg(planes));
@@ -144,49 +135,79 @@ bool ParseBmpLayout(const QByteArray& bytes, BmpLayout& layout, QString* error) 
     layout.TopDown = height < 0;
     layout.Width = static_cast<int>(width);
     layout.Height = static_cast<int>(height < 0 ? -height : height);
+    return true;
+}
 
-    bool bitFields = false, alphaBitFields = false;
-    switch (compression) {
+bool ReadHeader(const QByteArray& bytes, const LittleEndian& in, BmpHeader& header,
+                BmpLayout& layout, QString* error) {
+    if (in.Size() < FileHeaderSize + 4)
+        return Fail(error, QStringLiteral("the file is too short to be a bitmap"));
+    if (bytes[0] != 'B' || bytes[1] != 'M')
+        return Fail(error, QStringLiteral("the file is not a BMP bitmap"));
+    // The file-size field (offset 2) and the resolution (offsets 38 and 42) never touch
+    // the pixels, and real tools write them wrong: they are not looked at. What the file
+    // really holds is checked against the pixel data later.
+    layout.PixelOffset = in.U32(10);
+
+    header.Size = in.U32(14);
+    header.Core = header.Size == CoreHeaderSize;
+    header.Os2v2 = IsOs2v2HeaderSize(header.Size);
+    if (!header.Core && !header.Os2v2 && !IsInfoHeaderSize(header.Size))
+        return Fail(
+            error,
+            QStringLiteral("the bitmap header has an unknown size (%1 bytes)").arg(header.Size));
+    header.End = FileHeaderSize + header.Size;
+    if (in.Size() < header.End) return Fail(error, QStringLiteral("the bitmap header is cut off"));
+    return ReadDimensions(in, header, layout, error);
+}
+
+bool ReadCompression(BmpHeader& header, BmpLayout& layout, QString* error) {
+    switch (header.Compression) {
     case CompressionRgb: break;
     case CompressionRle8: layout.Encoding = BmpEncoding::Rle8; break;
     case CompressionRle4: layout.Encoding = BmpEncoding::Rle4; break;
     case CompressionBitFields:
-        if (os2v2)
+        if (header.Os2v2)
             return Fail(error, QStringLiteral("Huffman-compressed bitmaps are not supported"));
-        bitFields = true;
+        header.BitFields = true;
         break;
     case CompressionJpeg:
-        if (!os2v2)
+        if (!header.Os2v2)
             return Fail(error, QStringLiteral("bitmaps holding a JPEG picture are not supported"));
         layout.Encoding = BmpEncoding::Rle24;
         break;
     case CompressionPng:
         return Fail(error, QStringLiteral("bitmaps holding a PNG picture are not supported"));
-    case CompressionAlphaBitFields: bitFields = alphaBitFields = true; break;
+    case CompressionAlphaBitFields: header.BitFields = header.AlphaBitFields = true; break;
     default:
-        return Fail(error,
-                    QStringLiteral("the bitmap uses an unknown compression (%1)").arg(compression));
+        return Fail(error, QStringLiteral("the bitmap uses an unknown compression (%1)")
+                               .arg(header.Compression));
     }
-    if (!EncodingFits(layout.Encoding, bitFields, layout.BitsPerPixel))
+    if (!EncodingFits(layout.Encoding, header.BitFields, layout.BitsPerPixel))
         return Fail(error, QStringLiteral("%1 bits per pixel do not fit the bitmap's compression")
                                .arg(layout.BitsPerPixel));
     if (layout.TopDown && layout.Encoding != BmpEncoding::Plain)
         return Fail(error, QStringLiteral("a compressed bitmap cannot be stored top-down"));
+    return true;
+}
 
-    // Masks stand in the header from 52 bytes on, else right after a 40-byte header.
-    uint64_t tableStart = headerEnd;
+// Masks stand in the header from 52 bytes on, else right after a 40-byte header;
+// 16 and 32 bits without them take the fixed 5-5-5 and 8-8-8 masks.
+bool ReadMasks(const LittleEndian& in, BmpHeader& header, BmpLayout& layout, QString* error) {
+    header.TableStart = header.End;
     const int bpp = layout.BitsPerPixel;
-    if (bitFields) {
+    if (header.BitFields) {
         const uint64_t at = FileHeaderSize + InfoHeaderSize;
-        const uint64_t maskBytes = alphaBitFields ? 16 : 12;
-        if (headerSize == InfoHeaderSize)
-            tableStart += maskBytes;
-        else if (headerSize < InfoHeaderSize + maskBytes)
+        const uint64_t maskBytes = header.AlphaBitFields ? 16 : 12;
+        if (header.Size == InfoHeaderSize)
+            header.TableStart += maskBytes;
+        else if (header.Size < InfoHeaderSize + maskBytes)
             return Fail(error,
                         QStringLiteral("the bitmap header has no room for its colour masks"));
-        if (in.Size() < tableStart)
+        if (in.Size() < header.TableStart)
             return Fail(error, QStringLiteral("the colour masks are cut off"));
-        const uint32_t alpha = alphaBitFields || headerSize >= 56 ? in.U32(at + 12) : 0;
+        const uint32_t alpha =
+            header.AlphaBitFields || header.Size >= 56 ? in.U32(at + 12) : 0;
         if (!SetMasks(layout, in.U32(at), in.U32(at + 4), in.U32(at + 8), alpha, error))
             return false;
     } else if (bpp == 16) {
@@ -194,31 +215,49 @@ bool ParseBmpLayout(const QByteArray& bytes, BmpLayout& layout, QString* error) 
     } else if (bpp == 32) {
         SetMasks(layout, 0xFF0000, 0xFF00, 0xFF, 0, error);
     }
-    if (layout.PixelOffset < tableStart)
+    if (layout.PixelOffset < header.TableStart)
         return Fail(error, QStringLiteral("the pixel data would start inside the bitmap header"));
     if (layout.PixelOffset > in.Size())
         return Fail(error, QStringLiteral("the pixel data is missing"));
+    return true;
+}
 
-    if (bpp <= 8) {
-        const bool explicitCount = !core && colorsUsed != 0;
-        const uint64_t declared = explicitCount ? colorsUsed : uint64_t{1} << bpp;
-        if (!ReadPalette(in, tableStart, declared, explicitCount, core ? 3 : 4, layout, error))
-            return false;
-    }
+bool ReadColourTable(const LittleEndian& in, const BmpHeader& header, BmpLayout& layout,
+                     QString* error) {
+    const int bpp = layout.BitsPerPixel;
+    if (bpp > 8) return true;
+    const bool explicitCount = !header.Core && header.ColorsUsed != 0;
+    const uint64_t declared = explicitCount ? header.ColorsUsed : uint64_t{1} << bpp;
+    return ReadPalette(in, header.TableStart, declared, explicitCount, header.Core ? 3 : 4,
+                       layout, error);
+}
 
+bool MeasurePixels(const LittleEndian& in, const BmpHeader& header, BmpLayout& layout,
+                   QString* error) {
     const uint64_t available = in.Size() - layout.PixelOffset;
-    if (sizeImage > available)
+    if (header.SizeImage > available)
         return Fail(error, QStringLiteral("the pixel data is cut off (the file may be truncated)"));
     if (layout.Encoding == BmpEncoding::Plain) {
-        layout.RowStride = (static_cast<uint64_t>(layout.Width) * bpp + 31) / 32 * 4;
+        layout.RowStride = (static_cast<uint64_t>(layout.Width) * layout.BitsPerPixel + 31) / 32 * 4;
         if (static_cast<uint64_t>(layout.Height) > available / layout.RowStride)
             return Fail(error,
                         QStringLiteral("the pixel data is cut off (the file may be truncated)"));
         layout.PixelBytes = layout.RowStride * layout.Height;
     } else {
-        layout.PixelBytes = sizeImage != 0 ? sizeImage : available;
+        layout.PixelBytes = header.SizeImage != 0 ? header.SizeImage : available;
     }
     return true;
+}
+
+}  // namespace
+
+bool ParseBmpLayout(const QByteArray& bytes, BmpLayout& layout, QString* error) {
+    const LittleEndian in(bytes);
+    layout = BmpLayout{};
+    BmpHeader header;
+    return ReadHeader(bytes, in, header, layout, error) &&
+           ReadCompression(header, layout, error) && ReadMasks(in, header, layout, error) &&
+           ReadColourTable(in, header, layout, error) && MeasurePixels(in, header, layout, error);
 }
 
 }  // namespace zozavud

@@ -13,6 +13,7 @@
 
 #include "CliProcess.h"
 #include "ImageSet.h"
+#include "SameBytes.h"
 #include "TerminalText.h"
 #include "TestFiles.h"
 
@@ -92,7 +93,7 @@ TEST_F(CliSafety, AFileThatIsNotADocumentIsNeverRewrittenButCanBeRead) {
             EXPECT_EQ(refused.ExitCode, 1) << writer.join(' ').toStdString();
             EXPECT_TRUE(refused.Err.contains(path) && refused.Err.contains(f.Reason))
                 << refused.Err.toStdString();
-            EXPECT_EQ(test::ReadWholeFile(path), f.Content);
+            test::ExpectSameBytes(test::ReadWholeFile(path), f.Content, writer.join(' '));
         }
         const CliRun read = RunCli({"info", path, "--image", "1"});
         EXPECT_EQ(read.ExitCode, 0);
@@ -142,7 +143,7 @@ TEST_F(CliSafety, AFileSizeLimitFailsTheWriteWithAMessageAndKeepsTheOldFile) {
                              {"edit", doc, "--image", "2", "--text1", "limited"});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_TRUE(run.Err.contains("cannot write " + doc)) << run.Err.toStdString();
-    EXPECT_EQ(test::ReadWholeFile(doc), before);
+    test::ExpectSameBytes(test::ReadWholeFile(doc), before);
 }
 
 TEST_F(CliSafety, EditsRunningAtOnceAllKeepTheirChanges) {

@@ -5,6 +5,7 @@
 #include "CommandEncoder.h"
 #include "PixelPacking.h"
 #include "PrinterTestData.h"
+#include "SameBytes.h"
 
 namespace zozavud {
 namespace {
@@ -108,14 +109,13 @@ TEST(PrinterBuilders, FixedBytesAndSizes) {
 
     const QByteArray one = BuildRegisterImageCommand(record);
     ASSERT_EQ(one.size(), 1069);
-    EXPECT_EQ(one.left(32), prefix);
-    EXPECT_EQ(one.mid(32, 13), Hex("09 04 00 00 30 70 00 00 00 20 00 20 00"));
-    EXPECT_EQ(one.mid(45), QByteArray(1024, '\0'));
+    test::ExpectSameBytes(
+        one, prefix + Hex("09 04 00 00 30 70 00 00 00 20 00 20 00") + QByteArray(1024, '\0'));
 
     record.ImageNo = 19;
     const QByteArray del = BuildDeleteImageCommand(record);
-    EXPECT_EQ(del, prefix + Hex("03 00 00 00 30 42 12"));
-    EXPECT_EQ(BuildDeleteAllImagesCommand(), prefix + Hex("05 00 00 00 30 41 43 4C 52"));
+    test::ExpectSameBytes(del, prefix + Hex("03 00 00 00 30 42 12"));
+    test::ExpectSameBytes(BuildDeleteAllImagesCommand(), prefix + Hex("05 00 00 00 30 41 43 4C 52"));
 }
 
 TEST(PrinterBuilders, RegisterAllCarriesEveryImageInOrder) {
@@ -129,14 +129,14 @@ TEST(PrinterBuilders, RegisterAllCarriesEveryImageInOrder) {
     set->Record(5).Blink = 1;
     const QByteArray all = BuildRegisterAllImagesCommand(*set);
     ASSERT_EQ(all.size(), 19627);
-    EXPECT_EQ(all.mid(32, 6), Hex("87 4C 00 00 30 70"));
+    test::ExpectSameBytes(all.mid(32, 6), Hex("87 4C 00 00 30 70"));
     for (int k = 1; k <= ImageCount; ++k) {
         const QByteArray entry = all.mid(38 + 1031 * (k - 1), 1031);
         QByteArray head(7, '\0');
         head[0] = char(k - 1);
         head[2] = char(k == 5 ? 1 : 0);
         head[3] = head[5] = 0x20;
-        EXPECT_EQ(entry.left(7), head) << k;
+        test::ExpectSameBytes(entry.left(7), head, QStringLiteral("image %1").arg(k));
         EXPECT_EQ(uint8_t(entry[7 + k / 8]), 0x80 >> (k % 8)) << k;
     }
 }
@@ -148,9 +148,9 @@ TEST(PrinterBuildCommand, PicksTheBuilderAndTakesTheIndexFromTheCurrentImage) {
     set->Record(12).ImageNo = 0;
     EXPECT_EQ(BuildCommand(CommandKind::RegisterImage, *set, 12).at(38), 11);
     EXPECT_EQ(BuildCommand(CommandKind::DeleteImage, *set, 12).right(1), Hex("0B"));
-    EXPECT_EQ(BuildCommand(CommandKind::RegisterAllImages, *set, 99),
-              BuildRegisterAllImagesCommand(*set));
-    EXPECT_EQ(BuildCommand(CommandKind::DeleteAllImages, *set, 0), BuildDeleteAllImagesCommand());
+    test::ExpectSameBytes(BuildCommand(CommandKind::RegisterAllImages, *set, 99),
+                          BuildRegisterAllImagesCommand(*set));
+    test::ExpectSameBytes(BuildCommand(CommandKind::DeleteAllImages, *set, 0), BuildDeleteAllImagesCommand());
     for (const CommandKind kind : {CommandKind::RegisterImage, CommandKind::DeleteImage}) {
         EXPECT_TRUE(BuildCommand(kind, *set, 0).isEmpty());
         EXPECT_TRUE(BuildCommand(kind, *set, 20).isEmpty());

@@ -109,8 +109,8 @@ TEST_F(PrinterCommandFileTest, UnwritableFolderOrFileGivesTheMessage) {
         ASSERT_TRUE(WIFEXITED(status));
         EXPECT_EQ(WEXITSTATUS(status), 0) << "1: a write succeeded, 2: wrong message, 10: no setuid";
     }
-    EXPECT_EQ(ReadWholeFile(inLocked), old);
-    EXPECT_EQ(ReadWholeFile(readOnly), old);
+    test::ExpectSameBytes(ReadWholeFile(inLocked), old, "in the locked folder");
+    test::ExpectSameBytes(ReadWholeFile(readOnly), old, "read-only");
     EXPECT_EQ(QDir(lockedDir).entryList(QDir::Files), QStringList{"old.prn"});
     EXPECT_EQ(QDir(openDir).entryList(QDir::Files), QStringList{"old.prn"});
     chmod(QFile::encodeName(lockedDir).constData(), 0755);

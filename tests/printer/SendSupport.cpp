@@ -1,4 +1,4 @@
-#include "send_support.h"
+#include "SendSupport.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -107,6 +107,17 @@ bool PrivateCupsd::AddRawQueue(const QString& name, int sinkPort) const {
 }
 
 void PrivateCupsd::RemoveQueue(const QString& name) const { RunTool("lpadmin", {"-x", name}); }
+
+PrivateTempDir::PrivateTempDir() : old_(qgetenv("TMPDIR")), hadOld_(qEnvironmentVariableIsSet("TMPDIR")) {
+    if (dir_.isValid()) qputenv("TMPDIR", QFile::encodeName(dir_.path()));
+}
+
+PrivateTempDir::~PrivateTempDir() {
+    if (hadOld_)
+        qputenv("TMPDIR", old_);
+    else
+        qunsetenv("TMPDIR");
+}
 
 ByteSink::ByteSink() {
     listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);

@@ -5,7 +5,8 @@
 #include <QByteArray>
 #include <QImage>
 
-#include "CommandEncoder.h"
+#include "ImageSet.h"
+#include "PixelBlock.h"
 
 namespace zozavud {
 

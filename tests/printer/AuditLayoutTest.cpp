@@ -5,12 +5,17 @@
 
 #include "CommandAudit.h"
 #include "PrinterTestData.h"
+#include "SameBytes.h"
 #include "TestFiles.h"
 
 namespace zozavud {
 namespace {
 
 QByteArray Golden(const char* name) { return test::ReadWholeFile(test::GoldenPath(name)); }
+
+QByteArray BlockBytes(const PixelBlock& block) {
+    return QByteArray(reinterpret_cast<const char*>(block.data()), PixelBlockSize);
+}
 
 std::vector<int64_t> ProblemOffsets(const Audit& audit) {
     std::vector<int64_t> offsets;
@@ -38,9 +43,8 @@ TEST(AuditGolden, EveryGoldenCommandFileIsClean) {
         for (const AuditedEntry& entry : command.Entries) {
             EXPECT_TRUE(entry.Complete);
             // The pixels handed on are the file's own bytes.
-            EXPECT_EQ(std::memcmp(entry.Pixels.data(), bytes.constData() + entry.Offset + 7,
-                                  PixelBlockSize),
-                      0);
+            test::ExpectSameBytes(BlockBytes(entry.Pixels), bytes.mid(entry.Offset + 7, PixelBlockSize),
+                                  name);
         }
     }
 }
@@ -59,7 +63,8 @@ TEST(AuditGolden, EntriesCarryTheDocumentsAttributes) {
         EXPECT_EQ(entry.Index, n - 1);
         EXPECT_EQ(entry.Blink, expected.Blink) << n;
         EXPECT_EQ(entry.Scroll, expected.Scroll) << n;
-        EXPECT_TRUE(entry.Pixels == PackImagePixels(set->Record(n))) << n;
+        test::ExpectSameBytes(BlockBytes(entry.Pixels), BlockBytes(PackImagePixels(set->Record(n))),
+                              QStringLiteral("image %1").arg(n));
     }
 }
 

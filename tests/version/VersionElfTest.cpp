@@ -7,13 +7,14 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "SameBytes.h"
 #include "TestFiles.h"
 #include "VersionResource.h"
 #include "VersionResourceFile.h"
 #include "VersionResourceLocate.h"
 #include "VersionResourceStrings.h"
 #include "VersionSection.h"
-#include "version_test_blocks.h"
+#include "VersionTestBlocks.h"
 
 namespace zozavud {
 namespace {
@@ -49,7 +50,7 @@ TEST_F(ElfObjectTest, BothClassesAreRead) {
         const QByteArray object = MakeObject(format);
         const auto block = FindVersionBlock(object);
         ASSERT_TRUE(block) << format;
-        EXPECT_EQ(block->toByteArray(), block_) << format;
+        test::ExpectSameBytes(block->toByteArray(), block_, format);
     }
 }
 

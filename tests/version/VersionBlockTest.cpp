@@ -6,7 +6,7 @@
 
 #include "VersionResource.h"
 #include "VersionResourceLocate.h"
-#include "version_test_blocks.h"
+#include "VersionTestBlocks.h"
 
 namespace zozavud {
 namespace {

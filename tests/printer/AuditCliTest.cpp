@@ -7,7 +7,7 @@
 
 #include "CliProcess.h"
 #include "CommandEncoder.h"
-#include "CommandAuditPicture.h"
+#include "RegisteredPicture.h"
 #include "PrinterTestData.h"
 #include "TestFiles.h"
 

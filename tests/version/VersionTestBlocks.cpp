@@ -1,4 +1,4 @@
-#include "version_test_blocks.h"
+#include "VersionTestBlocks.h"
 
 #include <QProcess>
 

@@ -1,4 +1,4 @@
-#include "CommandAuditPicture.h"
+#include "RegisteredPicture.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -12,10 +12,6 @@ const QColor ScrollBack(0xA8, 0xB4, 0xC8);
 const QColor VisibleDot(0x18, 0x20, 0x10);
 const QColor ScrollDot(0x18, 0x1C, 0x38);
 
-bool DotAt(const PixelBlock& pixels, int x, int y) {
-    return pixels[y * PixelBlockRowBytes + x / 8] & (0x80 >> (x % 8));
-}
-
 }  // namespace
 
 QImage DrawRegisteredPicture(const PixelBlock& pixels, int scale) {
@@ -26,7 +22,7 @@ QImage DrawRegisteredPicture(const PixelBlock& pixels, int scale) {
                      image.height(), ScrollBack);
     for (int y = 0; y < LcdRows; ++y)
         for (int x = 0; x < LcdColumns; ++x)
-            if (DotAt(pixels, x, y))
+            if (PixelBlockDot(pixels, x, y))
                 painter.fillRect(x * scale, y * scale, scale, scale,
                                  x < VisibleColumns ? VisibleDot : ScrollDot);
     return image;

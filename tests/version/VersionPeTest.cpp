@@ -13,7 +13,7 @@
 #include "VersionResourceFile.h"
 #include "VersionResourceLocate.h"
 #include "VersionResourceStrings.h"
-#include "version_test_blocks.h"
+#include "VersionTestBlocks.h"
 
 namespace zozavud {
 namespace {

@@ -12,8 +12,9 @@
 #include "CliProcess.h"
 #include "CommandEncoder.h"
 #include "DocumentIo.h"
+#include "SameBytes.h"
 #include "TestFiles.h"
-#include "send_support.h"
+#include "SendSupport.h"
 
 namespace zozavud {
 namespace {
@@ -81,7 +82,7 @@ TEST_F(EmulateTest, DamagedJobsLeaveTheMemoryAsItWasAndTheEmulatorServing) {
         ASSERT_EQ(log.size(), lines);
         EXPECT_TRUE(log.back().contains(job.Logged)) << log.back().toStdString();
         EXPECT_TRUE(log.back().contains(" 127.0.0.1:")) << log.back().toStdString();  // the peer
-        EXPECT_EQ(test::ReadWholeFile(memory), before);
+        test::ExpectSameBytes(test::ReadWholeFile(memory), before, job.Logged);
     }
     // Still serving: a good job after all that is applied.
     ASSERT_TRUE(SendRawJob(emulator.Port(), BuildCommand(CommandKind::RegisterImage, *sample, 9)));

@@ -7,8 +7,9 @@
 
 #include "CommandEncoder.h"
 #include "PrinterSend.h"
+#include "SameBytes.h"
 #include "SpoolerCups.h"
-#include "send_support.h"
+#include "SendSupport.h"
 
 namespace zozavud {
 namespace {
@@ -36,6 +37,7 @@ protected:
     }
 
     static inline int counter = 0;
+    test::PrivateTempDir temporaries;  // the foo files counted below are this test's own
     QString queue;
     test::ByteSink sink;
     CupsSpooler spooler;
@@ -55,7 +57,7 @@ TEST_F(CupsSendTest, PrinterReceivesExactlyTheCommandBytesOfEachKind) {
         sender.SendCommand(kind, *set, 12);
         EXPECT_TRUE(messages.isEmpty()) << messages.join("|").toStdString();
         ASSERT_TRUE(kindSink.WaitForJob(10000));
-        EXPECT_EQ(kindSink.Received(), BuildCommand(kind, *set, 12));
+        test::ExpectSameBytes(kindSink.Received(), BuildCommand(kind, *set, 12));
     }
 }
 

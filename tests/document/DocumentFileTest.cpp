@@ -114,7 +114,7 @@ TEST_F(DocumentFileTest, SaveWaitsForAnEditOfTheSameFileAndThenGivesUp) {
         EXPECT_FALSE(commands_.SaveDocument());
     }
     EXPECT_TRUE(state_.Modified);
-    EXPECT_EQ(ReadWholeFile(path), old);
+    ExpectSameBytes(ReadWholeFile(path), old);
     ASSERT_EQ(ui_.Events.size(), 1);
     EXPECT_TRUE(ui_.Events[0].startsWith("error:Can not File save. (" + path + ")\nanother program"))
         << ui_.Events[0].toStdString();

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <atomic>
 #include <condition_variable>
 #include <memory>
@@ -41,6 +42,22 @@ private:
     int port_ = 0;
     QString ownDir_;  // set when this process started cupsd itself
     QString skipReason_;
+};
+
+// Points TMPDIR at a folder of its own while it lives, so that the temporary files a
+// test looks for are its own and never those of a test running beside it.
+class PrivateTempDir {
+public:
+    PrivateTempDir();
+    ~PrivateTempDir();
+    PrivateTempDir(const PrivateTempDir&) = delete;
+    PrivateTempDir& operator=(const PrivateTempDir&) = delete;
+    QString Path() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;  // made in the folder TMPDIR named before
+    QByteArray old_;
+    bool hadOld_ = false;
 };
 
 // Accepts one connection on a loopback port and keeps every byte until the sender

@@ -1,4 +1,4 @@
-#include "bitmap_tests_writer.h"
+#include "BitmapTestWriter.h"
 
 #include <algorithm>
 #include <bit>

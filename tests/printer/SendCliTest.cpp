@@ -13,7 +13,8 @@
 #include "CommandEncoder.h"
 #include "DocumentIo.h"
 #include "CliProcess.h"
-#include "send_support.h"
+#include "SameBytes.h"
+#include "SendSupport.h"
 
 namespace zozavud {
 namespace {
@@ -64,8 +65,8 @@ TEST_F(CliSendTest, EveryPrinterGetsItsOwnJobOfTheCommandBytes) {
     EXPECT_TRUE(run.Out.contains(b + ": printed")) << run.Out.toStdString();
     ASSERT_TRUE(first.WaitForJob(5000));
     ASSERT_TRUE(second.WaitForJob(5000));
-    EXPECT_EQ(first.Received(), Expected(CommandKind::RegisterImage, 5));
-    EXPECT_EQ(second.Received(), Expected(CommandKind::RegisterImage, 5));
+    test::ExpectSameBytes(first.Received(), Expected(CommandKind::RegisterImage, 5), a);
+    test::ExpectSameBytes(second.Received(), Expected(CommandKind::RegisterImage, 5), b);
 }
 
 TEST_F(CliSendTest, OneMissingPrinterFailsTheRunButNotTheOthers) {
@@ -78,7 +79,7 @@ TEST_F(CliSendTest, OneMissingPrinterFailsTheRunButNotTheOthers) {
     EXPECT_TRUE(run.Err.contains(missing + ": OpenPrinter Error")) << run.Err.toStdString();
     EXPECT_TRUE(run.Out.contains(good + ": sent")) << run.Out.toStdString();
     ASSERT_TRUE(sink.WaitForJob(10000));
-    EXPECT_EQ(sink.Received(), Expected(CommandKind::DeleteAllImages, 1));
+    test::ExpectSameBytes(sink.Received(), Expected(CommandKind::DeleteAllImages, 1));
 }
 
 TEST_F(CliSendTest, WaitFailsOnAStoppedQueue) {

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "BmpDecoder.h"
-#include "bitmap_tests_writer.h"
+#include "BitmapTestWriter.h"
 
 namespace zozavud {
 namespace {

@@ -12,6 +12,7 @@
 #include "LcdRenderer.h"
 #include "PrinterMemory.h"
 #include "RecordRender.h"
+#include "SameBytes.h"
 
 namespace zozavud {
 namespace {
@@ -61,7 +62,7 @@ protected:
 TEST_F(MemoryTest, RegisteredEntriesComeBackByteForByteAndRenderAsSent) {
     const auto sent = Pictures(1);
     ASSERT_TRUE(Apply(BuildRegisterAllImagesCommand(*sent)).Applied);
-    EXPECT_EQ(BuildRegisterAllImagesCommand(*state.Set), BuildRegisterAllImagesCommand(*sent));
+    test::ExpectSameBytes(BuildRegisterAllImagesCommand(*state.Set), BuildRegisterAllImagesCommand(*sent));
     // The editor re-renders what it shows: the picture and its attributes must survive that.
     for (int n = 1; n <= ImageCount; ++n) {
         SCOPED_TRACE(n);
