@@ -38,7 +38,8 @@ PrivateDisplay::PrivateDisplay() {
         return;
     }
     QByteArray number;
-    while (!number.contains('\n') && server_.waitForReadyRead(10000)) number += server_.readAllStandardOutput();
+    while (!number.contains('\n') && server_.waitForReadyRead(10000))
+        number += server_.readAllStandardOutput();
     if (!number.contains('\n')) {
         error_ = "Xvfb did not report its display";
         return;

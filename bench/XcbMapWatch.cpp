@@ -15,7 +15,8 @@ template <typename T>
 using XcbReply = std::unique_ptr<T, FreeDeleter>;
 
 xcb_atom_t Intern(xcb_connection_t* c, const char* name) {
-    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(c, 0, static_cast<uint16_t>(std::char_traits<char>::length(name)), name);
+    const xcb_intern_atom_cookie_t cookie =
+        xcb_intern_atom(c, 0, static_cast<uint16_t>(std::char_traits<char>::length(name)), name);
     const XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookie, nullptr));
     return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
@@ -49,8 +50,8 @@ XcbMapWatch::~XcbMapWatch() {
 }
 
 std::string XcbMapWatch::TitleOf(unsigned window) {
-    for (const auto& [property, type] : {std::pair<xcb_atom_t, xcb_atom_t>{netWmName_, utf8String_},
-                                         {XCB_ATOM_WM_NAME, XCB_ATOM_ANY}}) {
+    for (const auto& [property, type] :
+         {std::pair<xcb_atom_t, xcb_atom_t>{netWmName_, utf8String_}, {XCB_ATOM_WM_NAME, XCB_ATOM_ANY}}) {
         if (property == XCB_ATOM_NONE) continue;
         const xcb_get_property_cookie_t cookie =
             xcb_get_property(connection_, 0, window, property, type, 0, 1024);

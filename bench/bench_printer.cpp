@@ -54,8 +54,7 @@ void BM_CliCommandRegisterAll(benchmark::State& state) {
         return;
     }
     const QString program = QCoreApplication::applicationDirPath() + "/zozavud-cli";
-    const QStringList arguments = {"command", "register-all", document, "-o",
-                                   dir.filePath("regist_all.prn")};
+    const QStringList arguments = {"command", "register-all", document, "-o", dir.filePath("regist_all.prn")};
     for (auto _ : state) {
         QProcess process;
         process.start(program, arguments);

@@ -2,17 +2,17 @@
 // one loopback sink. Reports the 60-queue time and the counter "ratio" (60 over 1).
 #include <benchmark/benchmark.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <thread>
@@ -109,8 +109,7 @@ struct Fleet {
         const QString device = QStringLiteral("socket://127.0.0.1:%1").arg(sink.Port());
         for (int i = 0; i < QueueCount; ++i) {
             const QString name = QStringLiteral("bench%1").arg(i);
-            if (!Run(lpadmin, {"-h", server, "-p", name, "-v", device, "-E"}))
-                return "lpadmin failed";
+            if (!Run(lpadmin, {"-h", server, "-p", name, "-v", device, "-E"})) return "lpadmin failed";
             queues << name;
         }
         document = dir.filePath("doc.lcd");

@@ -66,9 +66,12 @@ int Main(int argc, char** argv) {
     // Every stream on stdout is gone by now: what it wrote either arrived or failed.
     QString error;
     switch (StandardStreams::FinishOutput(&error)) {
-    case StandardStreams::Outcome::Written: return status;
-    case StandardStreams::Outcome::ReaderGone: return ExitFailure;  // quietly, as in a pipe
-    case StandardStreams::Outcome::Failed: break;
+        case StandardStreams::Outcome::Written:
+            return status;
+        case StandardStreams::Outcome::ReaderGone:
+            return ExitFailure;  // quietly, as in a pipe
+        case StandardStreams::Outcome::Failed:
+            break;
     }
     QTextStream(stderr) << "zozavud-cli: cannot write to standard output"
                         << (error.isEmpty() ? QString() : ": " + error) << "\n";

@@ -40,9 +40,7 @@ int Failure(const QString& message) {
     return ExitFailure;
 }
 
-void Warning(const QString& message) {
-    QTextStream(stderr) << "zozavud-cli: warning: " << message << "\n";
-}
+void Warning(const QString& message) { QTextStream(stderr) << "zozavud-cli: warning: " << message << "\n"; }
 
 std::optional<int> ParseImageNumber(const QString& text) {
     bool ok = false;
@@ -59,9 +57,8 @@ std::optional<int> ParseLanguageOption(const QCommandLineParser& parser, const Q
     return std::nullopt;
 }
 
-std::optional<int> ParseKindAndImage(const QCommandLineParser& parser,
-                                     const QCommandLineOption& imageOption, CommandKind& kind,
-                                     int& image) {
+std::optional<int> ParseKindAndImage(const QCommandLineParser& parser, const QCommandLineOption& imageOption,
+                                     CommandKind& kind, int& image) {
     const QString kindText = parser.positionalArguments().value(0);
     const std::optional<CommandKind> parsed = CommandKindWords().Parse(kindText);
     if (!parsed) return UsageError(parser, "unknown command kind " + kindText);
@@ -95,8 +92,7 @@ bool LoadDocumentOrReport(const QString& path, EditorState& state, DocumentUse u
         return false;
     }
     if (!notADocument.isEmpty() && use == DocumentUse::Rewrite) {
-        Failure(QStringLiteral("%1 is not a document: %2; it is left untouched")
-                    .arg(path, notADocument));
+        Failure(QStringLiteral("%1 is not a document: %2; it is left untouched").arg(path, notADocument));
         return false;
     }
     if (!notADocument.isEmpty())

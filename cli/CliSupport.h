@@ -31,9 +31,8 @@ std::optional<int> ParseLanguageOption(const QCommandLineParser& parser, const Q
                                        std::optional<MessageLanguage>& language);
 // The KIND positional argument and --image, which register and delete require.
 // Returns the usage exit code on a problem, nullopt when both are good.
-std::optional<int> ParseKindAndImage(const QCommandLineParser& parser,
-                                     const QCommandLineOption& imageOption, CommandKind& kind,
-                                     int& image);
+std::optional<int> ParseKindAndImage(const QCommandLineParser& parser, const QCommandLineOption& imageOption,
+                                     CommandKind& kind, int& image);
 
 // Language from the locale, then the --language option if given.
 void InitLanguage(EditorState& state, std::optional<MessageLanguage> language);
@@ -42,8 +41,7 @@ void InitLanguage(EditorState& state, std::optional<MessageLanguage> language);
 // as the editor reads it, with a warning on stderr. Rewrite: such a file is refused,
 // for the command would replace it with a document.
 enum class DocumentUse { Read, Rewrite };
-bool LoadDocumentOrReport(const QString& path, EditorState& state,
-                          DocumentUse use = DocumentUse::Read);
+bool LoadDocumentOrReport(const QString& path, EditorState& state, DocumentUse use = DocumentUse::Read);
 bool SaveDocumentOrReport(const QString& path, const EditorState& state);
 // For a command that writes a fresh document: an existing file at path must be a
 // document already (or empty), else it is reported and left alone.

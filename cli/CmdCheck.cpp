@@ -26,10 +26,10 @@ QStringList LostCharacterWarnings(const ImageRecord& record) {
         const QString text = DecodeText(ShortStringBytes(*field), record.FontCharset);
         const QStringList lost = LostCharacters(text, record.FontCharset);
         if (lost.isEmpty()) continue;
-        warnings << QStringLiteral("%1 holds bytes that are no character of code page %2 "
-                                   "(charset %3): they read back as %4")
-                        .arg(QLatin1String(what),
-                             QLatin1String(CodePageForCharset(record.FontCharset)))
+        warnings << QStringLiteral(
+                        "%1 holds bytes that are no character of code page %2 "
+                        "(charset %3): they read back as %4")
+                        .arg(QLatin1String(what), QLatin1String(CodePageForCharset(record.FontCharset)))
                         .arg(record.FontCharset)
                         .arg(NameCharacters(lost));
     }

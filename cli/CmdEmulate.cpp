@@ -1,9 +1,9 @@
 #include <QCoreApplication>
-#include <cstring>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHostAddress>
 #include <QTextStream>
+#include <cstring>
 
 #include "CliCommand.h"
 #include "CliSupport.h"
@@ -42,9 +42,8 @@ std::optional<Endpoint> ParseEndpoint(const QString& text) {
 }
 
 QString EndpointText(const QHostAddress& address, quint16 port) {
-    const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
-                             ? '[' + address.toString() + ']'
-                             : address.toString();
+    const QString host = address.protocol() == QAbstractSocket::IPv6Protocol ? '[' + address.toString() + ']'
+                                                                             : address.toString();
     return QStringLiteral("%1:%2").arg(host).arg(port);
 }
 
@@ -58,9 +57,12 @@ bool OpenMemory(const QString& path, EditorState& state, LcdRenderer& renderer, 
         return true;
     }
     if (!info.isFile() || info.size() != static_cast<qint64>(ImageSetSize)) {
-        Failure(QStringLiteral("%1 is not a document: %2").arg(path,
-                info.isFile() ? QStringLiteral("%1 bytes, a document has %2").arg(info.size()).arg(ImageSetSize)
-                              : QStringLiteral("not a regular file")));
+        Failure(
+            QStringLiteral("%1 is not a document: %2")
+                .arg(path,
+                     info.isFile()
+                         ? QStringLiteral("%1 bytes, a document has %2").arg(info.size()).arg(ImageSetSize)
+                         : QStringLiteral("not a regular file")));
         return false;
     }
     if (!LoadDocumentOrReport(path, state)) return false;
@@ -83,8 +85,7 @@ public:
             verdict.Problem = job.Detail;
         } else {
             const auto before = std::make_unique<ImageSet>(*state_.Set);
-            verdict = ApplyJob(job.Bytes, *state_.Set,
-                               [this](ImageSet&, int n) { MakeFresh(n); });
+            verdict = ApplyJob(job.Bytes, *state_.Set, [this](ImageSet&, int n) { MakeFresh(n); });
             QString error;
             if (verdict.Applied && !SaveImageSetFile(path_, *state_.Set, &error)) {
                 *state_.Set = *before;  // memory and document stay the same
@@ -92,10 +93,9 @@ public:
                 verdict.Problem = QStringLiteral("not stored, cannot write %1: %2").arg(path_, error);
             }
         }
-        out_ << QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs) << ' ' << job.Peer
-             << ' ' << verdict.Kind << ' ' << verdict.Slots << ' '
-             << (verdict.Applied ? QStringLiteral("applied") : "refused: " + verdict.Problem)
-             << Qt::endl;
+        out_ << QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs) << ' ' << job.Peer << ' '
+             << verdict.Kind << ' ' << verdict.Slots << ' '
+             << (verdict.Applied ? QStringLiteral("applied") : "refused: " + verdict.Problem) << Qt::endl;
     }
 
     int Jobs() const { return jobs_; }
@@ -145,15 +145,16 @@ std::optional<int> ReadLimits(const QCommandLineParser& parser, const QCommandLi
 
 std::optional<int> ParseEmulate(const QStringList& arguments, EmulateOptions& options) {
     QCommandLineParser parser;
-    const QCommandLineOption listen("listen", "Address and port (default 127.0.0.1:9100; 0 for "
-                                    "any free port).", "HOST:PORT", "127.0.0.1:9100");
+    const QCommandLineOption listen("listen",
+                                    "Address and port (default 127.0.0.1:9100; 0 for "
+                                    "any free port).",
+                                    "HOST:PORT", "127.0.0.1:9100");
     const QCommandLineOption memory("memory", "The printer's picture memory, a document.", "FILE.lcd");
-    const QCommandLineOption bytes("max-job-bytes", "Largest job taken (default 1048576).", "N",
-                                   "1048576");
-    const QCommandLineOption idle("idle-timeout", "Seconds a connection may stay silent (default 10).",
-                                  "S", "10");
-    const QCommandLineOption connections("max-connections",
-                                         "Connections served at once (default 8).", "N", "8");
+    const QCommandLineOption bytes("max-job-bytes", "Largest job taken (default 1048576).", "N", "1048576");
+    const QCommandLineOption idle("idle-timeout", "Seconds a connection may stay silent (default 10).", "S",
+                                  "10");
+    const QCommandLineOption connections("max-connections", "Connections served at once (default 8).", "N",
+                                         "8");
     const QCommandLineOption language(
         "language", "Language of fresh images: " + LanguageWords().Listed() + " (default from the locale).",
         "L");

@@ -21,11 +21,11 @@ int LitPixels(const ImageRecord& record) {
     return count;
 }
 
-QString Text(const ShortString& text, uint8_t charset) {
-    return DecodeText(ShortStringBytes(text), charset);
-}
+QString Text(const ShortString& text, uint8_t charset) { return DecodeText(ShortStringBytes(text), charset); }
 
-QString Hex(uint32_t value) { return QStringLiteral("0x%1").arg(value, 8, 16, QChar('0')).toUpper().replace("0X", "0x"); }
+QString Hex(uint32_t value) {
+    return QStringLiteral("0x%1").arg(value, 8, 16, QChar('0')).toUpper().replace("0X", "0x");
+}
 
 QJsonObject RecordJson(int n, const ImageRecord& r) {
     QJsonObject o;
@@ -51,9 +51,7 @@ QJsonObject RecordJson(int n, const ImageRecord& r) {
 }
 
 // For the terminal: a document's texts may hold any bytes, escape sequences included.
-QString Shown(const ShortString& text, uint8_t charset) {
-    return EscapeForTerminal(Text(text, charset));
-}
+QString Shown(const ShortString& text, uint8_t charset) { return EscapeForTerminal(Text(text, charset)); }
 
 void PrintRecord(QTextStream& out, int n, const ImageRecord& r) {
     out << "Image " << n << "\n";

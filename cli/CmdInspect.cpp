@@ -14,26 +14,22 @@ namespace {
 
 constexpr qint64 MaxAuditedSize = qint64{64} << 20;
 
-QString Offset(int64_t offset) {
-    return QStringLiteral("offset %1 (0x%2)").arg(offset).arg(offset, 0, 16);
-}
+QString Offset(int64_t offset) { return QStringLiteral("offset %1 (0x%2)").arg(offset).arg(offset, 0, 16); }
 
-void ListCommands(QTextStream& out, const QString& path, int64_t size,
-                  const Audit& audit) {
+void ListCommands(QTextStream& out, const QString& path, int64_t size, const Audit& audit) {
     out << path << ": " << size << " bytes, " << audit.CommandCount << " command(s)\n";
     int number = 0;
     for (const AuditedCommand& command : audit.Commands) {
         out << "command " << ++number << " at " << Offset(command.Offset) << ": "
             << AuditedKindName(command.Kind);
         if (command.Kind == AuditedKind::Register)
-            out << ", " << command.Entries.size()
-                << (command.Entries.size() == 1 ? " entry" : " entries");
+            out << ", " << command.Entries.size() << (command.Entries.size() == 1 ? " entry" : " entries");
         if (command.DeleteIndex) out << ", image " << *command.DeleteIndex + 1;
         out << "\n";
         for (const AuditedEntry& entry : command.Entries)
-            out << "  entry at " << Offset(entry.Offset) << ": image " << entry.Index + 1
-                << ", blink " << entry.Blink << ", scroll " << entry.Scroll
-                << (entry.Complete ? "" : " (cut short)") << "\n";
+            out << "  entry at " << Offset(entry.Offset) << ": image " << entry.Index + 1 << ", blink "
+                << entry.Blink << ", scroll " << entry.Scroll << (entry.Complete ? "" : " (cut short)")
+                << "\n";
     }
     const int64_t unlisted = audit.CommandCount - static_cast<int64_t>(audit.Commands.size());
     if (unlisted > 0) out << "and " << unlisted << " more command(s)\n";
@@ -48,8 +44,8 @@ bool WritePictures(QTextStream& out, const QString& directory, const Audit& audi
     const RegisteredPictures held = ReplayCommands(audit);
     for (int index = 0; index < ImageCount; ++index) {
         if (!held.Slots[index]) continue;
-        const QString path = QDir(directory).filePath(
-            QStringLiteral("image_%1.png").arg(index + 1, 2, 10, QLatin1Char('0')));
+        const QString path =
+            QDir(directory).filePath(QStringLiteral("image_%1.png").arg(index + 1, 2, 10, QLatin1Char('0')));
         const QByteArray png = RegisteredPicturePng(held.Slots[index]->Pixels);
         QString error;
         if (png.isEmpty() || !WriteFileAtomically(path, png, &error)) {
@@ -69,19 +65,16 @@ struct InspectOptions {
 
 std::optional<int> ParseInspect(const QStringList& arguments, InspectOptions& options) {
     QCommandLineParser parser;
-    const QCommandLineOption png("png", "Draw each registered picture into DIR as image_NN.png.",
-                                 "DIR");
+    const QCommandLineOption png("png", "Draw each registered picture into DIR as image_NN.png.", "DIR");
     parser.addOption(png);
-    if (auto exit =
-            ParseArguments(parser, arguments,
-                           "Checks a command file or a captured print job against the\n"
-                           "command layouts, lists its entries and, with --png, draws the\n"
-                           "pictures the printer would hold. Exit 0 when clean, 1 when the\n"
-                           "file has problems or cannot be read.",
-                           1, "FILE.prn"))
+    if (auto exit = ParseArguments(parser, arguments,
+                                   "Checks a command file or a captured print job against the\n"
+                                   "command layouts, lists its entries and, with --png, draws the\n"
+                                   "pictures the printer would hold. Exit 0 when clean, 1 when the\n"
+                                   "file has problems or cannot be read.",
+                                   1, "FILE.prn"))
         return *exit;
-    if (parser.isSet(png) && parser.value(png).isEmpty())
-        return UsageError(parser, "--png needs a folder");
+    if (parser.isSet(png) && parser.value(png).isEmpty()) return UsageError(parser, "--png needs a folder");
     options.Path = parser.positionalArguments().at(0);
     if (parser.isSet(png)) options.PictureFolder = parser.value(png);
     return std::nullopt;

@@ -18,8 +18,7 @@ std::optional<int> ParseNew(const QStringList& arguments, NewOptions& options) {
     QCommandLineParser parser;
     const QCommandLineOption language("language", "Display language: " + LanguageWords().Listed() + ".", "L");
     parser.addOption(language);
-    if (auto exit = ParseArguments(parser, arguments, "Writes a fresh document.", 1, "DOC.lcd"))
-        return *exit;
+    if (auto exit = ParseArguments(parser, arguments, "Writes a fresh document.", 1, "DOC.lcd")) return *exit;
     if (auto exit = ParseLanguageOption(parser, language, options.Language)) return *exit;
     options.Path = parser.positionalArguments().at(0);
     return std::nullopt;

@@ -20,13 +20,13 @@ struct SendSettings {
 };
 
 // One job per printer, submitted in turn; the failures are told at once.
-std::vector<FleetJob> SubmitAll(Spooler& spooler, const SendSettings& settings,
-                                const QString& path, FleetTally& tally) {
+std::vector<FleetJob> SubmitAll(Spooler& spooler, const SendSettings& settings, const QString& path,
+                                FleetTally& tally) {
     std::vector<FleetJob> submitted;
     for (const QString& printer : settings.Printers) {
         QStringList problems;
-        const SendOutcome sent = SendFileToNamedPrinter(
-            spooler, printer, path, [&](const QString& message) { problems << message; });
+        const SendOutcome sent = SendFileToNamedPrinter(spooler, printer, path,
+                                                        [&](const QString& message) { problems << message; });
         if (!sent.Sent) {
             Failure(printer + ": " + problems.join(" / ").replace('\n', ": "));
             tally.Count(FleetEnd::Failed);
@@ -44,8 +44,7 @@ std::vector<FleetJob> SubmitAll(Spooler& spooler, const SendSettings& settings,
 void ReportEnd(const FleetOutcome& outcome, FleetTally& tally) {
     tally.Count(outcome.End);
     if (outcome.End == FleetEnd::Printed)
-        QTextStream(stdout) << outcome.Job.Printer << ": printed, job " << outcome.Job.JobId
-                            << Qt::endl;
+        QTextStream(stdout) << outcome.Job.Printer << ": printed, job " << outcome.Job.JobId << Qt::endl;
     else
         Failure(QStringLiteral("%1: job %2: %3")
                     .arg(outcome.Job.Printer)

@@ -18,9 +18,9 @@ struct VersionInfoOptions {
 
 std::optional<int> ParseVersionInfo(const QStringList& arguments, VersionInfoOptions& options) {
     QCommandLineParser parser;
-    if (auto exit = ParseArguments(parser, arguments,
-                                   "Prints the version values of an executable, one Key=Value a line.", 1,
-                                   "FILE"))
+    if (auto exit =
+            ParseArguments(parser, arguments,
+                           "Prints the version values of an executable, one Key=Value a line.", 1, "FILE"))
         return *exit;
     options.Path = parser.positionalArguments().at(0);
     return std::nullopt;
@@ -33,14 +33,14 @@ int ExecuteVersionInfo(const VersionInfoOptions& options) {
     if (!info.isFile()) return Failure(QStringLiteral("%1: not a file").arg(path));
     if (!info.isReadable()) return Failure(QStringLiteral("%1: cannot be read").arg(path));
 
-    if (GetFileVersionInfoSize(path) == 0) return Failure(QStringLiteral("%1: no version information").arg(path));
+    if (GetFileVersionInfoSize(path) == 0)
+        return Failure(QStringLiteral("%1: no version information").arg(path));
     const VersionStringTable found = ReadVersionStrings(path);
     if (found.Categories.isEmpty())
         return Failure(QStringLiteral("%1: the version information holds no standard values").arg(path));
     QTextStream out(stdout);
     for (qsizetype i = 0; i < found.Categories.size(); ++i)
-        out << EscapeForTerminal(found.Categories[i]) << '=' << EscapeForTerminal(found.Values[i])
-            << '\n';
+        out << EscapeForTerminal(found.Categories[i]) << '=' << EscapeForTerminal(found.Values[i]) << '\n';
     return ExitOk;
 }
 

@@ -7,24 +7,30 @@ namespace {
 bool NeedsEscape(char32_t c) {
     if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return true;
     switch (c) {
-    case 0x061C:  // Arabic letter mark
-    case 0x200E:  // left-to-right mark
-    case 0x200F:  // right-to-left mark
-    case 0x2028:  // line separator
-    case 0x2029:  // paragraph separator
-        return true;
-    default: break;
+        case 0x061C:  // Arabic letter mark
+        case 0x200E:  // left-to-right mark
+        case 0x200F:  // right-to-left mark
+        case 0x2028:  // line separator
+        case 0x2029:  // paragraph separator
+            return true;
+        default:
+            break;
     }
     return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
 }
 
 QString Escape(char32_t c) {
     switch (c) {
-    case '\t': return QStringLiteral("\\t");
-    case '\n': return QStringLiteral("\\n");
-    case '\r': return QStringLiteral("\\r");
-    case 0x1B: return QStringLiteral("\\e");
-    default: break;
+        case '\t':
+            return QStringLiteral("\\t");
+        case '\n':
+            return QStringLiteral("\\n");
+        case '\r':
+            return QStringLiteral("\\r");
+        case 0x1B:
+            return QStringLiteral("\\e");
+        default:
+            break;
     }
     if (c < 0x100) return QStringLiteral("\\x%1").arg(static_cast<uint>(c), 2, 16, QLatin1Char('0'));
     return QStringLiteral("\\u{%1}").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0'));
@@ -36,9 +42,12 @@ QString EscapeForTerminal(const QString& text) {
     QString out;
     out.reserve(text.size());
     for (const char32_t c : text.toUcs4()) {
-        if (c == '\\') out += QStringLiteral("\\\\");
-        else if (NeedsEscape(c)) out += Escape(c);
-        else out += QString::fromUcs4(&c, 1);
+        if (c == '\\')
+            out += QStringLiteral("\\\\");
+        else if (NeedsEscape(c))
+            out += Escape(c);
+        else
+            out += QString::fromUcs4(&c, 1);
     }
     return out;
 }

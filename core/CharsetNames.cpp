@@ -10,11 +10,10 @@ struct CharsetNameEntry {
 };
 
 constexpr CharsetNameEntry CharsetNameTable[] = {
-    {0, "ANSI"},        {1, "DEFAULT"},    {2, "SYMBOL"},       {77, "MAC"},
-    {128, "SHIFTJIS"},  {129, "HANGEUL"},  {130, "JOHAB"},      {134, "GB2312"},
-    {136, "CHINESEBIG5"}, {161, "GREEK"},  {162, "TURKISH"},    {163, "VIETNAMESE"},
-    {177, "HEBREW"},    {178, "ARABIC"},   {186, "BALTIC"},     {204, "RUSSIAN"},
-    {222, "THAI"},      {238, "EASTEUROPE"}, {255, "OEM"},
+    {0, "ANSI"},      {1, "DEFAULT"},      {2, "SYMBOL"},       {77, "MAC"},          {128, "SHIFTJIS"},
+    {129, "HANGEUL"}, {130, "JOHAB"},      {134, "GB2312"},     {136, "CHINESEBIG5"}, {161, "GREEK"},
+    {162, "TURKISH"}, {163, "VIETNAMESE"}, {177, "HEBREW"},     {178, "ARABIC"},      {186, "BALTIC"},
+    {204, "RUSSIAN"}, {222, "THAI"},       {238, "EASTEUROPE"}, {255, "OEM"},
 };
 
 }  // namespace

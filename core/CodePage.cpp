@@ -30,9 +30,9 @@ QByteArray EncodeCodePoint(UConverter* converter, const QString& codePoint) {
     char buffer[16];
     UErrorCode status = U_ZERO_ERROR;
     ucnv_resetFromUnicode(converter);
-    const int32_t length = ucnv_fromUChars(converter, buffer, sizeof buffer,
-                                           reinterpret_cast<const UChar*>(codePoint.utf16()),
-                                           static_cast<int32_t>(codePoint.size()), &status);
+    const int32_t length =
+        ucnv_fromUChars(converter, buffer, sizeof buffer, reinterpret_cast<const UChar*>(codePoint.utf16()),
+                        static_cast<int32_t>(codePoint.size()), &status);
     if (U_FAILURE(status) || length <= 0) return QByteArray("?");
     return QByteArray(buffer, length);
 }
@@ -42,9 +42,8 @@ QString DecodeWith(UConverter* converter, const QByteArray& bytes) {
     UErrorCode status = U_ZERO_ERROR;
     ucnv_resetToUnicode(converter);
     const int32_t length =
-        ucnv_toUChars(converter, reinterpret_cast<UChar*>(result.data()),
-                      static_cast<int32_t>(result.size()), bytes.constData(),
-                      static_cast<int32_t>(bytes.size()), &status);
+        ucnv_toUChars(converter, reinterpret_cast<UChar*>(result.data()), static_cast<int32_t>(result.size()),
+                      bytes.constData(), static_cast<int32_t>(bytes.size()), &status);
     if (U_FAILURE(status)) return QString::fromLatin1(bytes);
     result.truncate(length);
     return result;
@@ -52,33 +51,48 @@ QString DecodeWith(UConverter* converter, const QByteArray& bytes) {
 
 // 2 for a whole surrogate pair at i, else 1.
 qsizetype CodePointWidth(const QString& text, qsizetype i) {
-    return text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
-               ? 2
-               : 1;
+    return text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
 }
 
 }  // namespace
 
 const char* CodePageForCharset(uint8_t charset) {
     switch (charset) {
-    case 0:
-    case 1: return "windows-1252";
-    case 77: return "macintosh";
-    case 128: return "windows-31j";
-    case 129: return "windows-949";
-    case 134: return "windows-936";
-    case 136: return "windows-950";
-    case 161: return "windows-1253";
-    case 162: return "windows-1254";
-    case 163: return "windows-1258";
-    case 177: return "windows-1255";
-    case 178: return "windows-1256";
-    case 186: return "windows-1257";
-    case 204: return "windows-1251";
-    case 222: return "windows-874";
-    case 238: return "windows-1250";
-    case 255: return "ibm-437";
-    default: return "windows-1252";
+        case 0:
+        case 1:
+            return "windows-1252";
+        case 77:
+            return "macintosh";
+        case 128:
+            return "windows-31j";
+        case 129:
+            return "windows-949";
+        case 134:
+            return "windows-936";
+        case 136:
+            return "windows-950";
+        case 161:
+            return "windows-1253";
+        case 162:
+            return "windows-1254";
+        case 163:
+            return "windows-1258";
+        case 177:
+            return "windows-1255";
+        case 178:
+            return "windows-1256";
+        case 186:
+            return "windows-1257";
+        case 204:
+            return "windows-1251";
+        case 222:
+            return "windows-874";
+        case 238:
+            return "windows-1250";
+        case 255:
+            return "ibm-437";
+        default:
+            return "windows-1252";
     }
 }
 

@@ -29,8 +29,7 @@ inline constexpr int32_t ColorWindowText = static_cast<int32_t>(0xFF000008u);
 
 // The one colour test shared by renderer, bitmap import and command encoder.
 constexpr bool IsPixelOn(int32_t color) {
-    return color != ColorBlank && color != ColorScrollArea && color != ColorSilver &&
-           color != ColorOutside;
+    return color != ColorBlank && color != ColorScrollArea && color != ColorSilver && color != ColorOutside;
 }
 
 enum FontStyleBits : uint8_t {

@@ -19,8 +19,7 @@ struct LanguageState {
 
     // Clears the override and stores the language. The window's English check box is
     // unchecked between the two, so its click handling runs with the old language.
-    void SetSelectedLanguage(MessageLanguage language,
-                             const std::function<void()>& uncheckEnglishBox = {});
+    void SetSelectedLanguage(MessageLanguage language, const std::function<void()>& uncheckEnglishBox = {});
 
     // Charset and font face of the effective language.
     void RecomputeMessageFont();

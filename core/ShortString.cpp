@@ -11,8 +11,6 @@ void StoreShortString(ShortString& target, const QByteArray& bytes) {
     std::memcpy(target.Bytes, bytes.constData(), length);
 }
 
-QByteArray ShortStringBytes(const ShortString& source) {
-    return QByteArray(source.Bytes, source.Length);
-}
+QByteArray ShortStringBytes(const ShortString& source) { return QByteArray(source.Bytes, source.Length); }
 
 }  // namespace zozavud

@@ -17,7 +17,7 @@ public:
     virtual std::optional<QString> ChooseOpenPath() = 0;  // nullopt = cancelled
     // nullopt = cancelled; proposedPath, when not empty, is the name the dialog starts with.
     virtual std::optional<QString> ChooseSavePath(const QString& proposedPath) = 0;
-    virtual bool ConfirmSaveChanges() = 0;                // "Save Changes ?": true on Yes
+    virtual bool ConfirmSaveChanges() = 0;  // "Save Changes ?": true on Yes
     virtual void ShowError(const QString& message) = 0;
     virtual void SetCaption(const QString& caption) = 0;
     virtual void ShowImage(int n) = 0;  // refreshes the whole window from image n

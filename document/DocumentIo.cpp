@@ -17,9 +17,7 @@ bool SaveImageSetFile(const QString& path, const ImageSet& set, QString* error) 
 QString NotADocumentReason(qint64 fileSize, const QByteArray& signature) {
     constexpr qint64 documentSize = sizeof(ImageSet);
     if (fileSize != documentSize)
-        return QStringLiteral("it is %1 bytes long, a document is %2")
-            .arg(fileSize)
-            .arg(documentSize);
+        return QStringLiteral("it is %1 bytes long, a document is %2").arg(fileSize).arg(documentSize);
     if (signature != QByteArrayLiteral("LCD1"))
         return QStringLiteral("it does not begin with the signature \"LCD1\"");
     return {};
@@ -59,8 +57,7 @@ bool LoadImageSetFile(const QString& path, ImageSet& set, QString* error, QStrin
         return false;
     }
     std::memcpy(&set, bytes.constData(), sizeof set);
-    if (notADocument)
-        *notADocument = NotADocumentReason(std::max(file.size(), total), bytes.left(4));
+    if (notADocument) *notADocument = NotADocumentReason(std::max(file.size(), total), bytes.left(4));
     return true;
 }
 

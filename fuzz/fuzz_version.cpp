@@ -44,11 +44,14 @@ void ReadBlock(QByteArrayView block) {
     QStringList tables = {QStringLiteral("040904E4"), QStringLiteral("040904B0")};
     if (translation) {
         for (const VersionTranslation& t : ParseTranslations(*translation))
-            tables.append(QStringLiteral("%1%2").arg(t.Language, 4, 16, QChar(u'0')).arg(t.CodePage, 4, 16, QChar(u'0')));
+            tables.append(QStringLiteral("%1%2")
+                              .arg(t.Language, 4, 16, QChar(u'0'))
+                              .arg(t.CodePage, 4, 16, QChar(u'0')));
     }
     for (const QString& table : tables) {
         for (const QString& key : VersionKeyList())
-            CheckValue(QueryVersionValue(block, QStringLiteral("\\StringFileInfo\\") + table + u'\\' + key), block);
+            CheckValue(QueryVersionValue(block, QStringLiteral("\\StringFileInfo\\") + table + u'\\' + key),
+                       block);
     }
     // Paths the reader never builds itself: doubled and trailing separators, odd keys.
     CheckValue(QueryVersionValue(block, u"\\\\StringFileInfo\\\\"), block);

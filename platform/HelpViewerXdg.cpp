@@ -8,8 +8,8 @@ namespace zozavud {
 // xdg-mime at all, means nothing would open the file.
 bool HelpViewer::DesktopHasViewer() {
     QProcess query;
-    query.start(QStringLiteral("xdg-mime"),
-                {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("application/vnd.ms-htmlhelp")});
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
+                                             QStringLiteral("application/vnd.ms-htmlhelp")});
     if (!query.waitForFinished(3000)) {
         query.kill();
         query.waitForFinished(1000);

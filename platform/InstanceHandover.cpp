@@ -96,7 +96,8 @@ bool HandOverToRunningCopy(const QString& name, const QString& path, int timeout
         return false;
     }
     QByteArray reply;
-    while (!reply.contains('\n') && socket.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime()))))
+    while (!reply.contains('\n') &&
+           socket.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime()))))
         reply += socket.readAll();
     reply += socket.readAll();
     if (reply.startsWith(Receipt)) return true;

@@ -1,12 +1,12 @@
 #include "JobListener.h"
 
-#include <QSocketNotifier>
-#include <QTcpServer>
-#include <QTimer>
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <QSocketNotifier>
+#include <QTcpServer>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstring>
@@ -22,12 +22,11 @@ QString PeerOf(int fd) {
     socklen_t length = sizeof address;
     if (::getpeername(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) return "unknown";
     const QHostAddress host(reinterpret_cast<const sockaddr*>(&address));
-    const quint16 port = ntohs(address.ss_family == AF_INET6
-                                   ? reinterpret_cast<const sockaddr_in6&>(address).sin6_port
-                                   : reinterpret_cast<const sockaddr_in&>(address).sin_port);
-    const QString text = host.protocol() == QAbstractSocket::IPv6Protocol
-                             ? '[' + host.toString() + ']'
-                             : host.toString();
+    const quint16 port =
+        ntohs(address.ss_family == AF_INET6 ? reinterpret_cast<const sockaddr_in6&>(address).sin6_port
+                                            : reinterpret_cast<const sockaddr_in&>(address).sin_port);
+    const QString text =
+        host.protocol() == QAbstractSocket::IPv6Protocol ? '[' + host.toString() + ']' : host.toString();
     return QStringLiteral("%1:%2").arg(text).arg(port);
 }
 
@@ -113,8 +112,7 @@ private:
             if (got == 0) return Finish(connection, ReceivedJob::End::Complete, {});
             if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
             if (got < 0 && errno == EINTR) continue;
-            if (got < 0)
-                return Finish(connection, ReceivedJob::End::ReadFailed, std::strerror(errno));
+            if (got < 0) return Finish(connection, ReceivedJob::End::ReadFailed, std::strerror(errno));
             QByteArray& bytes = connection->Job.Bytes;
             if (bytes.size() + got > limits_.MaxJobBytes)
                 return Finish(connection, ReceivedJob::End::TooLarge,

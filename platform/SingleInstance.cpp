@@ -47,8 +47,10 @@ bool SingleInstance::PathCanHoldLock(bool& exists) {
     std::error_code code;
     const fs::file_type type = fs::symlink_status(NativePath(path_), code).type();
     exists = type != fs::file_type::not_found;
-    if (type == fs::file_type::directory) Fail(EISDIR);
-    else if (exists && type != fs::file_type::regular) Fail(EEXIST);
+    if (type == fs::file_type::directory)
+        Fail(EISDIR);
+    else if (exists && type != fs::file_type::regular)
+        Fail(EEXIST);
     return !Failed();
 }
 

@@ -6,9 +6,7 @@ namespace zozavud {
 
 namespace {
 
-QString ServerName() {
-    return QStringLiteral("%1:%2").arg(QString::fromUtf8(cupsServer())).arg(ippPort());
-}
+QString ServerName() { return QStringLiteral("%1:%2").arg(QString::fromUtf8(cupsServer())).arg(ippPort()); }
 
 QString SilentServerMessage(int timeoutMs) {
     return QStringLiteral("The print server %1 did not answer within %2 s.")
@@ -32,8 +30,8 @@ http_t* CupsSpooler::Connection() {
         lastError_ = SilentServerMessage(answerTimeoutMs_);
         return nullptr;
     }
-    http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                         answerTimeoutMs_, nullptr);
+    http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, answerTimeoutMs_,
+                         nullptr);
     if (!http_) {
         lastError_ = QStringLiteral("The print server %1 cannot be reached.").arg(ServerName());
         return nullptr;
@@ -104,8 +102,8 @@ void CupsSpooler::UnlockDeviceSettings() {}
 
 CupsSpooler::QueueAnswer CupsSpooler::AskPrinter(http_t* http, const QByteArray& queue) {
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
-                     "/printers/%s", queue.constData());
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
+                     queue.constData());
     ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
@@ -154,8 +152,8 @@ bool CupsSpooler::OpenPrinter(const QString& deviceName) {
 // which costs the server more than the job does.
 int CupsSpooler::CreateJob(http_t* http, const QByteArray& title) {
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
-                     "/printers/%s", printer_.constData());
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
+                     printer_.constData());
     ipp_t* request = ippNewRequest(IPP_OP_CREATE_JOB);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());

@@ -54,7 +54,7 @@ private:
     http_t* http_ = nullptr;
     int answerTimeoutMs_ = 30000;
     bool serverSilent_ = false;  // it did not answer in time: not asked again
-    QByteArray printer_;  // name of the open printer, empty when none
+    QByteArray printer_;         // name of the open printer, empty when none
     int jobId_ = 0;
     bool documentOpen_ = false;
     bool writeFailed_ = false;

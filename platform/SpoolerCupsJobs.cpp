@@ -1,7 +1,7 @@
 // Following a CUPS job to its end state, for callers that must know it was printed.
+#include <cups/cups.h>
 #include <QDeadlineTimer>
 #include <QThread>
-#include <cups/cups.h>
 
 #include "SpoolerCups.h"
 
@@ -28,14 +28,12 @@ int EnumAttribute(ipp_t* response, const char* name) {
 // False when the server cannot be asked.
 bool AskJobState(http_t* http, const QByteArray& printer, int jobId, JobState* state) {
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d",
-                     jobId);
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d", jobId);
     ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
     static const char* const wanted[] = {"job-state", "job-printer-state-message"};
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr,
-                  wanted);
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, wanted);
     ipp_t* response = cupsDoRequest(http, request, "/jobs/");
     if (!response || cupsLastError() > IPP_STATUS_OK_CONFLICTING) {
         ippDelete(response);
@@ -45,12 +43,11 @@ bool AskJobState(http_t* http, const QByteArray& printer, int jobId, JobState* s
     state->Message = TextAttribute(response, "job-printer-state-message");
     ippDelete(response);
     // Only a job still waiting can be held up by its queue: ask the queue only then.
-    if (state->Job != IPP_JSTATE_PENDING && state->Job != IPP_JSTATE_HELD &&
-        state->Job != IPP_JSTATE_STOPPED)
+    if (state->Job != IPP_JSTATE_PENDING && state->Job != IPP_JSTATE_HELD && state->Job != IPP_JSTATE_STOPPED)
         return true;
 
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
-                     "/printers/%s", printer.constData());
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
+                     printer.constData());
     request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
     response = cupsDoRequest(http, request, "/");
@@ -69,7 +66,6 @@ QString WithMessage(const QString& what, const QString& message) {
 
 }  // namespace
 
-
 Spooler::JobCheck CupsSpooler::CheckJob(const QString& deviceName, int jobId) {
     const QByteArray printer = deviceName.section('/', 0, 0).toUtf8();
     JobState state;
@@ -79,10 +75,14 @@ Spooler::JobCheck CupsSpooler::CheckJob(const QString& deviceName, int jobId) {
         return {true, false, WithMessage(QStringLiteral("the job's state cannot be read"), lastError_)};
     }
     switch (state.Job) {
-    case IPP_JSTATE_COMPLETED: return {true, true, {}};
-    case IPP_JSTATE_CANCELED: return {true, false, WithMessage("the job was cancelled", state.Message)};
-    case IPP_JSTATE_ABORTED: return {true, false, WithMessage("the job was aborted", state.Message)};
-    default: break;
+        case IPP_JSTATE_COMPLETED:
+            return {true, true, {}};
+        case IPP_JSTATE_CANCELED:
+            return {true, false, WithMessage("the job was cancelled", state.Message)};
+        case IPP_JSTATE_ABORTED:
+            return {true, false, WithMessage("the job was aborted", state.Message)};
+        default:
+            break;
     }
     QString failure;
     if (state.Printer == IPP_PSTATE_STOPPED)

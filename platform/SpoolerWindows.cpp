@@ -14,9 +14,9 @@ std::wstring Wide(const QString& text) { return text.toStdWString(); }
 
 QString SystemErrorText(DWORD code) {
     wchar_t* text = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     const QString result = text ? QString::fromWCharArray(text).trimmed() : QString();
     LocalFree(text);
     return result;
@@ -90,8 +90,7 @@ public:
     }
     bool WriteData(const char* data, qint64 size) override {
         DWORD written = 0;
-        return WritePrinter(printer_, const_cast<char*>(data), static_cast<DWORD>(size), &written) ||
-               Fail();
+        return WritePrinter(printer_, const_cast<char*>(data), static_cast<DWORD>(size), &written) || Fail();
     }
     bool EndDocument() override {
         documentOpen_ = false;

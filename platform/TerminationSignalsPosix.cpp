@@ -1,9 +1,9 @@
 #include "TerminationSignals.h"
 
-#include <QFile>
-#include <QSocketNotifier>
 #include <fcntl.h>
 #include <unistd.h>
+#include <QFile>
+#include <QSocketNotifier>
 
 #include <csignal>
 #include <cstring>

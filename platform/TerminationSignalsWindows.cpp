@@ -1,10 +1,10 @@
 #include "TerminationSignals.h"
 
+#include <windows.h>
 #include <QMetaObject>
 #include <QSocketNotifier>
 #include <csignal>
 #include <string>
-#include <windows.h>
 
 namespace zozavud {
 
@@ -19,7 +19,10 @@ BOOL WINAPI OnConsoleControl(DWORD type) {
     if (watcher) {
         const int number = type == CTRL_C_EVENT ? SIGINT : SIGTERM;
         QMetaObject::invokeMethod(
-            watcher, [number] { if (watcher) emit watcher->Requested(number); },
+            watcher,
+            [number] {
+                if (watcher) emit watcher->Requested(number);
+            },
             Qt::QueuedConnection);
         return TRUE;
     }

@@ -7,8 +7,7 @@ namespace zozavud {
 
 namespace {
 
-constexpr uint8_t LeadIn[CommandLeadInSize] = {0x12, 0x14, 0x05, 0x2A, 0x3D,
-                                               0x21, 0x3F, 0x25, 0x23};
+constexpr uint8_t LeadIn[CommandLeadInSize] = {0x12, 0x14, 0x05, 0x2A, 0x3D, 0x21, 0x3F, 0x25, 0x23};
 constexpr uint8_t Gs[3] = {0x1D, 0x28, 0x79};
 constexpr char LcdName[] = "LCD       ";  // "LCD" and seven spaces
 constexpr char Spaces[] = "          ";
@@ -25,10 +24,14 @@ constexpr int PaddingStart = LcdRows * PixelBlockRowBytes;  // 800
 
 const char* LayoutDescription(AuditedKind kind) {
     switch (kind) {
-        case AuditedKind::Register: return "2 + 1031 bytes per entry, 1..19 entries";
-        case AuditedKind::Delete: return "3 body bytes";
-        case AuditedKind::DeleteAll: return "5 body bytes";
-        case AuditedKind::Unknown: break;
+        case AuditedKind::Register:
+            return "2 + 1031 bytes per entry, 1..19 entries";
+        case AuditedKind::Delete:
+            return "3 body bytes";
+        case AuditedKind::DeleteAll:
+            return "5 body bytes";
+        case AuditedKind::Unknown:
+            break;
     }
     return "";
 }
@@ -45,9 +48,7 @@ QString Hex(const uint8_t* bytes, int64_t count) {
 class Parser {
 public:
     Parser(const QByteArray& data, Audit& out)
-        : bytes_(reinterpret_cast<const uint8_t*>(data.constData())),
-          size_(data.size()),
-          out_(out) {}
+        : bytes_(reinterpret_cast<const uint8_t*>(data.constData())), size_(data.size()), out_(out) {}
 
     void Run() {
         if (size_ == 0) Problem(0, "the file is empty: no command");
@@ -70,9 +71,7 @@ private:
         if (++out_.CommandCount <= AuditKeptCommands) out_.Commands.push_back(std::move(command));
     }
 
-    int64_t Present(int64_t from, int64_t count) const {
-        return std::clamp<int64_t>(size_ - from, 0, count);
-    }
+    int64_t Present(int64_t from, int64_t count) const { return std::clamp<int64_t>(size_ - from, 0, count); }
 
     // First offset in from..from+count whose byte differs, over the bytes present; -1 if none.
     int64_t FirstMismatch(int64_t from, const void* expected, int64_t count) const {
@@ -97,8 +96,7 @@ private:
     bool LooksLikeCommand(int64_t pos) const {
         if (Matches(pos + GsOffset, Gs, 3)) return true;
         return Present(pos, GsOffset + 3) < GsOffset + 3 &&
-               FirstMismatch(pos, LeadIn, CommandLeadInSize) < 0 &&
-               FirstMismatch(pos + GsOffset, Gs, 3) < 0;
+               FirstMismatch(pos, LeadIn, CommandLeadInSize) < 0 && FirstMismatch(pos + GsOffset, Gs, 3) < 0;
     }
 
     int64_t SkipNoise(int64_t pos) {
@@ -136,12 +134,11 @@ private:
         CheckField(pos + NameOffset, LcdName, 10, "\"LCD\" and seven spaces");
         CheckField(pos + SpacesOffset, Spaces, 10, "ten spaces");
         if (Present(pos, CommandPrefixSize) < CommandPrefixSize) {
-            Problem(size_,
-                    QStringLiteral("command at offset %1 cut short: %2 of its %3 lead-in and "
-                                   "header bytes")
-                        .arg(pos)
-                        .arg(size_ - pos)
-                        .arg(CommandPrefixSize));
+            Problem(size_, QStringLiteral("command at offset %1 cut short: %2 of its %3 lead-in and "
+                                          "header bytes")
+                               .arg(pos)
+                               .arg(size_ - pos)
+                               .arg(CommandPrefixSize));
             Keep(std::move(command));
             return size_;
         }
@@ -150,10 +147,9 @@ private:
         const int64_t available = size_ - body;
         const int64_t length = command.BodyLength;
         if (length > available)
-            Problem(pos + LengthOffset,
-                    QStringLiteral("length field says %1 body bytes, only %2 follow")
-                        .arg(length)
-                        .arg(available));
+            Problem(
+                pos + LengthOffset,
+                QStringLiteral("length field says %1 body bytes, only %2 follow").arg(length).arg(available));
         if (available < 2) {
             Problem(body, "the body ends before its function code");
             Keep(std::move(command));
@@ -171,22 +167,28 @@ private:
         if (code[0] == '0' && code[1] == 'p') return AuditedKind::Register;
         if (code[0] == '0' && code[1] == 'B') return AuditedKind::Delete;
         if (code[0] == '0' && code[1] == 'A') return AuditedKind::DeleteAll;
-        Problem(body, QStringLiteral("unknown function code %1 (30 70, 30 42 or 30 41 expected)")
-                          .arg(Hex(code, 2)));
+        Problem(
+            body,
+            QStringLiteral("unknown function code %1 (30 70, 30 42 or 30 41 expected)").arg(Hex(code, 2)));
         return AuditedKind::Unknown;
     }
 
     void ParseBody(AuditedCommand& command, int64_t body, int64_t extent) {
         switch (command.Kind) {
-            case AuditedKind::Register: ParseEntries(command, body, extent); break;
-            case AuditedKind::Delete: ParseDelete(command, body, extent); break;
+            case AuditedKind::Register:
+                ParseEntries(command, body, extent);
+                break;
+            case AuditedKind::Delete:
+                ParseDelete(command, body, extent);
+                break;
             case AuditedKind::DeleteAll:
                 if (extent < DeleteAllBodySize)
                     Problem(body + extent, "the delete-all body ends before \"CLR\"");
                 else
                     CheckField(body + 2, ClearText, 3, "\"CLR\" after 30 41");
                 break;
-            case AuditedKind::Unknown: break;
+            case AuditedKind::Unknown:
+                break;
         }
     }
 
@@ -197,9 +199,12 @@ private:
                 return length >= 2 && (length - 2) % ImageEntrySize == 0 && entries >= 1 &&
                        entries <= ImageCount;
             }
-            case AuditedKind::Delete: return length == DeleteBodySize;
-            case AuditedKind::DeleteAll: return length == DeleteAllBodySize;
-            case AuditedKind::Unknown: return true;
+            case AuditedKind::Delete:
+                return length == DeleteBodySize;
+            case AuditedKind::DeleteAll:
+                return length == DeleteAllBodySize;
+            case AuditedKind::Unknown:
+                return true;
         }
         return true;
     }
@@ -254,8 +259,7 @@ private:
         }
         command.DeleteIndex = bytes_[body + 2];
         if (*command.DeleteIndex >= ImageCount)
-            Problem(body + 2,
-                    QStringLiteral("image index %1 outside 0..18").arg(*command.DeleteIndex));
+            Problem(body + 2, QStringLiteral("image index %1 outside 0..18").arg(*command.DeleteIndex));
     }
 
     void ParseEntries(AuditedCommand& command, int64_t body, int64_t extent) {
@@ -266,11 +270,10 @@ private:
         for (int64_t at = body + 2; at < end; at += ImageEntrySize) {
             AuditedEntry entry = ParseEntry(at, std::min<int64_t>(ImageEntrySize, end - at));
             if (firstOffset[entry.Index] >= 0)
-                Problem(at,
-                        QStringLiteral("image index %1 registered twice in one command (first at "
-                                       "offset %2)")
-                            .arg(entry.Index)
-                            .arg(firstOffset[entry.Index]));
+                Problem(at, QStringLiteral("image index %1 registered twice in one command (first at "
+                                           "offset %2)")
+                                .arg(entry.Index)
+                                .arg(firstOffset[entry.Index]));
             else
                 firstOffset[entry.Index] = at;
             command.Entries.push_back(entry);
@@ -282,9 +285,8 @@ private:
         entry.Offset = at;
         entry.Complete = present == ImageEntrySize;
         if (!entry.Complete)
-            Problem(at, QStringLiteral("entry cut short: %1 of its %2 bytes")
-                            .arg(present)
-                            .arg(ImageEntrySize));
+            Problem(at,
+                    QStringLiteral("entry cut short: %1 of its %2 bytes").arg(present).arg(ImageEntrySize));
         const uint8_t* e = bytes_ + at;
         entry.Index = e[0];
         if (entry.Index >= ImageCount)

@@ -31,9 +31,9 @@ enum class AuditedKind { Register, Delete, DeleteAll, Unknown };
 struct AuditedCommand {
     int64_t Offset = 0;
     AuditedKind Kind = AuditedKind::Unknown;
-    uint32_t BodyLength = 0;              // as the length field says
-    std::vector<AuditedEntry> Entries;  // Register only
-    std::optional<uint8_t> DeleteIndex;   // Delete only
+    uint32_t BodyLength = 0;             // as the length field says
+    std::vector<AuditedEntry> Entries;   // Register only
+    std::optional<uint8_t> DeleteIndex;  // Delete only
 };
 
 // What the printer holds after the commands, in order: registrations replace each

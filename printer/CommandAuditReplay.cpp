@@ -15,7 +15,8 @@ void ReplayCommand(const AuditedCommand& command, RegisteredPictures& held) {
         case AuditedKind::DeleteAll:
             for (auto& slot : held.Slots) slot.reset();
             break;
-        case AuditedKind::Unknown: break;
+        case AuditedKind::Unknown:
+            break;
     }
 }
 
@@ -24,10 +25,14 @@ RegisteredPictures ReplayCommands(const Audit& audit) { return audit.Held; }
 
 QString AuditedKindName(AuditedKind kind) {
     switch (kind) {
-        case AuditedKind::Register: return "register";
-        case AuditedKind::Delete: return "delete";
-        case AuditedKind::DeleteAll: return "delete-all";
-        case AuditedKind::Unknown: return "unknown";
+        case AuditedKind::Register:
+            return "register";
+        case AuditedKind::Delete:
+            return "delete";
+        case AuditedKind::DeleteAll:
+            return "delete-all";
+        case AuditedKind::Unknown:
+            return "unknown";
     }
     return "unknown";
 }

@@ -8,8 +8,7 @@ namespace zozavud {
 
 namespace {
 
-constexpr uint8_t LeadIn[CommandLeadInSize] = {0x12, 0x14, 0x05, 0x2A, 0x3D,
-                                               0x21, 0x3F, 0x25, 0x23};
+constexpr uint8_t LeadIn[CommandLeadInSize] = {0x12, 0x14, 0x05, 0x2A, 0x3D, 0x21, 0x3F, 0x25, 0x23};
 // GS ( y, "LCD" and seven spaces, ten spaces; the 4-byte body length follows.
 constexpr char HeaderText[CommandHeaderSize - 4 + 1] = "\x1D(yLCD                 ";
 static_assert(sizeof HeaderText - 1 == CommandHeaderSize - 4);
@@ -100,10 +99,14 @@ QByteArray BuildDeleteAllImagesCommand() {
 
 int CommandSize(CommandKind kind) {
     switch (kind) {
-    case CommandKind::RegisterImage: return RegisterImageCommandSize;
-    case CommandKind::RegisterAllImages: return RegisterAllImagesCommandSize;
-    case CommandKind::DeleteImage: return DeleteImageCommandSize;
-    case CommandKind::DeleteAllImages: return DeleteAllImagesCommandSize;
+        case CommandKind::RegisterImage:
+            return RegisterImageCommandSize;
+        case CommandKind::RegisterAllImages:
+            return RegisterAllImagesCommandSize;
+        case CommandKind::DeleteImage:
+            return DeleteImageCommandSize;
+        case CommandKind::DeleteAllImages:
+            return DeleteAllImagesCommandSize;
     }
     return 0;
 }
@@ -113,10 +116,14 @@ QByteArray BuildCommand(CommandKind kind, const ImageSet& set, int currentImage)
     if (needsImage && (currentImage < 1 || currentImage > ImageCount)) return {};
     const auto index = static_cast<uint8_t>(currentImage - 1);
     switch (kind) {
-    case CommandKind::RegisterImage: return RegisterImage(set.Record(currentImage), index);
-    case CommandKind::RegisterAllImages: return BuildRegisterAllImagesCommand(set);
-    case CommandKind::DeleteImage: return DeleteImage(index);
-    case CommandKind::DeleteAllImages: return BuildDeleteAllImagesCommand();
+        case CommandKind::RegisterImage:
+            return RegisterImage(set.Record(currentImage), index);
+        case CommandKind::RegisterAllImages:
+            return BuildRegisterAllImagesCommand(set);
+        case CommandKind::DeleteImage:
+            return DeleteImage(index);
+        case CommandKind::DeleteAllImages:
+            return BuildDeleteAllImagesCommand();
     }
     return {};
 }

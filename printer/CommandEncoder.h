@@ -20,9 +20,9 @@ inline constexpr int ImageEntrySize = 7 + PixelBlockSize;                       
 
 inline constexpr int RegisterImageCommandSize = CommandPrefixSize + 2 + ImageEntrySize;  // 1069
 inline constexpr int RegisterAllImagesCommandSize =
-    CommandPrefixSize + 2 + ImageCount * ImageEntrySize;                        // 19627
-inline constexpr int DeleteImageCommandSize = CommandPrefixSize + 3;            // 39
-inline constexpr int DeleteAllImagesCommandSize = CommandPrefixSize + 5;        // 41
+    CommandPrefixSize + 2 + ImageCount * ImageEntrySize;                  // 19627
+inline constexpr int DeleteImageCommandSize = CommandPrefixSize + 3;      // 39
+inline constexpr int DeleteAllImagesCommandSize = CommandPrefixSize + 5;  // 41
 
 // Row y, column x is bit 7 - x % 8 of byte 32 * y + x / 8; rows 25..31 stay zero.
 PixelBlock PackImagePixels(const ImageRecord& record);

@@ -7,8 +7,8 @@ namespace zozavud {
 
 CommandFileChooser::~CommandFileChooser() = default;
 
-void CommandFileNameKeeper::CreateCommandFile(CommandKind kind, const ImageSet& set,
-                                              int currentImage, CommandFileChooser& chooser,
+void CommandFileNameKeeper::CreateCommandFile(CommandKind kind, const ImageSet& set, int currentImage,
+                                              CommandFileChooser& chooser,
                                               const std::function<void(const QString&)>& showError) {
     const QString previous = fileName_;
     const QString defaultName = DefaultCommandFileName(kind, currentImage);

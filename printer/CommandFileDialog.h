@@ -36,8 +36,7 @@ public:
     // chosen file; then forgets the name if it was the default (exact, with case) and
     // keeps the chosen path otherwise. Cancelling restores the name held before.
     void CreateCommandFile(CommandKind kind, const ImageSet& set, int currentImage,
-                           CommandFileChooser& chooser,
-                           const std::function<void(const QString&)>& showError);
+                           CommandFileChooser& chooser, const std::function<void(const QString&)>& showError);
 
 private:
     QString fileName_;

@@ -69,8 +69,8 @@ __attribute__((target("avx2"))) inline __m256i Unlit8(const int32_t* p) {
 
 // The 256-bit packs work within each 128-bit half, so row y ends up in byte
 // AvxRowPosition[y] of the accumulator; the order is undone when the bytes are stored.
-constexpr uint8_t AvxRowPosition[LcdRows] = {0,  1,  2,  3,  16, 17, 18, 19, 4,  5,  6,  7, 20,
-                                             21, 22, 23, 8,  9,  10, 11, 24, 25, 26, 27, 12};
+constexpr uint8_t AvxRowPosition[LcdRows] = {0,  1,  2,  3, 16, 17, 18, 19, 4,  5,  6,  7, 20,
+                                             21, 22, 23, 8, 9,  10, 11, 24, 25, 26, 27, 12};
 
 __attribute__((target("avx2"))) void PackAvx2(const ImageRecord& record, uint8_t* block) {
     for (int b = 0; b < Groups; ++b) {
@@ -78,9 +78,8 @@ __attribute__((target("avx2"))) void PackAvx2(const ImageRecord& record, uint8_t
         for (int k = 0; k < 8; ++k) {
             const int32_t* column = record.RenderedData + LayerIndex(8 * b + k, 0);
             const __m256i last = _mm256_set_epi32(0, 0, 0, 0, 0, 0, 0, IsPixelOn(column[24]) ? 0 : -1);
-            const __m256i unlit =
-                _mm256_packs_epi16(_mm256_packs_epi32(Unlit8(column), Unlit8(column + 8)),
-                                   _mm256_packs_epi32(Unlit8(column + 16), last));
+            const __m256i unlit = _mm256_packs_epi16(_mm256_packs_epi32(Unlit8(column), Unlit8(column + 8)),
+                                                     _mm256_packs_epi32(Unlit8(column + 16), last));
             rows = _mm256_or_si256(
                 rows, _mm256_andnot_si256(unlit, _mm256_set1_epi8(static_cast<char>(0x80u >> k))));
         }

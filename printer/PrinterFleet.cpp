@@ -7,17 +7,20 @@ namespace zozavud {
 
 void FleetTally::Count(FleetEnd end) {
     switch (end) {
-        case FleetEnd::Printed: ++Printed; break;
-        case FleetEnd::Failed: ++Failed; break;
-        case FleetEnd::NotAnswered: ++NotAnswered; break;
+        case FleetEnd::Printed:
+            ++Printed;
+            break;
+        case FleetEnd::Failed:
+            ++Failed;
+            break;
+        case FleetEnd::NotAnswered:
+            ++NotAnswered;
+            break;
     }
 }
 
 QString FleetTally::Summary() const {
-    return QStringLiteral("%1 printed, %2 failed, %3 not answered")
-        .arg(Printed)
-        .arg(Failed)
-        .arg(NotAnswered);
+    return QStringLiteral("%1 printed, %2 failed, %3 not answered").arg(Printed).arg(Failed).arg(NotAnswered);
 }
 
 void FollowJobsTogether(Spooler& spooler, const std::vector<FleetJob>& jobs, int timeoutMs,

@@ -21,7 +21,8 @@ std::vector<int> SlotsOf(const AuditedCommand& command) {
         case AuditedKind::DeleteAll:
             for (int n = 1; n <= ImageCount; ++n) numbers.push_back(n);
             break;
-        case AuditedKind::Unknown: break;
+        case AuditedKind::Unknown:
+            break;
     }
     return numbers;
 }
@@ -72,11 +73,10 @@ JobVerdict ApplyJob(const QByteArray& job, ImageSet& set, const FreshImage& fres
     }
     const AuditedCommand* command = audit.SoleCommand();
     if (!command) {
-        verdict.Problem = audit.Problems.empty()
-                              ? QStringLiteral("no command")
-                              : QStringLiteral("offset %1: %2")
-                                    .arg(audit.Problems.front().Offset)
-                                    .arg(audit.Problems.front().Message);
+        verdict.Problem = audit.Problems.empty() ? QStringLiteral("no command")
+                                                 : QStringLiteral("offset %1: %2")
+                                                       .arg(audit.Problems.front().Offset)
+                                                       .arg(audit.Problems.front().Message);
         return verdict;
     }
     if (command->Kind == AuditedKind::Register) {

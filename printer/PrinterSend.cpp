@@ -25,7 +25,8 @@ bool CopyFileToSpooler(Spooler& spooler, QFile& file, const ShowMessage& show) {
         const qint64 got = file.read(buffer.data(), SendPieceSize);
         if (got < 0) {
             // Never hand the spooler a failed read as a byte count.
-            show(QStringLiteral("Temporary File Read Error (%1)\n%2").arg(file.fileName(), file.errorString()));
+            show(QStringLiteral("Temporary File Read Error (%1)\n%2")
+                     .arg(file.fileName(), file.errorString()));
             return false;
         }
         if (got == 0) return true;
@@ -38,8 +39,8 @@ bool CopyFileToSpooler(Spooler& spooler, QFile& file, const ShowMessage& show) {
 
 }  // namespace
 
-SendOutcome SendFileToNamedPrinter(Spooler& spooler, const QString& deviceName,
-                                   const QString& path, const ShowMessage& show) {
+SendOutcome SendFileToNamedPrinter(Spooler& spooler, const QString& deviceName, const QString& path,
+                                   const ShowMessage& show) {
     SendOutcome outcome;
     if (!spooler.LoadDeviceSettings(deviceName)) {
         show(Message("GetPrinter error", spooler.LastErrorDetail()));

@@ -58,8 +58,8 @@ struct SendOutcome {
 
 // Sends the file to the printer of that device name as one job; each failure is shown
 // once, its first line fixed, the spooler's own words on the second.
-SendOutcome SendFileToNamedPrinter(Spooler& spooler, const QString& deviceName,
-                                   const QString& path, const ShowMessage& showMessage);
+SendOutcome SendFileToNamedPrinter(Spooler& spooler, const QString& deviceName, const QString& path,
+                                   const ShowMessage& showMessage);
 
 // Writes the command into a new owner-only temporary file, hands its path to use, and
 // removes the file whatever happened. False (message shown) when the file could not be

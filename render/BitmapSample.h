@@ -50,9 +50,7 @@ struct BitmapSample {
         if (x < 0 || y < 0 || x >= Columns || y >= Rows) return ColorOutside;
         return Colors[static_cast<std::size_t>(y) * Columns + x];
     }
-    void Set(int x, int y, int32_t color) {
-        Colors[static_cast<std::size_t>(y) * Columns + x] = color;
-    }
+    void Set(int x, int y, int32_t color) { Colors[static_cast<std::size_t>(y) * Columns + x] = color; }
 };
 
 // 0x00BBGGRR from 8-bit channels.

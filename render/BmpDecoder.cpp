@@ -36,13 +36,16 @@ public:
 
     int32_t Color(const uint8_t* row, int x) const {
         switch (layout_.BitsPerPixel) {
-        case 16: return Masked(row[2 * x] | row[2 * x + 1] << 8);
-        case 24: return MakeColorRef(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
-        case 32: {
-            const uint8_t* p = row + 4 * static_cast<uint64_t>(x);
-            return Masked(p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24);
-        }
-        default: return layout_.Palette[Index(row, x)];
+            case 16:
+                return Masked(row[2 * x] | row[2 * x + 1] << 8);
+            case 24:
+                return MakeColorRef(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+            case 32: {
+                const uint8_t* p = row + 4 * static_cast<uint64_t>(x);
+                return Masked(p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24);
+            }
+            default:
+                return layout_.Palette[Index(row, x)];
         }
     }
 
@@ -74,12 +77,10 @@ private:
 
 bool HasBmpSignature(const QByteArray& bytes) { return bytes.startsWith("BM"); }
 
-bool DecodeBmp(const QByteArray& bytes, BitmapSample& sample, QString* error,
-               PictureExtent extent) {
+bool DecodeBmp(const QByteArray& bytes, BitmapSample& sample, QString* error, PictureExtent extent) {
     BmpLayout layout;
     if (!ParseBmpLayout(bytes, layout, error)) return false;
-    if (extent == PictureExtent::Whole && !WithinPixelLimit(layout.Width, layout.Height, error))
-        return false;
+    if (extent == PictureExtent::Whole && !WithinPixelLimit(layout.Width, layout.Height, error)) return false;
     const auto* pixels = reinterpret_cast<const uint8_t*>(bytes.constData()) + layout.PixelOffset;
 
     BitmapSample decoded;
@@ -89,8 +90,7 @@ bool DecodeBmp(const QByteArray& bytes, BitmapSample& sample, QString* error,
     } else {
         const PlainRows rows(pixels, layout);
         if (!rows.IndexesInRange()) {
-            if (error)
-                *error = QStringLiteral("a pixel names a colour missing from the colour table");
+            if (error) *error = QStringLiteral("a pixel names a colour missing from the colour table");
             return false;
         }
         for (int y = 0; y < decoded.Rows; ++y) {

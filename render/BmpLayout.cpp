@@ -34,9 +34,7 @@ public:
     uint16_t U16(uint64_t at) const { return static_cast<uint16_t>(Byte(at) | Byte(at + 1) << 8); }
     uint32_t U32(uint64_t at) const { return U16(at) | static_cast<uint32_t>(U16(at + 2)) << 16; }
     int32_t I32(uint64_t at) const { return static_cast<int32_t>(U32(at)); }
-    uint32_t Byte(uint64_t at) const {
-        return static_cast<uint8_t>(bytes_[static_cast<qsizetype>(at)]);
-    }
+    uint32_t Byte(uint64_t at) const { return static_cast<uint8_t>(bytes_[static_cast<qsizetype>(at)]); }
 
 private:
     const QByteArray& bytes_;
@@ -71,17 +69,20 @@ bool SetMasks(BmpLayout& layout, uint32_t red, uint32_t green, uint32_t blue, ui
 bool EncodingFits(BmpEncoding encoding, bool bitFields, int bpp) {
     if (bitFields) return bpp == 16 || bpp == 32;
     switch (encoding) {
-    case BmpEncoding::Rle8: return bpp == 8;
-    case BmpEncoding::Rle4: return bpp == 4;
-    case BmpEncoding::Rle24: return bpp == 24;
-    case BmpEncoding::Plain:
-        return bpp == 1 || bpp == 2 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32;
+        case BmpEncoding::Rle8:
+            return bpp == 8;
+        case BmpEncoding::Rle4:
+            return bpp == 4;
+        case BmpEncoding::Rle24:
+            return bpp == 24;
+        case BmpEncoding::Plain:
+            return bpp == 1 || bpp == 2 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32;
     }
     return false;
 }
 
-bool ReadPalette(const LittleEndian& in, uint64_t start, uint64_t declared, bool explicitCount,
-                 int entrySize, BmpLayout& layout, QString* error) {
+bool ReadPalette(const LittleEndian& in, uint64_t start, uint64_t declared, bool explicitCount, int entrySize,
+                 BmpLayout& layout, QString* error) {
     const uint64_t room = layout.PixelOffset > start ? (layout.PixelOffset - start) / entrySize : 0;
     if (explicitCount && declared > room)
         return Fail(error, QStringLiteral("the colour table is larger than the file has room for"));
@@ -90,8 +91,7 @@ bool ReadPalette(const LittleEndian& in, uint64_t start, uint64_t declared, bool
     layout.Palette.resize(usable);
     for (uint64_t i = 0; i < usable; ++i) {
         const uint64_t at = start + i * entrySize;  // blue, green, red[, reserved]
-        layout.Palette[i] =
-            static_cast<int32_t>(in.Byte(at + 2) | in.Byte(at + 1) << 8 | in.Byte(at) << 16);
+        layout.Palette[i] = static_cast<int32_t>(in.Byte(at + 2) | in.Byte(at + 1) << 8 | in.Byte(at) << 16);
     }
     return true;
 }
@@ -101,7 +101,7 @@ struct BmpHeader {
     uint32_t Size = 0;  // of the info or core header
     bool Core = false;  // OS/2 1.x
     bool Os2v2 = false;
-    uint64_t End = 0;   // first byte after the header
+    uint64_t End = 0;  // first byte after the header
     uint32_t Compression = CompressionRgb;
     uint32_t SizeImage = 0;
     uint32_t ColorsUsed = 0;
@@ -109,8 +109,7 @@ struct BmpHeader {
     uint64_t TableStart = 0;  // masks after a 40-byte header, else the colour table
 };
 
-bool ReadDimensions(const LittleEndian& in, BmpHeader& header, BmpLayout& layout,
-                    QString* error) {
+bool ReadDimensions(const LittleEndian& in, BmpHeader& header, BmpLayout& layout, QString* error) {
     int64_t width = 0, height = 0;
     uint32_t planes = 0;
     if (header.Core) {
@@ -127,8 +126,7 @@ bool ReadDimensions(const LittleEndian& in, BmpHeader& header, BmpLayout& layout
         if (header.Size >= 24) header.SizeImage = in.U32(34);
         if (header.Size >= 36) header.ColorsUsed = in.U32(46);
     }
-    if (planes != 1)
-        return Fail(error, QStringLiteral("the bitmap has %1 planes instead of 1").arg(planes));
+    if (planes != 1) return Fail(error, QStringLiteral("the bitmap has %1 planes instead of 1").arg(planes));
     if (width <= 0) return Fail(error, QStringLiteral("the bitmap width is not positive"));
     if (height == 0 || height == std::numeric_limits<int32_t>::min())
         return Fail(error, QStringLiteral("the bitmap height is invalid"));
@@ -138,8 +136,8 @@ bool ReadDimensions(const LittleEndian& in, BmpHeader& header, BmpLayout& layout
     return true;
 }
 
-bool ReadHeader(const QByteArray& bytes, const LittleEndian& in, BmpHeader& header,
-                BmpLayout& layout, QString* error) {
+bool ReadHeader(const QByteArray& bytes, const LittleEndian& in, BmpHeader& header, BmpLayout& layout,
+                QString* error) {
     if (in.Size() < FileHeaderSize + 4)
         return Fail(error, QStringLiteral("the file is too short to be a bitmap"));
     if (bytes[0] != 'B' || bytes[1] != 'M')
@@ -153,9 +151,8 @@ bool ReadHeader(const QByteArray& bytes, const LittleEndian& in, BmpHeader& head
     header.Core = header.Size == CoreHeaderSize;
     header.Os2v2 = IsOs2v2HeaderSize(header.Size);
     if (!header.Core && !header.Os2v2 && !IsInfoHeaderSize(header.Size))
-        return Fail(
-            error,
-            QStringLiteral("the bitmap header has an unknown size (%1 bytes)").arg(header.Size));
+        return Fail(error,
+                    QStringLiteral("the bitmap header has an unknown size (%1 bytes)").arg(header.Size));
     header.End = FileHeaderSize + header.Size;
     if (in.Size() < header.End) return Fail(error, QStringLiteral("the bitmap header is cut off"));
     return ReadDimensions(in, header, layout, error);
@@ -163,29 +160,37 @@ bool ReadHeader(const QByteArray& bytes, const LittleEndian& in, BmpHeader& head
 
 bool ReadCompression(BmpHeader& header, BmpLayout& layout, QString* error) {
     switch (header.Compression) {
-    case CompressionRgb: break;
-    case CompressionRle8: layout.Encoding = BmpEncoding::Rle8; break;
-    case CompressionRle4: layout.Encoding = BmpEncoding::Rle4; break;
-    case CompressionBitFields:
-        if (header.Os2v2)
-            return Fail(error, QStringLiteral("Huffman-compressed bitmaps are not supported"));
-        header.BitFields = true;
-        break;
-    case CompressionJpeg:
-        if (!header.Os2v2)
-            return Fail(error, QStringLiteral("bitmaps holding a JPEG picture are not supported"));
-        layout.Encoding = BmpEncoding::Rle24;
-        break;
-    case CompressionPng:
-        return Fail(error, QStringLiteral("bitmaps holding a PNG picture are not supported"));
-    case CompressionAlphaBitFields: header.BitFields = header.AlphaBitFields = true; break;
-    default:
-        return Fail(error, QStringLiteral("the bitmap uses an unknown compression (%1)")
-                               .arg(header.Compression));
+        case CompressionRgb:
+            break;
+        case CompressionRle8:
+            layout.Encoding = BmpEncoding::Rle8;
+            break;
+        case CompressionRle4:
+            layout.Encoding = BmpEncoding::Rle4;
+            break;
+        case CompressionBitFields:
+            if (header.Os2v2)
+                return Fail(error, QStringLiteral("Huffman-compressed bitmaps are not supported"));
+            header.BitFields = true;
+            break;
+        case CompressionJpeg:
+            if (!header.Os2v2)
+                return Fail(error, QStringLiteral("bitmaps holding a JPEG picture are not supported"));
+            layout.Encoding = BmpEncoding::Rle24;
+            break;
+        case CompressionPng:
+            return Fail(error, QStringLiteral("bitmaps holding a PNG picture are not supported"));
+        case CompressionAlphaBitFields:
+            header.BitFields = header.AlphaBitFields = true;
+            break;
+        default:
+            return Fail(
+                error, QStringLiteral("the bitmap uses an unknown compression (%1)").arg(header.Compression));
     }
     if (!EncodingFits(layout.Encoding, header.BitFields, layout.BitsPerPixel))
-        return Fail(error, QStringLiteral("%1 bits per pixel do not fit the bitmap's compression")
-                               .arg(layout.BitsPerPixel));
+        return Fail(
+            error,
+            QStringLiteral("%1 bits per pixel do not fit the bitmap's compression").arg(layout.BitsPerPixel));
     if (layout.TopDown && layout.Encoding != BmpEncoding::Plain)
         return Fail(error, QStringLiteral("a compressed bitmap cannot be stored top-down"));
     return true;
@@ -202,14 +207,10 @@ bool ReadMasks(const LittleEndian& in, BmpHeader& header, BmpLayout& layout, QSt
         if (header.Size == InfoHeaderSize)
             header.TableStart += maskBytes;
         else if (header.Size < InfoHeaderSize + maskBytes)
-            return Fail(error,
-                        QStringLiteral("the bitmap header has no room for its colour masks"));
-        if (in.Size() < header.TableStart)
-            return Fail(error, QStringLiteral("the colour masks are cut off"));
-        const uint32_t alpha =
-            header.AlphaBitFields || header.Size >= 56 ? in.U32(at + 12) : 0;
-        if (!SetMasks(layout, in.U32(at), in.U32(at + 4), in.U32(at + 8), alpha, error))
-            return false;
+            return Fail(error, QStringLiteral("the bitmap header has no room for its colour masks"));
+        if (in.Size() < header.TableStart) return Fail(error, QStringLiteral("the colour masks are cut off"));
+        const uint32_t alpha = header.AlphaBitFields || header.Size >= 56 ? in.U32(at + 12) : 0;
+        if (!SetMasks(layout, in.U32(at), in.U32(at + 4), in.U32(at + 8), alpha, error)) return false;
     } else if (bpp == 16) {
         SetMasks(layout, 0x7C00, 0x03E0, 0x001F, 0, error);
     } else if (bpp == 32) {
@@ -217,31 +218,26 @@ bool ReadMasks(const LittleEndian& in, BmpHeader& header, BmpLayout& layout, QSt
     }
     if (layout.PixelOffset < header.TableStart)
         return Fail(error, QStringLiteral("the pixel data would start inside the bitmap header"));
-    if (layout.PixelOffset > in.Size())
-        return Fail(error, QStringLiteral("the pixel data is missing"));
+    if (layout.PixelOffset > in.Size()) return Fail(error, QStringLiteral("the pixel data is missing"));
     return true;
 }
 
-bool ReadColourTable(const LittleEndian& in, const BmpHeader& header, BmpLayout& layout,
-                     QString* error) {
+bool ReadColourTable(const LittleEndian& in, const BmpHeader& header, BmpLayout& layout, QString* error) {
     const int bpp = layout.BitsPerPixel;
     if (bpp > 8) return true;
     const bool explicitCount = !header.Core && header.ColorsUsed != 0;
     const uint64_t declared = explicitCount ? header.ColorsUsed : uint64_t{1} << bpp;
-    return ReadPalette(in, header.TableStart, declared, explicitCount, header.Core ? 3 : 4,
-                       layout, error);
+    return ReadPalette(in, header.TableStart, declared, explicitCount, header.Core ? 3 : 4, layout, error);
 }
 
-bool MeasurePixels(const LittleEndian& in, const BmpHeader& header, BmpLayout& layout,
-                   QString* error) {
+bool MeasurePixels(const LittleEndian& in, const BmpHeader& header, BmpLayout& layout, QString* error) {
     const uint64_t available = in.Size() - layout.PixelOffset;
     if (header.SizeImage > available)
         return Fail(error, QStringLiteral("the pixel data is cut off (the file may be truncated)"));
     if (layout.Encoding == BmpEncoding::Plain) {
         layout.RowStride = (static_cast<uint64_t>(layout.Width) * layout.BitsPerPixel + 31) / 32 * 4;
         if (static_cast<uint64_t>(layout.Height) > available / layout.RowStride)
-            return Fail(error,
-                        QStringLiteral("the pixel data is cut off (the file may be truncated)"));
+            return Fail(error, QStringLiteral("the pixel data is cut off (the file may be truncated)"));
         layout.PixelBytes = layout.RowStride * layout.Height;
     } else {
         layout.PixelBytes = header.SizeImage != 0 ? header.SizeImage : available;
@@ -255,9 +251,9 @@ bool ParseBmpLayout(const QByteArray& bytes, BmpLayout& layout, QString* error) 
     const LittleEndian in(bytes);
     layout = BmpLayout{};
     BmpHeader header;
-    return ReadHeader(bytes, in, header, layout, error) &&
-           ReadCompression(header, layout, error) && ReadMasks(in, header, layout, error) &&
-           ReadColourTable(in, header, layout, error) && MeasurePixels(in, header, layout, error);
+    return ReadHeader(bytes, in, header, layout, error) && ReadCompression(header, layout, error) &&
+           ReadMasks(in, header, layout, error) && ReadColourTable(in, header, layout, error) &&
+           MeasurePixels(in, header, layout, error);
 }
 
 }  // namespace zozavud

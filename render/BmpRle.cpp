@@ -16,9 +16,8 @@ public:
             if (!Has(2)) {
                 // A stream that stops after its last row has only lost its end marker.
                 if (y_ >= layout_.Height) return true;
-                return Fail(
-                    error, QStringLiteral(
-                               "the compressed pixel data ends early (the file may be truncated)"));
+                return Fail(error, QStringLiteral(
+                                       "the compressed pixel data ends early (the file may be truncated)"));
             }
             const uint8_t count = data_[at_], value = data_[at_ + 1];
             at_ += 2;
@@ -27,24 +26,24 @@ public:
                 continue;
             }
             switch (value) {
-            case EndOfLine:
-                x_ = 0;
-                ++y_;
-                break;
-            case EndOfBitmap: return true;
-            case Delta:
-                if (!Has(2))
-                    return Fail(error,
-                                QStringLiteral("the compressed pixel data ends inside a jump"));
-                x_ += data_[at_];
-                y_ += data_[at_ + 1];
-                at_ += 2;
-                if (x_ > layout_.Width || y_ > layout_.Height)
-                    return Fail(error, QStringLiteral(
-                                           "the compressed pixel data jumps outside the picture"));
-                break;
-            default:
-                if (!Literal(value, error)) return false;
+                case EndOfLine:
+                    x_ = 0;
+                    ++y_;
+                    break;
+                case EndOfBitmap:
+                    return true;
+                case Delta:
+                    if (!Has(2))
+                        return Fail(error, QStringLiteral("the compressed pixel data ends inside a jump"));
+                    x_ += data_[at_];
+                    y_ += data_[at_ + 1];
+                    at_ += 2;
+                    if (x_ > layout_.Width || y_ > layout_.Height)
+                        return Fail(error,
+                                    QStringLiteral("the compressed pixel data jumps outside the picture"));
+                    break;
+                default:
+                    if (!Literal(value, error)) return false;
             }
         }
     }
@@ -59,15 +58,13 @@ private:
 
     bool Fits(int count, QString* error) const {
         if (y_ >= layout_.Height || x_ + count > layout_.Width)
-            return Fail(error,
-                        QStringLiteral("the compressed pixel data runs outside the picture"));
+            return Fail(error, QStringLiteral("the compressed pixel data runs outside the picture"));
         return true;
     }
 
     bool PaletteColor(uint32_t index, int32_t& color, QString* error) const {
         if (index >= layout_.Palette.size())
-            return Fail(error,
-                        QStringLiteral("a pixel names a colour missing from the colour table"));
+            return Fail(error, QStringLiteral("a pixel names a colour missing from the colour table"));
         color = layout_.Palette[index];
         return true;
     }
@@ -84,21 +81,21 @@ private:
         if (!Fits(count, error)) return false;
         int32_t colors[2];
         switch (layout_.Encoding) {
-        case BmpEncoding::Rle24:
-            // The value byte is the run's blue; green and red follow, keeping the step even.
-            if (!Has(2))
-                return Fail(error, QStringLiteral("the compressed pixel data ends inside a run"));
-            colors[0] = colors[1] = MakeColorRef(data_[at_ + 1], data_[at_], value);
-            at_ += 2;
-            break;
-        case BmpEncoding::Rle4:
-            if (!PaletteColor(value >> 4, colors[0], error) ||
-                !PaletteColor(value & 0xF, colors[1], error))
-                return false;
-            break;
-        default:
-            if (!PaletteColor(value, colors[0], error)) return false;
-            colors[1] = colors[0];
+            case BmpEncoding::Rle24:
+                // The value byte is the run's blue; green and red follow, keeping the step even.
+                if (!Has(2))
+                    return Fail(error, QStringLiteral("the compressed pixel data ends inside a run"));
+                colors[0] = colors[1] = MakeColorRef(data_[at_ + 1], data_[at_], value);
+                at_ += 2;
+                break;
+            case BmpEncoding::Rle4:
+                if (!PaletteColor(value >> 4, colors[0], error) ||
+                    !PaletteColor(value & 0xF, colors[1], error))
+                    return false;
+                break;
+            default:
+                if (!PaletteColor(value, colors[0], error)) return false;
+                colors[1] = colors[0];
         }
         for (int i = 0; i < count; ++i) Put(x_ + i, colors[i & 1]);
         x_ += count;
@@ -111,15 +108,13 @@ private:
                                : layout_.Encoding == BmpEncoding::Rle24 ? uint64_t(count) * 3
                                                                         : count;
         if (!Has(bytes))
-            return Fail(error,
-                        QStringLiteral("the compressed pixel data ends inside a literal run"));
+            return Fail(error, QStringLiteral("the compressed pixel data ends inside a literal run"));
         for (int i = 0; i < count; ++i) {
             int32_t color = 0;
             if (layout_.Encoding == BmpEncoding::Rle24) {
                 color = Rgb(at_ + 3 * i);
             } else {
-                const uint8_t byte =
-                    data_[at_ + (layout_.Encoding == BmpEncoding::Rle4 ? i / 2 : i)];
+                const uint8_t byte = data_[at_ + (layout_.Encoding == BmpEncoding::Rle4 ? i / 2 : i)];
                 const uint32_t index =
                     layout_.Encoding == BmpEncoding::Rle4 ? (i % 2 ? byte & 0xF : byte >> 4) : byte;
                 if (!PaletteColor(index, color, error)) return false;

@@ -6,10 +6,10 @@
 #include "CodePage.h"
 #include "FontFiles.h"
 #include "FontSubstitution.h"
-#include "TextFont.h"
 #include "LcdRenderer.h"
 #include "MessageSlots.h"
 #include "ShortString.h"
+#include "TextFont.h"
 #include "WorkCanvas.h"
 
 namespace zozavud {
@@ -51,9 +51,8 @@ void CheckWindow(const CanvasPixels& pixels, const Line& line, int64_t offset,
     const int64_t window = offset;  // canvas row shown as picture row 0
     const LitRows above = CountLit(pixels, 0, window - 1);
     const LitRows below = CountLit(pixels, window + LcdRows, CanvasHeight - 1);
-    const QString shown = QStringLiteral("the picture shows canvas rows %1..%2")
-                              .arg(window)
-                              .arg(window + LcdRows - 1);
+    const QString shown =
+        QStringLiteral("the picture shows canvas rows %1..%2").arg(window).arg(window + LcdRows - 1);
     if (above.Count > 0)
         warnings.push_back(
             {FitWarningKind::LostAboveWindow,
@@ -85,12 +84,12 @@ void CheckCanvasEdges(TextFont& font, const Line& line, std::vector<FitWarning>&
     if (ink.bottom() >= CanvasHeight)
         sides << QStringLiteral("%1 beyond the bottom edge").arg(ink.bottom() - CanvasHeight + 1);
     if (sides.isEmpty()) return;
-    warnings.push_back({FitWarningKind::OffCanvas,
-                        QStringLiteral("line %1: glyphs clipped by the %2 x %3 canvas: pixels %4")
-                            .arg(line.Number)
-                            .arg(CanvasWidth)
-                            .arg(CanvasHeight)
-                            .arg(sides.join(", "))});
+    warnings.push_back(
+        {FitWarningKind::OffCanvas, QStringLiteral("line %1: glyphs clipped by the %2 x %3 canvas: pixels %4")
+                                        .arg(line.Number)
+                                        .arg(CanvasWidth)
+                                        .arg(CanvasHeight)
+                                        .arg(sides.join(", "))});
 }
 
 void CheckHiddenColumns(const ImageRecord& record, std::vector<FitWarning>& warnings) {
@@ -104,33 +103,30 @@ void CheckHiddenColumns(const ImageRecord& record, std::vector<FitWarning>& warn
                 last = std::max(last, x);
             }
     if (count == 0) return;
-    warnings.push_back(
-        {FitWarningKind::HiddenColumns,
-         QStringLiteral("%1 lit dot(s) in columns %2..%3, but the image does not scroll: "
-                        "the printer shows columns 0..127 only")
-             .arg(count)
-             .arg(first)
-             .arg(last),
-         count});
+    warnings.push_back({FitWarningKind::HiddenColumns,
+                        QStringLiteral("%1 lit dot(s) in columns %2..%3, but the image does not scroll: "
+                                       "the printer shows columns 0..127 only")
+                            .arg(count)
+                            .arg(first)
+                            .arg(last),
+                        count});
 }
 
 void CheckCutTexts(const ImageRecord& record, std::vector<FitWarning>& warnings) {
     const ShortString* texts[2] = {&record.Text1, &record.Text2};
     for (int i = 0; i < 2; ++i)
         if (texts[i]->Length == ShortStringCapacity)
-            warnings.push_back(
-                {FitWarningKind::TextCut,
-                 QStringLiteral("text line %1 is 255 bytes long, the most a record holds: "
-                                "it may have been cut")
-                     .arg(i + 1)});
+            warnings.push_back({FitWarningKind::TextCut,
+                                QStringLiteral("text line %1 is 255 bytes long, the most a record holds: "
+                                               "it may have been cut")
+                                    .arg(i + 1)});
 }
 
 }  // namespace
 
 QString SubstitutedFace(const FontSpec& font) {
     const QString drawn =
-        FindFaceFile(font.Name, font.Charset, font.Style & FontStyleBold,
-                     font.Style & FontStyleItalic)
+        FindFaceFile(font.Name, font.Charset, font.Style & FontStyleBold, font.Style & FontStyleItalic)
             .Family;
     // The face itself and our stand-ins for it; where our table replaces the face
     // wholesale (a Chinese face for Chinese texts), that list too.
@@ -148,8 +144,7 @@ FitChecker::FitChecker()
 
 FitChecker::~FitChecker() = default;
 
-std::vector<FitWarning> FitChecker::Check(const ImageRecord& record, int imageNo,
-                                          MessageLanguage language) {
+std::vector<FitWarning> FitChecker::Check(const ImageRecord& record, int imageNo, MessageLanguage language) {
     std::vector<FitWarning> warnings;
     auto copy = std::make_unique<ImageRecord>(record);
     copy->ImageNo = static_cast<uint8_t>(imageNo);
@@ -199,10 +194,9 @@ std::vector<FitWarning> FitChecker::Check(const ImageRecord& record, int imageNo
     if (drawsText) {
         const QString drawn = SubstitutedFace(recordFont);
         if (!drawn.isEmpty())
-            warnings.push_back(
-                {FitWarningKind::FontSubstituted,
-                 QStringLiteral("font \"%1\" is not installed: the text is drawn in \"%2\"")
-                     .arg(recordFont.Name, drawn)});
+            warnings.push_back({FitWarningKind::FontSubstituted,
+                                QStringLiteral("font \"%1\" is not installed: the text is drawn in \"%2\"")
+                                    .arg(recordFont.Name, drawn)});
     }
     return warnings;
 }

@@ -31,12 +31,10 @@ struct Match {
 
 void MatchFamily(Match& match, const QString& family, uint8_t charset, bool bold, bool italic) {
     FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY,
-                       reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
     FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    FcPatternAddString(pattern, FC_LANG,
-                       reinterpret_cast<const FcChar8*>(CharsetLanguage(charset)));
+    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>(CharsetLanguage(charset)));
     FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
     FcConfigSubstitute(Config(), pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
@@ -49,8 +47,7 @@ void MatchFamily(Match& match, const QString& family, uint8_t charset, bool bold
 bool HasFamily(FcPattern* pattern, const QString& family) {
     FcChar8* name = nullptr;
     for (int i = 0; FcPatternGetString(pattern, FC_FAMILY, i, &name) == FcResultMatch; ++i)
-        if (family.compare(QString::fromUtf8(reinterpret_cast<const char*>(name)),
-                           Qt::CaseInsensitive) == 0)
+        if (family.compare(QString::fromUtf8(reinterpret_cast<const char*>(name)), Qt::CaseInsensitive) == 0)
             return true;
     return false;
 }
@@ -90,26 +87,38 @@ FaceFile LookUp(const QString& face, uint8_t charset, bool bold, bool italic) {
 
 const char* CharsetLanguage(uint8_t charset) {
     switch (charset) {
-    case 128: return "ja";
-    case 129: return "ko";
-    case 134: return "zh-cn";
-    case 136: return "zh-tw";
-    case 161: return "el";
-    case 162: return "tr";
-    case 177: return "he";
-    case 178: return "ar";
-    case 204: return "ru";
-    case 222: return "th";
-    case 238: return "pl";
-    default: return "en";
+        case 128:
+            return "ja";
+        case 129:
+            return "ko";
+        case 134:
+            return "zh-cn";
+        case 136:
+            return "zh-tw";
+        case 161:
+            return "el";
+        case 162:
+            return "tr";
+        case 177:
+            return "he";
+        case 178:
+            return "ar";
+        case 204:
+            return "ru";
+        case 222:
+            return "th";
+        case 238:
+            return "pl";
+        default:
+            return "en";
     }
 }
 
 FaceFile FindFaceFile(const QString& face, uint8_t charset, bool bold, bool italic) {
     static std::mutex lock;
     static QHash<QString, FaceFile> cache;
-    const QString key = face.toLower() + QChar(0) + QString::number(charset) +
-                        QChar(bold ? 'b' : 'r') + QChar(italic ? 'i' : 'u');
+    const QString key = face.toLower() + QChar(0) + QString::number(charset) + QChar(bold ? 'b' : 'r') +
+                        QChar(italic ? 'i' : 'u');
     const std::lock_guard guard(lock);
     if (auto it = cache.constFind(key); it != cache.constEnd()) return *it;
     if (cache.size() > 256) cache.clear();

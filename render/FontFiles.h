@@ -9,10 +9,10 @@
 namespace zozavud {
 
 struct FaceFile {
-    QByteArray Path;  // empty when the system has no font at all
-    int Index = 0;    // face within a collection
-    QString Family;   // the family drawn
-    bool Bold = false;    // what the file itself is, not what was asked for
+    QByteArray Path;    // empty when the system has no font at all
+    int Index = 0;      // face within a collection
+    QString Family;     // the family drawn
+    bool Bold = false;  // what the file itself is, not what was asked for
     bool Italic = false;
     bool Substituted = false;  // none of the candidates is installed: the system's pick
 };

@@ -7,9 +7,7 @@ namespace zozavud {
 
 namespace {
 
-int64_t CellUnits(const FaceUnits& face) {
-    return int64_t{face.WinAscent} + face.WinDescent;
-}
+int64_t CellUnits(const FaceUnits& face) { return int64_t{face.WinAscent} + face.WinDescent; }
 
 // a * b / c rounded half away from zero, as the platform's MulDiv.
 int64_t MulDivRounded(int64_t a, int64_t b, int64_t c) {

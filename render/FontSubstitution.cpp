@@ -10,8 +10,7 @@ namespace {
 
 // The face named is proportional, so its proportional stand-in comes first.
 const QStringList JapaneseFaces = {"IPAPGothic", "IPAGothic", "Noto Sans CJK JP", "WenQuanYi Micro Hei"};
-const QStringList SimplifiedChineseFaces = {"WenQuanYi Micro Hei", "Noto Sans CJK SC",
-                                            "IPAGothic"};
+const QStringList SimplifiedChineseFaces = {"WenQuanYi Micro Hei", "Noto Sans CJK SC", "IPAGothic"};
 
 bool RegisterWineTahoma() {
     bool any = false;
@@ -41,8 +40,7 @@ void InstallFontSubstitutions() {
 
 QStringList WineTahomaFiles() {
     QStringList files;
-    for (const char* path :
-         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+    for (const char* path : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
         if (QFile::exists(path)) files += QString::fromLatin1(path);
     return files;
 }

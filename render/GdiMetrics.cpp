@@ -22,8 +22,8 @@ uint16_t BigEndian16(const QByteArray& table, int offset) {
 
 FaceRatios LookUpRatios(const QFont& font) {
     static QHash<QString, FaceRatios> cache;
-    const QString key = font.families().join('|') + QChar(font.bold() ? 'b' : 'r') +
-                        QChar(font.italic() ? 'i' : 'u');
+    const QString key =
+        font.families().join('|') + QChar(font.bold() ? 'b' : 'r') + QChar(font.italic() ? 'i' : 'u');
     if (auto it = cache.constFind(key); it != cache.constEnd()) return *it;
 
     FaceRatios ratios;

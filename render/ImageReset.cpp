@@ -24,8 +24,7 @@ void ResetImageRecord(ImageRecord& record, const LanguageState& language, LcdRen
     std::fill(std::begin(record.RenderedData), std::end(record.RenderedData), ColorBlank);
 }
 
-void RebuildImageSet(EditorState& state, LcdRenderer& renderer,
-                     const std::function<void()>& renderCurrent) {
+void RebuildImageSet(EditorState& state, LcdRenderer& renderer, const std::function<void()>& renderCurrent) {
     std::memset(state.Set.get(), 0, sizeof(ImageSet));
     std::memcpy(state.Set->Signature, "LCD1", 4);
     for (int n = 1; n <= ImageCount; ++n) {

@@ -16,7 +16,6 @@ void ResetImageRecord(ImageRecord& record, const LanguageState& language, LcdRen
 // The data part of the whole-set reset: zero the block, write the signature, then for
 // each image in turn write its marker and number, reset it, make it current and render
 // it with renderCurrent. Leaves the last image current.
-void RebuildImageSet(EditorState& state, LcdRenderer& renderer,
-                     const std::function<void()>& renderCurrent);
+void RebuildImageSet(EditorState& state, LcdRenderer& renderer, const std::function<void()>& renderCurrent);
 
 }  // namespace zozavud

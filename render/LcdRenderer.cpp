@@ -21,8 +21,8 @@ int AloneY(int lineCount, bool animated, int height) {
 
 }  // namespace
 
-LinePlacements PlaceLines(int lineCount, bool animated, int w1, int h1, bool leadingSpace1,
-                          int w2, int h2, bool leadingSpace2) {
+LinePlacements PlaceLines(int lineCount, bool animated, int w1, int h1, bool leadingSpace1, int w2, int h2,
+                          bool leadingSpace2) {
     LinePlacements p;
     p.Line1.X = CentredX(w1, leadingSpace1);
     p.Line2.X = CentredX(w2, leadingSpace2);
@@ -36,8 +36,7 @@ LinePlacements PlaceLines(int lineCount, bool animated, int w1, int h1, bool lea
     return p;
 }
 
-LcdRenderer::LcdRenderer()
-    : canvas_(std::make_unique<WorkCanvas>()), preview_(ScaledPreview(dots_, 2)) {}
+LcdRenderer::LcdRenderer() : canvas_(std::make_unique<WorkCanvas>()), preview_(ScaledPreview(dots_, 2)) {}
 
 LcdRenderer::~LcdRenderer() = default;
 
@@ -64,9 +63,8 @@ RenderOutcome LcdRenderer::Render(ImageRecord& record, const RenderContext& cont
     outcome.Blinks = record.Blink != 0 && !outcome.Scrolls;
 
     const LinePlacements places =
-        PlaceLines(outcome.LineCount, outcome.Scrolls || outcome.Blinks, size1.width(),
-                   size1.height(), line1.startsWith(' '), size2.width(), size2.height(),
-                   line2.startsWith(' '));
+        PlaceLines(outcome.LineCount, outcome.Scrolls || outcome.Blinks, size1.width(), size1.height(),
+                   line1.startsWith(' '), size2.width(), size2.height(), line2.startsWith(' '));
     if (size1.width() > 0) canvas_->DrawText(places.Line1.X, places.Line1.Y, line1);
     if (size2.width() > 0) canvas_->DrawText(places.Line2.X, places.Line2.Y, line2);
     // The composition reads only the 25 rows the vertical offset picks.
@@ -74,14 +72,12 @@ RenderOutcome LcdRenderer::Render(ImageRecord& record, const RenderContext& cont
     canvas_->ReadPixels(pixels_, firstRow, firstRow + LcdRows - 1);
 
     AnimationFrame frame;
-    frame.Mode = outcome.Scrolls ? Animation::Scroll
-                 : outcome.Blinks ? Animation::Blink
-                                  : Animation::None;
+    frame.Mode = outcome.Scrolls ? Animation::Scroll : outcome.Blinks ? Animation::Blink : Animation::None;
     frame.LineCount = outcome.LineCount;
     frame.ScrollPosition = context.ScrollPosition;
     frame.BlinkBlank = context.BlinkPhase;
-    ComposeImage(pixels_, record.BitmapData, record.VerticalPositionOffset, frame,
-                 record.RenderedData, dots_);
+    ComposeImage(pixels_, record.BitmapData, record.VerticalPositionOffset, frame, record.RenderedData,
+                 dots_);
     preview_ = ScaledPreview(dots_, 2);
     return outcome;
 }

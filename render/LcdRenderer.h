@@ -32,8 +32,8 @@ struct LinePlacement {
 struct LinePlacements {
     LinePlacement Line1, Line2;
 };
-LinePlacements PlaceLines(int lineCount, bool animated, int w1, int h1, bool leadingSpace1,
-                          int w2, int h2, bool leadingSpace2);
+LinePlacements PlaceLines(int lineCount, bool animated, int w1, int h1, bool leadingSpace1, int w2, int h2,
+                          bool leadingSpace2);
 
 class LcdRenderer {
 public:

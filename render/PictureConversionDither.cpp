@@ -65,21 +65,21 @@ std::vector<uint8_t> ToBlackAndWhite(const LumaPlane& luma, DitherMethod method,
     // Whatever the threshold, pure white stays white and pure black stays black.
     const auto level = [](float value) { return std::clamp(value, 1 / 128.0f, 127 / 128.0f); };
     switch (method) {
-    case DitherMethod::None:
-        break;  // the plain threshold below
-    case DitherMethod::FloydSteinberg:
-        return Diffuse(luma, FloydSteinberg, level(0.5f + bias));
-    case DitherMethod::Atkinson:
-        return Diffuse(luma, Atkinson, level(0.5f + bias));
-    case DitherMethod::Bayer: {
-        std::vector<uint8_t> black(luma.Values.size(), 0);
-        for (int y = 0; y < luma.Height; ++y)
-            for (int x = 0; x < luma.Width; ++x) {
-                const float cell = level((Bayer8[y % 8][x % 8] + 0.5f) / 64.0f + bias);
-                black[static_cast<std::size_t>(y) * luma.Width + x] = luma.At(x, y) < cell ? 1 : 0;
-            }
-        return black;
-    }
+        case DitherMethod::None:
+            break;  // the plain threshold below
+        case DitherMethod::FloydSteinberg:
+            return Diffuse(luma, FloydSteinberg, level(0.5f + bias));
+        case DitherMethod::Atkinson:
+            return Diffuse(luma, Atkinson, level(0.5f + bias));
+        case DitherMethod::Bayer: {
+            std::vector<uint8_t> black(luma.Values.size(), 0);
+            for (int y = 0; y < luma.Height; ++y)
+                for (int x = 0; x < luma.Width; ++x) {
+                    const float cell = level((Bayer8[y % 8][x % 8] + 0.5f) / 64.0f + bias);
+                    black[static_cast<std::size_t>(y) * luma.Width + x] = luma.At(x, y) < cell ? 1 : 0;
+                }
+            return black;
+        }
     }
     std::vector<uint8_t> black(luma.Values.size(), 0);
     for (std::size_t i = 0; i < black.size(); ++i) black[i] = luma.Values[i] < linear ? 1 : 0;

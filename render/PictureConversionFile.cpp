@@ -16,8 +16,8 @@ QImage ToImage(const BitmapSample& sample) {
         for (int x = 0; x < sample.Columns; ++x) {
             const int32_t c = sample.At(x, y);
             // A pixel the file leaves undefined is white, as a transparent one is.
-            line[x] = c == ColorOutside ? qRgb(255, 255, 255)
-                                        : qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+            line[x] =
+                c == ColorOutside ? qRgb(255, 255, 255) : qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
         }
     }
     return image;

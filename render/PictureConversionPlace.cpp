@@ -15,16 +15,17 @@ int ScaledLength(double length) { return static_cast<int>(std::clamp(std::lround
 QSize ScaledSize(QSize picture, PictureFit fit, int frameWidth) {
     const double w = picture.width(), h = picture.height();
     switch (fit) {
-    case PictureFit::None:
-        return picture;
-    case PictureFit::Width:
-        return {frameWidth, ScaledLength(h * frameWidth / w)};
-    case PictureFit::Height:
-        return {ScaledLength(w * LcdRows / h), LcdRows};
-    case PictureFit::Contain: {
-        const double scale = std::min(frameWidth / w, LcdRows / h);
-        return {std::min(frameWidth, ScaledLength(w * scale)), std::min(LcdRows, ScaledLength(h * scale))};
-    }
+        case PictureFit::None:
+            return picture;
+        case PictureFit::Width:
+            return {frameWidth, ScaledLength(h * frameWidth / w)};
+        case PictureFit::Height:
+            return {ScaledLength(w * LcdRows / h), LcdRows};
+        case PictureFit::Contain: {
+            const double scale = std::min(frameWidth / w, LcdRows / h);
+            return {std::min(frameWidth, ScaledLength(w * scale)),
+                    std::min(LcdRows, ScaledLength(h * scale))};
+        }
     }
     return picture;
 }

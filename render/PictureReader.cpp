@@ -15,8 +15,7 @@ uint32_t OverWhite(int channel, int alpha) {
     return static_cast<uint32_t>((channel * alpha + 255 * (255 - alpha) + 127) / 255);
 }
 
-bool ReadWithQt(const QByteArray& bytes, PictureExtent extent, BitmapSample& sample,
-                QString* reason) {
+bool ReadWithQt(const QByteArray& bytes, PictureExtent extent, BitmapSample& sample, QString* reason) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -50,8 +49,7 @@ bool ReadWithQt(const QByteArray& bytes, PictureExtent extent, BitmapSample& sam
             const QRgb p = line[x];
             const int a = qAlpha(p);
             read.Set(x, y,
-                     MakeColorRef(OverWhite(qRed(p), a), OverWhite(qGreen(p), a),
-                                  OverWhite(qBlue(p), a)));
+                     MakeColorRef(OverWhite(qRed(p), a), OverWhite(qGreen(p), a), OverWhite(qBlue(p), a)));
         }
     }
     sample = std::move(read);

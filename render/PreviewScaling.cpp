@@ -7,8 +7,8 @@ namespace zozavud {
 
 QImage ScaledPreview(const PreviewDots& dots, int k) {
     QImage image(VisibleColumns * k, LcdRows * k, QImage::Format_RGB32);
-    const QRgb back = qRgb(ColorPreviewBack & 0xFF, (ColorPreviewBack >> 8) & 0xFF,
-                           (ColorPreviewBack >> 16) & 0xFF);
+    const QRgb back =
+        qRgb(ColorPreviewBack & 0xFF, (ColorPreviewBack >> 8) & 0xFF, (ColorPreviewBack >> 16) & 0xFF);
     const QRgb ink = qRgb(0, 0, 0);
     const std::size_t lineBytes = static_cast<std::size_t>(image.width()) * sizeof(QRgb);
     for (int i = 0; i < LcdRows; ++i) {

@@ -18,8 +18,8 @@ QImage DrawRegisteredPicture(const PixelBlock& pixels, int scale) {
     QImage image(LcdColumns * scale, LcdRows * scale, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.fillRect(0, 0, VisibleColumns * scale, image.height(), VisibleBack);
-    painter.fillRect(VisibleColumns * scale, 0, (LcdColumns - VisibleColumns) * scale,
-                     image.height(), ScrollBack);
+    painter.fillRect(VisibleColumns * scale, 0, (LcdColumns - VisibleColumns) * scale, image.height(),
+                     ScrollBack);
     for (int y = 0; y < LcdRows; ++y)
         for (int x = 0; x < LcdColumns; ++x)
             if (PixelBlockDot(pixels, x, y))
@@ -31,8 +31,7 @@ QImage DrawRegisteredPicture(const PixelBlock& pixels, int scale) {
 QByteArray RegisteredPicturePng(const PixelBlock& pixels, int scale) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) ||
-        !DrawRegisteredPicture(pixels, scale).save(&buffer, "PNG"))
+    if (!buffer.open(QIODevice::WriteOnly) || !DrawRegisteredPicture(pixels, scale).save(&buffer, "PNG"))
         return {};
     return bytes;
 }

@@ -71,8 +71,7 @@ TextBar UnderlineBar(FT_Face face, int ppem) {
     TextBar bar;
     bar.Rows = std::max(1, ScaleRound(face->underline_thickness, ppem, face->units_per_EM));
     // A thicker line grows upwards by half its extra rows.
-    bar.Offset = static_cast<int>(std::floor(-double(raw) * ppem / face->units_per_EM + 0.5)) -
-                 bar.Rows / 2;
+    bar.Offset = static_cast<int>(std::floor(-double(raw) * ppem / face->units_per_EM + 0.5)) - bar.Rows / 2;
     return bar;
 }
 
@@ -133,8 +132,8 @@ std::shared_ptr<TextFont> TextFont::For(const FontSpec& font) {
             cache.splice(cache.begin(), cache, it);
             return it->second;
         }
-    const FaceFile file = FindFaceFile(font.Name, font.Charset, font.Style & FontStyleBold,
-                                       font.Style & FontStyleItalic);
+    const FaceFile file =
+        FindFaceFile(font.Name, font.Charset, font.Style & FontStyleBold, font.Style & FontStyleItalic);
     std::shared_ptr<TextFont> made(new TextFont(font, file));
     cache.emplace_front(key, made);
     if (cache.size() > CachedFonts) cache.pop_back();
@@ -162,10 +161,8 @@ TextFont::TextFont(const FontSpec& font, const FaceFile& file)
     FT_Select_Charmap(face, FT_ENCODING_UNICODE);
     FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(ppem_));
     strike_ = UsesBitmapStrike(StrikeEms(face), ppem_, emboldened_ || slanted_);
-    if ((font.Style & FontStyleUnderline) && face->units_per_EM > 0)
-        underline_ = UnderlineBar(face, ppem_);
-    if ((font.Style & FontStyleStrikeOut) && os2)
-        strikeout_ = StrikeoutBar(*os2, ppem_, units.UnitsPerEm);
+    if ((font.Style & FontStyleUnderline) && face->units_per_EM > 0) underline_ = UnderlineBar(face, ppem_);
+    if ((font.Style & FontStyleStrikeOut) && os2) strikeout_ = StrikeoutBar(*os2, ppem_, units.UnitsPerEm);
 }
 
 TextFont::~TextFont() = default;

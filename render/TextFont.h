@@ -22,8 +22,8 @@ struct GlyphBits {
     int Top = 0;   // from the baseline up to the first row
     int Width = 0;
     int Rows = 0;
-    int Advance = 0;  // how far the pen moves when the glyph is drawn
-    int Extent = 0;   // what measuring counts: the outline's advance even where a strike draws
+    int Advance = 0;           // how far the pen moves when the glyph is drawn
+    int Extent = 0;            // what measuring counts: the outline's advance even where a strike draws
     std::vector<uint8_t> Ink;  // Width * Rows, row by row, 1 = lit
 };
 

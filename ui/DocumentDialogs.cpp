@@ -8,19 +8,20 @@ namespace zozavud {
 
 namespace {
 
-std::optional<QString> RunLcdFileDialog(QWidget* parent, QFileDialog::AcceptMode mode,
-                                        QString& lastPath, const QString& proposedPath = QString()) {
+std::optional<QString> RunLcdFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, QString& lastPath,
+                                        const QString& proposedPath = QString()) {
     QFileDialog dialog(parent);
     // Qt's own dialog: the same look everywhere, and drivable on offscreen platforms.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilters({QStringLiteral("LCD Data (*.lcd)"), QStringLiteral("All Files (*)")});
     dialog.setDefaultSuffix(QStringLiteral("lcd"));
     dialog.setSizeGripEnabled(true);
-    if (!proposedPath.isEmpty()) dialog.selectFile(proposedPath);
-    else if (!lastPath.isEmpty()) dialog.selectFile(lastPath);
+    if (!proposedPath.isEmpty())
+        dialog.selectFile(proposedPath);
+    else if (!lastPath.isEmpty())
+        dialog.selectFile(lastPath);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
@@ -39,8 +40,8 @@ std::optional<QString> LcdFileDialogs::ChooseSavePath(QWidget* parent, const QSt
 }
 
 bool AskSaveChangesBox(QWidget* parent) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"),
-                    QStringLiteral("Save Changes ?"), QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), QStringLiteral("Save Changes ?"),
+                    QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(QStringLiteral("Yes(&Y)"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("No(&N)"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
@@ -50,8 +51,7 @@ bool AskSaveChangesBox(QWidget* parent) {
 }
 
 void ShowFileErrorBox(QWidget* parent, const QString& message) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), message, QMessageBox::Ok,
-                    parent);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), message, QMessageBox::Ok, parent);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     box.exec();
 }

@@ -15,9 +15,9 @@ namespace zozavud {
 int64_t SteadyMilliseconds();
 
 struct EditStep {
-    int ShownImage = 1;        // the image shown after the step is undone or redone
-    int MergeKey = 0;          // steps with the same key other than 0 may merge (typing in one box)
-    std::vector<int> Images;   // image numbers, 1..19
+    int ShownImage = 1;       // the image shown after the step is undone or redone
+    int MergeKey = 0;         // steps with the same key other than 0 may merge (typing in one box)
+    std::vector<int> Images;  // image numbers, 1..19
     std::vector<ImageRecord> Before;
     std::vector<ImageRecord> After;
     int64_t LastChangeMs = 0;  // when the step last grew
@@ -27,7 +27,8 @@ class EditHistory {
 public:
     // A pause longer than this ends a run of typing.
     static constexpr int64_t MergePauseMs = 1000;
-    // The oldest steps go once the history holds more records than this (500 before and 500 after, about 55 MB).
+    // The oldest steps go once the history holds more records than this (500 before and 500 after, about 55
+    // MB).
     static constexpr std::size_t MaxRecords = 500;
 
     // Copies the records of the given images as they are before the change.

@@ -53,7 +53,8 @@ int RunEditor(int argc, char** argv) {
     const QString handover = HandoverName(instance.LockPath());
     if (!instance.IsFirst()) {
         QString error;
-        if (HandOverToRunningCopy(handover, *document, HandoverTimeoutMs, &error) || document->isEmpty()) return 0;
+        if (HandOverToRunningCopy(handover, *document, HandoverTimeoutMs, &error) || document->isEmpty())
+            return 0;
         std::fprintf(stderr, "zozavud: %s was not opened: %s\n", qPrintable(*document), qPrintable(error));
         return 1;
     }

@@ -22,9 +22,12 @@ const char* const StyleNames[] = {"Regular", "Bold", "Italic", "Bold Italic"};
 constexpr int PointSizes[] = {6, 7, 8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 // The writing systems that stand for a charset, "Any" first: it keeps the font's charset.
 constexpr QFontDatabase::WritingSystem Scripts[] = {
-    QFontDatabase::Any,      QFontDatabase::Latin,    QFontDatabase::Japanese, QFontDatabase::SimplifiedChinese,
-    QFontDatabase::Korean,   QFontDatabase::TraditionalChinese, QFontDatabase::Greek, QFontDatabase::Vietnamese,
-    QFontDatabase::Hebrew,   QFontDatabase::Arabic,   QFontDatabase::Cyrillic, QFontDatabase::Thai};
+    QFontDatabase::Any,      QFontDatabase::Latin,
+    QFontDatabase::Japanese, QFontDatabase::SimplifiedChinese,
+    QFontDatabase::Korean,   QFontDatabase::TraditionalChinese,
+    QFontDatabase::Greek,    QFontDatabase::Vietnamese,
+    QFontDatabase::Hebrew,   QFontDatabase::Arabic,
+    QFontDatabase::Cyrillic, QFontDatabase::Thai};
 
 int PointsOf(int32_t height, int dpi) {
     const int pixels = height == 0 ? 12 : std::abs(height);
@@ -119,7 +122,8 @@ void TDlgFontChooser::ShowCurrentFont() {
     ComboScript->setCurrentIndex(std::max(0, script));
     FillFamilies();
     const QSignalBlocker styles(ListStyle);
-    ListStyle->setCurrentRow((current_.Style & FontStyleBold ? 1 : 0) + (current_.Style & FontStyleItalic ? 2 : 0));
+    ListStyle->setCurrentRow((current_.Style & FontStyleBold ? 1 : 0) +
+                             (current_.Style & FontStyleItalic ? 2 : 0));
     const QSignalBlocker sizes(ComboSize);
     ComboSize->setCurrentText(QString::number(PointsOf(current_.Height, dpi_)));
 }
@@ -128,8 +132,9 @@ FontSpec TDlgFontChooser::SelectedFont() const {
     FontSpec result = current_;
     if (ListFamily->currentItem()) result.Name = ListFamily->currentItem()->text();
     const int style = std::max(0, ListStyle->currentRow());
-    result.Style = static_cast<uint8_t>((current_.Style & (FontStyleUnderline | FontStyleStrikeOut)) |
-                                        ((style & 1) ? FontStyleBold : 0) | ((style & 2) ? FontStyleItalic : 0));
+    result.Style =
+        static_cast<uint8_t>((current_.Style & (FontStyleUnderline | FontStyleStrikeOut)) |
+                             ((style & 1) ? FontStyleBold : 0) | ((style & 2) ? FontStyleItalic : 0));
     bool ok = false;
     const int points = ComboSize->currentText().toInt(&ok);
     result.Height = -static_cast<int32_t>(std::lround((ok && points > 0 ? points : 9) * dpi_ / 72.0));

@@ -20,9 +20,12 @@ public:
     ActionHandler(void (T::*command)(CommandKind)) : command_(command) {}
 
     void Run(T& window, int tag) const {
-        if (plain_) (window.*plain_)();
-        else if (tagged_) (window.*tagged_)(tag);
-        else (window.*command_)(static_cast<CommandKind>(tag));
+        if (plain_)
+            (window.*plain_)();
+        else if (tagged_)
+            (window.*tagged_)(tag);
+        else
+            (window.*command_)(static_cast<CommandKind>(tag));
     }
 
 private:
@@ -66,22 +69,22 @@ const TFormZozAvudMain::ActionRow TFormZozAvudMain::ActionTable[] = {
     {"ActionFileOpen", File, "&Open", "Open", 0, &T::ActionFileOpenExecute, 1},
     {"ActionFileSave", File, "&Save", "Save", 0, &T::ActionFileSaveExecute, 2},
     {"ActionFileSaveAs", File, "Save &As", "SaveAs", 0, &T::ActionFileSaveAsExecute},
-    {"ActionSendToPrinterThisImage", File, "Send &This Image", "Send This Image To Printer",
-     Register, &T::SendCommand, 8},
-    {"ActionSendToPrinterAllImage", File, "Send &All Images", "Send All Images To Printer",
-     RegisterAll, &T::SendCommand},
+    {"ActionSendToPrinterThisImage", File, "Send &This Image", "Send This Image To Printer", Register,
+     &T::SendCommand, 8},
+    {"ActionSendToPrinterAllImage", File, "Send &All Images", "Send All Images To Printer", RegisterAll,
+     &T::SendCommand},
     {"ActionSendToPrinterDeleteThisImage", File, "Send Deleting This Image", "Delete This Image For Printer",
      Delete, &T::SendCommand},
     {"ActionSendToPrinterDeleteAllImages", File, "Send Deleting All Images", "Delete Image All For Printer",
      DeleteAll, &T::SendCommand},
-    {"ActionCreateCommandThisImage", File, "Write &This Image", "Write to file this image",
-     Register, &T::CreateCommandFile},
-    {"ActionCreateCommandAllImages", File, "Write &All Images", "Write to file all images",
-     RegisterAll, &T::CreateCommandFile},
-    {"ActionCreateCommandDeleteThisImage", File, "Write Deleting This Image", "Write to file delete this image",
-     Delete, &T::CreateCommandFile},
-    {"ActionCreateCommandDeleteAllImages", File, "Write Deleting All Images", "Write to file delete images all",
-     DeleteAll, &T::CreateCommandFile},
+    {"ActionCreateCommandThisImage", File, "Write &This Image", "Write to file this image", Register,
+     &T::CreateCommandFile},
+    {"ActionCreateCommandAllImages", File, "Write &All Images", "Write to file all images", RegisterAll,
+     &T::CreateCommandFile},
+    {"ActionCreateCommandDeleteThisImage", File, "Write Deleting This Image",
+     "Write to file delete this image", Delete, &T::CreateCommandFile},
+    {"ActionCreateCommandDeleteAllImages", File, "Write Deleting All Images",
+     "Write to file delete images all", DeleteAll, &T::CreateCommandFile},
     {"ActionFileExit", File, "E&xit", "Exit", 0, &T::ActionFileExitExecute},
     {"ActionEditClear", Edit, "&Clear", "Clear", 0, &T::ActionEditClearExecute},
     {"ActionEditImagePrev", Edit, "&Back", "Back", -1, &T::ActionEditImageNextExecute, 3},
@@ -107,13 +110,13 @@ const TFormZozAvudMain::ActionRow TFormZozAvudMain::ActionTable[] = {
     {"ActionEditImage19", Edit, "Image No.1&9", "Image No.19", 19, &T::ActionEditImage1Execute},
     {"ActionEditImageFirst", Edit, "&First Image", "First Image", 0, &T::ActionEditImageFirstExecute, 6},
     {"ActionEditImageLast", Edit, "&Last Image", "Last Image", 0, &T::ActionEditImageLastExecute, 7},
-    {"ActionEditFontChangeAll", Edit, "Change Font in &All Image", "Change Font in All Image",
-     0, &T::ActionEditFontChangeAllExecute},
+    {"ActionEditFontChangeAll", Edit, "Change Font in &All Image", "Change Font in All Image", 0,
+     &T::ActionEditFontChangeAllExecute},
     {"ActionEditUndo", Edit, "&Undo", "", 0, &T::ActionEditUndoExecute, -1, "Ctrl+Z"},
     {"ActionEditRedo", Edit, "&Redo", "", 0, &T::ActionEditRedoExecute, -1, "Ctrl+Shift+Z; Ctrl+Y"},
     {"ActionTextSelectFont", Text, "&Select", "", 0, &T::ActionTextSelectFontExecute},
-    {"ActionBitmapLoadBitmapFile", Bitmap, "&Load Bitmap File...", "",
-     0, &T::ActionBitmapLoadBitmapFileExecute},
+    {"ActionBitmapLoadBitmapFile", Bitmap, "&Load Bitmap File...", "", 0,
+     &T::ActionBitmapLoadBitmapFileExecute},
     {"ActionBitmapClearBitmapData", Bitmap, "&Clear Image", "", 0, &T::ActionBitmapClearBitmapDataExecute},
     {"ActionLanguageEnglish", Language, "&English", "", 0, &T::ActionLanguageEnglishExecute},
     {"ActionLanguageJapanese", Language, "&Japanese", "", 1, &T::ActionLanguageEnglishExecute},
@@ -131,7 +134,8 @@ namespace {
 bool IsLanguageMenu(const char* menu) { return std::string_view(menu) == Language; }
 
 QIcon Glyph(int glyph) {
-    static const char* const glyphs[] = {"new", "open", "save", "back", "next", "about", "first", "last", "send"};
+    static const char* const glyphs[] = {"new",   "open",  "save", "back", "next",
+                                         "about", "first", "last", "send"};
     return QIcon(QStringLiteral(":/images/glyph%1-%2.png").arg(glyph).arg(glyphs[glyph]));
 }
 
@@ -174,8 +178,10 @@ void TFormZozAvudMain::UpdateLanguageChecks() {
 void TFormZozAvudMain::AddActions(QMenu* menu, std::initializer_list<const char*> names) const {
     // A null name stands for a separator.
     for (const char* name : names)
-        if (name) menu->addAction(Action(name));
-        else menu->addSeparator();
+        if (name)
+            menu->addAction(Action(name));
+        else
+            menu->addSeparator();
 }
 
 void TFormZozAvudMain::CreateMenus() {
@@ -228,9 +234,16 @@ void TFormZozAvudMain::CreateToolBar() {
     ToolBar1->setStyleSheet("QToolBar { spacing: 0px; padding: 0px; } QToolButton { width: 19px; }");
     addToolBar(Qt::TopToolBarArea, ToolBar1);
     // A null name stands for a separator, 8 pixels wide.
-    const std::initializer_list<const char*> buttons = {
-        "ActionFileNew", "ActionFileOpen", "ActionFileSave", nullptr, "ActionSendToPrinterThisImage", nullptr,
-        "ActionEditImageFirst", "ActionEditImagePrev", "ActionEditImageNext", "ActionEditImageLast"};
+    const std::initializer_list<const char*> buttons = {"ActionFileNew",
+                                                        "ActionFileOpen",
+                                                        "ActionFileSave",
+                                                        nullptr,
+                                                        "ActionSendToPrinterThisImage",
+                                                        nullptr,
+                                                        "ActionEditImageFirst",
+                                                        "ActionEditImagePrev",
+                                                        "ActionEditImageNext",
+                                                        "ActionEditImageLast"};
     int gaps = 0;
     for (const char* name : buttons) {
         if (name) {

@@ -31,8 +31,7 @@ void TFormZozAvudMain::ActionEditImageLastExecute() { ShowImage(ImageCount); }
 
 // Shared by the four Create Command File actions; the tag is the command kind.
 void TFormZozAvudMain::CreateCommandFile(CommandKind kind) {
-    commandFileName_->CreateCommandFile(kind, *state_.Set, state_.CurrentImage,
-                                        services_->CommandFiles(),
+    commandFileName_->CreateCommandFile(kind, *state_.Set, state_.CurrentImage, services_->CommandFiles(),
                                         [this](const QString& message) { services_->ShowError(message); });
 }
 

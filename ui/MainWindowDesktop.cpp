@@ -28,7 +28,8 @@ void TFormZozAvudMain::FitLayoutToStyle() {
 
 void TFormZozAvudMain::PlaceOnScreen() {
     const QSize frame = frameGeometry().size().expandedTo(size());
-    move(PlaceWindowOnScreen(DesignedWindowPosition, frame, AvailableScreenArea(*this, DesignedWindowPosition)));
+    move(PlaceWindowOnScreen(DesignedWindowPosition, frame,
+                             AvailableScreenArea(*this, DesignedWindowPosition)));
 }
 
 void TFormZozAvudMain::showEvent(QShowEvent* event) {
@@ -37,7 +38,8 @@ void TFormZozAvudMain::showEvent(QShowEvent* event) {
     placed_ = true;
     // The frame the window manager adds is known only once the window is on the screen.
     QTimer::singleShot(0, this, [this] {
-        const QPoint placed = PlaceWindowOnScreen(pos(), frameGeometry().size(), AvailableScreenArea(*this, pos()));
+        const QPoint placed =
+            PlaceWindowOnScreen(pos(), frameGeometry().size(), AvailableScreenArea(*this, pos()));
         if (placed != pos()) move(placed);
     });
 }
@@ -126,8 +128,10 @@ void TFormZozAvudMain::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     // The drag ends first: the prompt or an error box must not hold up the file manager.
     QTimer::singleShot(0, this, [this, kind, path] {
-        if (kind == DropKind::Document) OpenDocumentFile(path);
-        else ImportDroppedFile(path, kind == DropKind::Bitmap);
+        if (kind == DropKind::Document)
+            OpenDocumentFile(path);
+        else
+            ImportDroppedFile(path, kind == DropKind::Bitmap);
     });
 }
 
@@ -136,10 +140,12 @@ bool TFormZozAvudMain::ForwardDrag(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<QWidget*>(watched);
     if (!box) return false;
     switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop: break;
-    default: return false;
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            break;
+        default:
+            return false;
     }
     auto* drop = static_cast<QDropEvent*>(event);
     if (!SingleDroppedFile(drop->mimeData())) return false;

@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "CharsetNames.h"
-#include "EditHistory.h"
 #include "CodePage.h"
+#include "EditHistory.h"
 #include "ImageReset.h"
 #include "MainWindowServices.h"
 #include "ShortString.h"
@@ -25,14 +25,17 @@ namespace {
 // and Shift+Tab, which only move the focus.
 bool DeliversCharacter(const QKeyEvent& key) {
     switch (key.key()) {
-    case Qt::Key_Delete:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: return false;
-    case Qt::Key_Backspace:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape: return true;
-    default: break;
+        case Qt::Key_Delete:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return false;
+        case Qt::Key_Backspace:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            return true;
+        default:
+            break;
     }
     const QString text = key.text();
     return !text.isEmpty() && text != QString(QChar(0x7F));
@@ -41,7 +44,8 @@ bool DeliversCharacter(const QKeyEvent& key) {
 bool IsHistoryKey(const QKeyEvent& key) {
     const QKeySequence pressed(key.keyCombination());
     return key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo) ||
-           pressed == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) || pressed == QKeySequence(Qt::CTRL | Qt::Key_Y);
+           pressed == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) ||
+           pressed == QKeySequence(Qt::CTRL | Qt::Key_Y);
 }
 
 // Typing in one box merges into one step; each box has its own key.
@@ -51,7 +55,8 @@ constexpr int MergeKeyOffset = 3;
 // Rounded as the Windows MulDiv does: half away from zero.
 int MulDiv(int64_t a, int64_t b, int64_t c) {
     if (c == 0) return -1;
-    return static_cast<int>(std::lround(static_cast<double>(a) * static_cast<double>(b) / static_cast<double>(c)));
+    return static_cast<int>(
+        std::lround(static_cast<double>(a) * static_cast<double>(b) / static_cast<double>(c)));
 }
 
 }  // namespace
@@ -72,12 +77,15 @@ void TFormZozAvudMain::ConnectControls() {
     connect(f.ButtonVerticalPositionOffsetReset, &QPushButton::clicked, this,
             &TFormZozAvudMain::ButtonVerticalPositionOffsetResetClick);
     connect(f.ButtonSelectFont, &QPushButton::clicked, Action("ActionTextSelectFont"), &QAction::trigger);
-    connect(f.ButtonLoadBitmapFile, &QPushButton::clicked, Action("ActionBitmapLoadBitmapFile"), &QAction::trigger);
-    connect(f.ButtonClearBitmapData, &QPushButton::clicked, Action("ActionBitmapClearBitmapData"), &QAction::trigger);
+    connect(f.ButtonLoadBitmapFile, &QPushButton::clicked, Action("ActionBitmapLoadBitmapFile"),
+            &QAction::trigger);
+    connect(f.ButtonClearBitmapData, &QPushButton::clicked, Action("ActionBitmapClearBitmapData"),
+            &QAction::trigger);
 }
 
 bool TFormZozAvudMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_->EditText1 || watched == ui_->EditText2 || watched == ui_->EditVerticalPositionOffset) {
+    if (watched == ui_->EditText1 || watched == ui_->EditText2 ||
+        watched == ui_->EditVerticalPositionOffset) {
         if (ForwardDrag(watched, event)) return true;
         // Leaving a box ends its run of typing.
         if (event->type() == QEvent::FocusOut) history_->Seal();
@@ -109,8 +117,10 @@ void TFormZozAvudMain::EditText1Change(int tag) {
         RenderImage();
     };
     // Filling the boxes from the record is no edit; typing merges into one step per box.
-    if (fillingTexts_) store();
-    else RecordStep({state_.CurrentImage}, store, MergeKeyText1 + tag);
+    if (fillingTexts_)
+        store();
+    else
+        RecordStep({state_.CurrentImage}, store, MergeKeyText1 + tag);
     MarkUnstorableText(*box, state_.CurrentRecord().FontCharset);
 }
 
@@ -212,11 +222,14 @@ void TFormZozAvudMain::EditVerticalPositionOffsetChange() {
     int value = ui_->EditVerticalPositionOffset->text().trimmed().toInt(&ok);
     if (!ok) value = 0;
     if (value == state_.CurrentRecord().VerticalPositionOffset) return;
-    RecordStep({state_.CurrentImage}, [this, value] {
-        state_.CurrentRecord().VerticalPositionOffset = value;
-        RenderImage();
-        state_.Modified = true;
-    }, MergeKeyOffset);
+    RecordStep(
+        {state_.CurrentImage},
+        [this, value] {
+            state_.CurrentRecord().VerticalPositionOffset = value;
+            RenderImage();
+            state_.Modified = true;
+        },
+        MergeKeyOffset);
 }
 
 void TFormZozAvudMain::ButtonVerticalPositionOffsetResetClick() {

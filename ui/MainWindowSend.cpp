@@ -23,7 +23,8 @@ void TFormZozAvudMain::SendCommand(CommandKind kind) {
     // One sender for the run, so the chosen printer stays current.
     if (!sender_)
         sender_ = std::make_unique<PrinterSender>(
-            SystemSpooler(), services_->Printers(), [this](const QString& message) { services_->ShowMessage(message); },
+            SystemSpooler(), services_->Printers(),
+            [this](const QString& message) { services_->ShowMessage(message); },
             [this](const QString& message) { services_->ShowError(message); });
     sender_->SendCommand(kind, *state_.Set, state_.CurrentImage);
 }

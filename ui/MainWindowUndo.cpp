@@ -11,7 +11,8 @@ void TFormZozAvudMain::UpdateUndoActions() {
     Action("ActionEditRedo")->setEnabled(history_->CanRedo());
 }
 
-void TFormZozAvudMain::RecordStep(std::vector<int> images, const std::function<void()>& change, int mergeKey) {
+void TFormZozAvudMain::RecordStep(std::vector<int> images, const std::function<void()>& change,
+                                  int mergeKey) {
     if (stepDepth_ > 0) {
         change();
         return;

@@ -88,9 +88,9 @@ void TDlgAbout::FormShow() {
     ui_->LabelProgramName->setText(versionInfo_->GetVersionValue(QStringLiteral("FileDescription")));
     ui_->LabelFileVersion->setText(versionInfo_->GetVersionValue(QStringLiteral("FileVersion")));
     const QDateTime modified = QFileInfo(executable).lastModified();
-    ui_->LabelFileDate->setText(modified.isValid()
-                                    ? QLocale::system().toString(modified.toLocalTime().date(), QLocale::ShortFormat)
-                                    : QString());
+    ui_->LabelFileDate->setText(
+        modified.isValid() ? QLocale::system().toString(modified.toLocalTime().date(), QLocale::ShortFormat)
+                           : QString());
     ui_->LabelLocale->setText(QString::number(systemLocaleId_));
 }
 

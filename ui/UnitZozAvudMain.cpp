@@ -8,8 +8,8 @@
 #include "DocumentCommands.h"
 #include "EditHistory.h"
 #include "ImageReset.h"
-#include "QtMainWindowServices.h"
 #include "PrinterSend.h"
+#include "QtMainWindowServices.h"
 #include "RecordRender.h"
 #include "Spooler.h"
 #include "UpDownControl.h"
@@ -20,7 +20,8 @@ namespace zozavud {
 TFormZozAvudMain::TFormZozAvudMain(QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::TFormZozAvudMain>()) {
     ui_->setupUi(this);
-    auto services = std::make_unique<QtMainWindowServices>(this, [this]() -> Spooler& { return SystemSpooler(); });
+    auto services =
+        std::make_unique<QtMainWindowServices>(this, [this]() -> Spooler& { return SystemSpooler(); });
     services->SetFontPreview([this](const FontSpec& font) { return FontPreview(font); });
     SetServices(std::move(services));
     commandFileName_ = std::make_unique<CommandFileNameKeeper>();
@@ -45,8 +46,7 @@ void TFormZozAvudMain::FormCreate() {
     TimerAnimation.setInterval(400);
     connect(&TimerAnimation, &QTimer::timeout, this, &TFormZozAvudMain::TimerAnimationTimer);
 
-    UpDownVericalPositionOffset =
-        new UpDownControl(ui_->EditVerticalPositionOffset, ui_->GroupBoxAttribute);
+    UpDownVericalPositionOffset = new UpDownControl(ui_->EditVerticalPositionOffset, ui_->GroupBoxAttribute);
     UpDownVericalPositionOffset->setObjectName("UpDownVericalPositionOffset");
     UpDownVericalPositionOffset->setGeometry(ui_->UpDownVericalPositionOffsetPlace->geometry());
     UpDownVericalPositionOffset->SetRange(-24, 24);
@@ -66,8 +66,7 @@ void TFormZozAvudMain::FormCreate() {
     centralWidget()->setFixedSize(ClientWidth, ClientHeight - 25);
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     PlaceOnScreen();
 
     // Centre the magnified preview in its bezel.

@@ -3,8 +3,8 @@
 
 #include <QAction>
 #include <QMainWindow>
-#include <QTimer>
 #include <QStringList>
+#include <QTimer>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -185,7 +185,7 @@ private:
     bool closing_ = false;
     std::unique_ptr<EditHistory> history_;
     std::function<int64_t()> clock_;
-    int stepDepth_ = 0;         // > 0 while a step or a restore runs
+    int stepDepth_ = 0;          // > 0 while a step or a restore runs
     bool fillingTexts_ = false;  // the boxes are being filled from the record
     bool placed_ = false;        // the position was checked with the real frame
     QStringList pendingOpens_;

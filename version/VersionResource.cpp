@@ -89,9 +89,9 @@ std::optional<VersionValue> QueryVersionValue(QByteArrayView block, QStringView 
     value.Length = node->ValueLength;
     value.IsText = node->Type == TextType;
     if (node->ValueBytes > 0)
-        value.Data = block.sliced(static_cast<qsizetype>(node->ValueStart),
-                                  static_cast<qsizetype>(node->ValueBytes))
-                         .toByteArray();
+        value.Data =
+            block.sliced(static_cast<qsizetype>(node->ValueStart), static_cast<qsizetype>(node->ValueBytes))
+                .toByteArray();
     return value;
 }
 
@@ -112,7 +112,7 @@ std::optional<FixedFileInfo> ParseFixedFileInfo(const VersionValue& value) {
     uint32_t fields[FixedFileInfoSize / 4];
     for (int i = 0; i < FixedFileInfoSize / 4; ++i) fields[i] = *ReadU32(data, 4 * uint64_t(i));
     if (fields[0] != FixedFileInfoSignature) return std::nullopt;
-    return FixedFileInfo{fields[0], fields[1], fields[2],  fields[3],  fields[4],  fields[5], fields[6],
+    return FixedFileInfo{fields[0], fields[1], fields[2], fields[3],  fields[4],  fields[5], fields[6],
                          fields[7], fields[8], fields[9], fields[10], fields[11], fields[12]};
 }
 
@@ -128,8 +128,8 @@ std::vector<VersionTranslation> ParseTranslations(const VersionValue& value) {
     std::vector<VersionTranslation> translations;
     const QByteArrayView data(value.Data);
     for (qsizetype pos = 0; pos + 4 <= data.size(); pos += 4)
-        translations.push_back({*ReadU16(data, static_cast<uint64_t>(pos)),
-                                *ReadU16(data, static_cast<uint64_t>(pos + 2))});
+        translations.push_back(
+            {*ReadU16(data, static_cast<uint64_t>(pos)), *ReadU16(data, static_cast<uint64_t>(pos + 2))});
     return translations;
 }
 

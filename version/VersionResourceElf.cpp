@@ -77,7 +77,8 @@ std::optional<QByteArrayView> FindElfVersionSection(QByteArrayView file) {
     if (sectionCount == 0) sectionCount = first->Size;
     const uint64_t namesSection = *namesIndex == ExtendedIndex ? first->Link : *namesIndex;
     // Never walk more headers than the file could hold.
-    const uint64_t room = (static_cast<uint64_t>(file.size()) - std::min<uint64_t>(*tableOffset, file.size())) / *entrySize;
+    const uint64_t room =
+        (static_cast<uint64_t>(file.size()) - std::min<uint64_t>(*tableOffset, file.size())) / *entrySize;
     if (sectionCount > room || namesSection >= sectionCount) return std::nullopt;
 
     const auto names = ReadSection(file, layout, *tableOffset + namesSection * *entrySize);

@@ -18,8 +18,7 @@ constexpr qint64 MaxFileSize = 512 * 1024 * 1024;
 std::optional<QByteArray> ReadBlock(const QString& path) {
     if (!QFileInfo(path).isFile()) return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0 || file.size() > MaxFileSize)
-        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0 || file.size() > MaxFileSize) return std::nullopt;
     const QByteArray bytes = file.readAll();
     if (const auto found = FindVersionBlock(bytes)) return found->toByteArray();
     return std::nullopt;

@@ -21,7 +21,8 @@ std::optional<QByteArrayView> FindVersionBlock(QByteArrayView fileBytes) {
         if (const auto resource = FindPeVersionResource(fileBytes)) return TrimToVersionBlock(*resource);
         return std::nullopt;
     }
-    if (fileBytes.startsWith("\x7F" "ELF")) {
+    if (fileBytes.startsWith("\x7F"
+                             "ELF")) {
         if (const auto section = FindElfVersionSection(fileBytes)) return TrimToVersionBlock(*section);
         return std::nullopt;
     }

@@ -40,8 +40,7 @@ TEST(EscapeForTerminal, ControlAndReorderingCharactersBecomeEscapesAndNothingEls
         {u"", ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(cli::EscapeForTerminal(QString::fromUtf16(c.Text)), QString::fromUtf8(c.Shown))
-            << c.Shown;
+        EXPECT_EQ(cli::EscapeForTerminal(QString::fromUtf16(c.Text)), QString::fromUtf8(c.Shown)) << c.Shown;
 }
 
 // Runs a shell line that finds the tool in "$T" and the arguments in "$@".
@@ -66,9 +65,7 @@ protected:
         doc = dir.filePath("doc.lcd");
         ASSERT_EQ(RunCli({"new", doc, "--language", "en"}).ExitCode, 0);
     }
-    QString Info(int image) {
-        return RunCli({"info", doc, "--image", QString::number(image)}).Out;
-    }
+    QString Info(int image) { return RunCli({"info", doc, "--image", QString::number(image)}).Out; }
     QTemporaryDir dir;
     QString doc;
 };
@@ -87,8 +84,8 @@ TEST_F(CliSafety, AFileThatIsNotADocumentIsNeverRewrittenButCanBeRead) {
         SCOPED_TRACE(f.Name);
         const QString path = dir.filePath(f.Name);
         ASSERT_TRUE(test::WriteWholeFile(path, f.Content));
-        for (const QStringList& writer : {QStringList{"edit", path, "--image", "1", "--text1", "x"},
-                                          QStringList{"new", path}}) {
+        for (const QStringList& writer :
+             {QStringList{"edit", path, "--image", "1", "--text1", "x"}, QStringList{"new", path}}) {
             const CliRun refused = RunCli(writer);
             EXPECT_EQ(refused.ExitCode, 1) << writer.join(' ').toStdString();
             EXPECT_TRUE(refused.Err.contains(path) && refused.Err.contains(f.Reason))
@@ -108,8 +105,8 @@ TEST_F(CliSafety, AFifoNamedAsTheOutputIsRefusedAndKept) {
     const QString fifo = dir.filePath("pipe");
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     // The command file and the document each look before they write or lock.
-    for (const QStringList& writer : {QStringList{"command", "delete-all", doc, "-o", fifo},
-                                      QStringList{"edit", fifo, "--image", "1"}}) {
+    for (const QStringList& writer :
+         {QStringList{"command", "delete-all", doc, "-o", fifo}, QStringList{"edit", fifo, "--image", "1"}}) {
         const CliRun run = RunCli(writer, 20000);
         EXPECT_EQ(run.ExitCode, 1) << writer.join(' ').toStdString();
         EXPECT_TRUE(run.Err.contains("cannot write " + fifo)) << run.Err.toStdString();
@@ -139,8 +136,8 @@ TEST_F(CliSafety, OutputThatCannotBeWrittenIsAFailureAndAGoneReaderIsQuiet) {
 
 TEST_F(CliSafety, AFileSizeLimitFailsTheWriteWithAMessageAndKeepsTheOldFile) {
     const QByteArray before = test::ReadWholeFile(doc);
-    const CliRun run = Shell("ulimit -f 200; exec \"$T\" \"$@\"",
-                             {"edit", doc, "--image", "2", "--text1", "limited"});
+    const CliRun run =
+        Shell("ulimit -f 200; exec \"$T\" \"$@\"", {"edit", doc, "--image", "2", "--text1", "limited"});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_TRUE(run.Err.contains("cannot write " + doc)) << run.Err.toStdString();
     test::ExpectSameBytes(test::ReadWholeFile(doc), before);
@@ -179,8 +176,8 @@ TEST_F(CliSafety, LostCharactersAreNamedByEditAndStrayBytesWarnedOfByCheck) {
     five.FontCharset = 128;
     five.Text1.Length = 3;
     std::memcpy(five.Text1.Bytes, "A\x81 ", 3);
-    ASSERT_TRUE(test::WriteWholeFile(doc, QByteArray(reinterpret_cast<const char*>(set.get()),
-                                                     sizeof(ImageSet))));
+    ASSERT_TRUE(
+        test::WriteWholeFile(doc, QByteArray(reinterpret_cast<const char*>(set.get()), sizeof(ImageSet))));
     const CliRun checked = RunCli({"check", doc});
     EXPECT_EQ(checked.ExitCode, 3);
     EXPECT_TRUE(checked.Out.contains("image 05: text line 1 holds")) << checked.Out.toStdString();

@@ -52,8 +52,8 @@ TEST_F(CliTool, NewWritesAFreshDocument) {
 }
 
 TEST_F(CliTool, EditChangesOneImageAsTheEditorWould) {
-    ASSERT_EQ(Cli({"edit", doc, "--image", "6", "--text1", QString::fromUtf8("Papier é"), "--height",
-                   "-16", "--style", "bold,underline", "--offset", "-3"})
+    ASSERT_EQ(Cli({"edit", doc, "--image", "6", "--text1", QString::fromUtf8("Papier é"), "--height", "-16",
+                   "--style", "bold,underline", "--offset", "-3"})
                   .ExitCode,
               0);
     QJsonObject six = Image(6);
@@ -76,7 +76,8 @@ TEST_F(CliTool, EditChangesOneImageAsTheEditorWould) {
 TEST_F(CliTool, PreviewWritesThePictureAndFollowsTicks) {
     const QString rest = dir.filePath("rest.png"), moved = dir.filePath("moved.png");
     ASSERT_EQ(Cli({"preview", doc, "--image", "10", "-o", rest}).ExitCode, 0);
-    ASSERT_EQ(Cli({"preview", doc, "--image", "10", "-o", moved, "--ticks", "3", "--scale", "1"}).ExitCode, 0);
+    ASSERT_EQ(Cli({"preview", doc, "--image", "10", "-o", moved, "--ticks", "3", "--scale", "1"}).ExitCode,
+              0);
     const QImage a(rest), b(moved);
     EXPECT_EQ(a.size(), QSize(256, 50));
     EXPECT_EQ(b.size(), QSize(128, 25));
@@ -113,7 +114,7 @@ TEST_F(CliTool, UsageErrorsAndFailuresHaveTheirOwnStatus) {
     EXPECT_EQ(Cli({"frobnicate"}).ExitCode, 2);
     EXPECT_EQ(Cli({"--help"}).ExitCode, 0);
     EXPECT_EQ(Cli({"edit", "--help"}).ExitCode, 0);
-    EXPECT_EQ(Cli({"edit", doc}).ExitCode, 2);                        // no --image
+    EXPECT_EQ(Cli({"edit", doc}).ExitCode, 2);  // no --image
     EXPECT_EQ(Cli({"edit", doc, "--image", "20"}).ExitCode, 2);
     EXPECT_EQ(Cli({"edit", doc, "--image", "1", "--offset", "1", "--reset-offset"}).ExitCode, 2);
     EXPECT_EQ(Cli({"new", doc, "--language", "xx"}).ExitCode, 2);

@@ -6,9 +6,8 @@ namespace zozavud {
 namespace {
 
 constexpr MessageLanguage AllLanguages[] = {
-    MessageLanguage::English, MessageLanguage::Japanese, MessageLanguage::French,
-    MessageLanguage::German,  MessageLanguage::Spanish,  MessageLanguage::Italian,
-    MessageLanguage::Chinese};
+    MessageLanguage::English, MessageLanguage::Japanese, MessageLanguage::French, MessageLanguage::German,
+    MessageLanguage::Spanish, MessageLanguage::Italian,  MessageLanguage::Chinese};
 
 TEST(MessageSlots, LineCountsAndEmptySecondLines) {
     for (int slot = 1; slot <= 19; ++slot) {

@@ -123,11 +123,14 @@ INSTANTIATE_TEST_SUITE_P(
         PromptCase{"NotModified", Answer::NotModified, false, true, false, {}},
         PromptCase{"No", Answer::No, false, true, false, {"prompt"}},
         PromptCase{"YesWithName", Answer::YesSaved, true, true, false, {"prompt"}},
-        PromptCase{"YesWithoutName", Answer::YesSaved, false, true, false,
-                   {"prompt", "save-dialog"}},
-        PromptCase{"YesDialogCancelled", Answer::YesDialogCancelled, false, false, true,
-                   {"prompt", "save-dialog"}},
-        PromptCase{"YesSaveFails", Answer::YesSaveFails, true, false, true,
+        PromptCase{"YesWithoutName", Answer::YesSaved, false, true, false, {"prompt", "save-dialog"}},
+        PromptCase{
+            "YesDialogCancelled", Answer::YesDialogCancelled, false, false, true, {"prompt", "save-dialog"}},
+        PromptCase{"YesSaveFails",
+                   Answer::YesSaveFails,
+                   true,
+                   false,
+                   true,
                    {"prompt", "error:Can not File save. (%path/missing/old.lcd)"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -152,9 +155,9 @@ TEST(DocumentOpen, UnreadableFileAfterNoKeepsTheOldDocumentUnmarked) {
     ui.OpenAnswer = dir.filePath("gone.lcd");
     DocumentCommands commands(state, ui);
     commands.ActionFileOpenExecute();
-    EXPECT_EQ(ui.Events, QStringList({"open-dialog", "prompt",
-                                      "error:Can not File open. (" + *ui.OpenAnswer +
-                                          ")\nNo such file or directory"}));
+    EXPECT_EQ(ui.Events,
+              QStringList({"open-dialog", "prompt",
+                           "error:Can not File open. (" + *ui.OpenAnswer + ")\nNo such file or directory"}));
     EXPECT_FALSE(state.Modified);
     test::ExpectSameBytes(SetBytes(*state.Set), before);
     EXPECT_TRUE(state.FileName.isEmpty());
@@ -186,8 +189,7 @@ TEST(DocumentSave, CancelledOrEmptySaveDialogSavesNothing) {
     state.Modified = true;
     FakeDocumentUi ui;
     DocumentCommands commands(state, ui);
-    for (const std::optional<QString>& answer :
-         {std::optional<QString>{}, std::optional(QString())}) {
+    for (const std::optional<QString>& answer : {std::optional<QString>{}, std::optional(QString())}) {
         ui.SaveAnswer = answer;
         EXPECT_FALSE(commands.SaveDocument());
         EXPECT_TRUE(state.Modified);

@@ -1,14 +1,14 @@
 // Reading and writing documents through the commands: round trip, odd files, failing saves.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <csignal>
 
@@ -144,8 +144,7 @@ TEST_F(DocumentFileTest, OpenOfAFileThatCannotGiveASetChangesNothing) {
         SCOPED_TRACE(name);
         ui_.Events.clear();
         commands_.LoadDocument(PathOf(name));
-        EXPECT_EQ(ui_.Events,
-                  QStringList{"error:Can not File open. (" + PathOf(name) + ")\n" + reason});
+        EXPECT_EQ(ui_.Events, QStringList{"error:Can not File open. (" + PathOf(name) + ")\n" + reason});
         test::ExpectSameBytes(SetBytes(*state_.Set), before);
         EXPECT_EQ(state_.FileName, PathOf("old.lcd"));
         EXPECT_EQ(ui_.Caption, "old.lcd - ORVANEX QD-N800 Series LCD Editor");
@@ -162,8 +161,8 @@ TEST_F(DocumentFileTest, SaveReplacesAnOlderFileAndKeepsNoTemporaryFiles) {
 
 // Runs save in a child process whose files may grow to at most limit bytes, so that the
 // write fails part way. The child exits 0 when the save reported failure as it should.
-int SaveInChildWithFileSizeLimit(EditorState& state, DocumentCommands& commands,
-                                 FakeDocumentUi& ui, rlim_t limit) {
+int SaveInChildWithFileSizeLimit(EditorState& state, DocumentCommands& commands, FakeDocumentUi& ui,
+                                 rlim_t limit) {
     const pid_t pid = fork();
     if (pid == 0) {
         std::signal(SIGXFSZ, SIG_IGN);
@@ -206,8 +205,8 @@ public:
     }
     bool Mounted() const { return mounted_; }
     bool MakeReadOnly() {
-        return mount("tmpfs", where_.toLocal8Bit().constData(), "tmpfs",
-                     MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+        return mount("tmpfs", where_.toLocal8Bit().constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) ==
+               0;
     }
 
 private:

@@ -15,8 +15,7 @@ QByteArray PatternBytes(qsizetype n, uint32_t seed) {
 void FillPatternedSet(ImageSet& set, uint32_t seed) {
     std::mt19937 random(seed);
     auto* bytes = reinterpret_cast<unsigned char*>(&set);
-    for (std::size_t i = 0; i < sizeof set; ++i)
-        bytes[i] = static_cast<unsigned char>(random() & 0xFF);
+    for (std::size_t i = 0; i < sizeof set; ++i) bytes[i] = static_cast<unsigned char>(random() & 0xFF);
     std::memcpy(set.Signature, "LCD1", 4);
     for (int n = 1; n <= ImageCount; ++n) {
         set.Record(n).Marker[0] = set.Record(n).Marker[1] = 'A';

@@ -32,11 +32,26 @@ void FillShortString(ShortString& s, uint8_t length, uint32_t seed) {
 // One hostile record each; image n of the document gets the n-th.
 const std::vector<Mutation>& HostileRecords() {
     static const std::vector<Mutation> records = {
-        [](ImageRecord& r) { r.FontHeight = INT32_MIN; FillShortString(r.Text1, 255, 1); },
-        [](ImageRecord& r) { r.FontHeight = INT32_MAX; FillShortString(r.Text2, 255, 2); },
-        [](ImageRecord& r) { r.FontHeight = 0; r.VerticalPositionOffset = INT32_MIN; },
-        [](ImageRecord& r) { r.FontHeight = -1; r.VerticalPositionOffset = INT32_MAX; },
-        [](ImageRecord& r) { r.FontHeight = 1; r.VerticalPositionOffset = -25; },
+        [](ImageRecord& r) {
+            r.FontHeight = INT32_MIN;
+            FillShortString(r.Text1, 255, 1);
+        },
+        [](ImageRecord& r) {
+            r.FontHeight = INT32_MAX;
+            FillShortString(r.Text2, 255, 2);
+        },
+        [](ImageRecord& r) {
+            r.FontHeight = 0;
+            r.VerticalPositionOffset = INT32_MIN;
+        },
+        [](ImageRecord& r) {
+            r.FontHeight = -1;
+            r.VerticalPositionOffset = INT32_MAX;
+        },
+        [](ImageRecord& r) {
+            r.FontHeight = 1;
+            r.VerticalPositionOffset = -25;
+        },
         [](ImageRecord& r) {
             r.FontHeight = -100000;
             r.FontCharset = 128;
@@ -47,28 +62,42 @@ const std::vector<Mutation>& HostileRecords() {
             FillShortString(r.Text2, 255, 4);
             r.Scroll = 0x7F;
         },
-        [](ImageRecord& r) { r.FontCharset = 255; FillShortString(r.FontName, 255, 5); },
+        [](ImageRecord& r) {
+            r.FontCharset = 255;
+            FillShortString(r.FontName, 255, 5);
+        },
         [](ImageRecord& r) {
             r.FontCharset = 2;
             FillShortString(r.FontName, 31, 6);
             FillShortString(r.Text1, 9, 7);
         },
-        [](ImageRecord& r) { r.FontName.Length = 0; FillShortString(r.Text1, 40, 8); },
+        [](ImageRecord& r) {
+            r.FontName.Length = 0;
+            FillShortString(r.Text1, 40, 8);
+        },
         [](ImageRecord& r) {
             r.FontColor = -1;
             r.FontStyle = 0xFF;
             FillShortString(r.Text1, 20, 9);
         },
-        [](ImageRecord& r) { r.FontColor = static_cast<int32_t>(0xFF0000FFu); r.Blink = 0xFF; },
-        [](ImageRecord& r) { r.FontColor = INT32_MAX; r.WideBitmap = 0xFF; r.Blink = 1; },
-        [](ImageRecord& r) { r.FontColor = ColorScrollArea; FillShortString(r.Text1, 12, 10); },
+        [](ImageRecord& r) {
+            r.FontColor = static_cast<int32_t>(0xFF0000FFu);
+            r.Blink = 0xFF;
+        },
+        [](ImageRecord& r) {
+            r.FontColor = INT32_MAX;
+            r.WideBitmap = 0xFF;
+            r.Blink = 1;
+        },
+        [](ImageRecord& r) {
+            r.FontColor = ColorScrollArea;
+            FillShortString(r.Text1, 12, 10);
+        },
         [](ImageRecord& r) {
             const QByteArray bytes = PatternBytes(sizeof r.BitmapData, 11);
             std::memcpy(r.BitmapData, bytes.constData(), bytes.size());
         },
-        [](ImageRecord& r) {
-            std::fill(std::begin(r.BitmapData), std::end(r.BitmapData), ColorOutside);
-        },
+        [](ImageRecord& r) { std::fill(std::begin(r.BitmapData), std::end(r.BitmapData), ColorOutside); },
         [](ImageRecord& r) {
             r.FontCharset = 222;
             r.FontHeight = 5000;

@@ -27,10 +27,18 @@ namespace {
 
 TEST(LocaleIdFromName, PosixAndIcuNames) {
     const std::pair<const char*, uint32_t> cases[] = {
-        {"ja_JP.UTF-8", 0x0411}, {"ja_JP", 0x0411},          {"de_DE@collation=phonebook", 0x10407},
-        {"de_DE.UTF-8", 0x0407}, {"fr_CA.UTF-8", 0x0C0C},    {"zh_TW.UTF-8", 0x0404},
-        {"en_US.UTF-8", 0x0409}, {"C", 0x0409},              {"POSIX", 0x0409},
-        {"C.UTF-8", 0x0409},     {"", 0x0409},               {"xx_YY", 0x0409},
+        {"ja_JP.UTF-8", 0x0411},
+        {"ja_JP", 0x0411},
+        {"de_DE@collation=phonebook", 0x10407},
+        {"de_DE.UTF-8", 0x0407},
+        {"fr_CA.UTF-8", 0x0C0C},
+        {"zh_TW.UTF-8", 0x0404},
+        {"en_US.UTF-8", 0x0409},
+        {"C", 0x0409},
+        {"POSIX", 0x0409},
+        {"C.UTF-8", 0x0409},
+        {"", 0x0409},
+        {"xx_YY", 0x0409},
     };
     for (const auto& [name, id] : cases) EXPECT_EQ(LocaleIdFromName(name), id) << name;
 }
@@ -52,7 +60,8 @@ TEST(SystemDefaultLocaleId, LcAllWinsOverLang) {
 TEST(SingleInstance, SecondCopyIsRefusedAndAStaleLockIsTakenOver) {
     QTemporaryDir runtime;
     qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
-    QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(runtime.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     {
         SingleInstance first("Editor Title");
         ASSERT_TRUE(first.IsFirst());
@@ -89,17 +98,15 @@ TEST(SingleInstance, ALockThatCannotBeMadeIsAFailureNotASecondCopy) {
         const char* SystemText;
     } cases[] = {
         {"nothing there", [](const QString& f) { return f; }, Outcome::First, ""},
-        {"a folder still to be made", [](const QString& f) { return f + "/new/deeper"; },
-         Outcome::First, ""},
+        {"a folder still to be made", [](const QString& f) { return f + "/new/deeper"; }, Outcome::First, ""},
         {"a lock file naming no owner",
          [&](const QString& f) { return test::WriteWholeFile(f + "/" + lockName, "junk") ? f : ""; },
          Outcome::First, ""},
         {"an empty lock file",
          [&](const QString& f) { return test::WriteWholeFile(f + "/" + lockName, "") ? f : ""; },
          Outcome::First, ""},
-        {"a directory in its place",
-         [&](const QString& f) { return QDir(f).mkdir(lockName) ? f : ""; }, Outcome::Failed,
-         "Is a directory"},
+        {"a directory in its place", [&](const QString& f) { return QDir(f).mkdir(lockName) ? f : ""; },
+         Outcome::Failed, "Is a directory"},
         {"a pipe in its place",
          [&](const QString& f) {
              return mkfifo(QFile::encodeName(f + "/" + lockName).constData(), 0600) == 0 ? f : "";
@@ -118,8 +125,8 @@ TEST(SingleInstance, ALockThatCannotBeMadeIsAFailureNotASecondCopy) {
         const SingleInstance instance("Editor Title", folder);
         EXPECT_EQ(instance.Result(), c.Want) << c.What;
         if (c.Want == Outcome::Failed) {
-            EXPECT_EQ(instance.ErrorText(), "Can not create the lock file. (" + folder + "/" +
-                                                lockName + ")\n" + c.SystemText)
+            EXPECT_EQ(instance.ErrorText(),
+                      "Can not create the lock file. (" + folder + "/" + lockName + ")\n" + c.SystemText)
                 << c.What;
         } else {
             EXPECT_TRUE(instance.ErrorText().isEmpty()) << c.What;
@@ -194,8 +201,11 @@ TEST(WriteFileAtomically, NeverReplacesADeviceFifoSocketOrFolder) {
     const struct {
         const char* Name;
         bool (*Make)(const QString&);
-    } cases[] = {{"fifo", MakeFifo},     {"socket", MakeSocket}, {"device", MakeDevice},
-                 {"folder", MakeFolder}, {"link", MakeLinkToFifo}};
+    } cases[] = {{"fifo", MakeFifo},
+                 {"socket", MakeSocket},
+                 {"device", MakeDevice},
+                 {"folder", MakeFolder},
+                 {"link", MakeLinkToFifo}};
     for (const auto& c : cases) {
         QTemporaryDir dir;
         const QString path = dir.filePath(c.Name);
@@ -264,8 +274,7 @@ TEST(DocumentLock, IsFreeAgainWhenItsHolderEndsOrDies) {
     EXPECT_EQ(next.Acquire(1000), DocumentLock::Result::Locked);
 
     // Where no lock file can be made, the writer goes on and its write reports the reason.
-    EXPECT_EQ(DocumentLock(dir.filePath("missing/doc.lcd")).Acquire(0),
-              DocumentLock::Result::Unavailable);
+    EXPECT_EQ(DocumentLock(dir.filePath("missing/doc.lcd")).Acquire(0), DocumentLock::Result::Unavailable);
 }
 
 }  // namespace

@@ -7,16 +7,14 @@
 
 #include "CliProcess.h"
 #include "CommandEncoder.h"
-#include "RegisteredPicture.h"
 #include "PrinterTestData.h"
+#include "RegisteredPicture.h"
 #include "TestFiles.h"
 
 namespace zozavud {
 namespace {
 
-test::CliRun Audit(const QStringList& arguments) {
-    return test::RunCli(QStringList{"inspect"} + arguments);
-}
+test::CliRun Audit(const QStringList& arguments) { return test::RunCli(QStringList{"inspect"} + arguments); }
 
 TEST(AuditCli, GoldenFilesAreCleanAndListed) {
     const test::CliRun all = Audit({test::GoldenPath("edited_regist_all.prn")});
@@ -24,8 +22,7 @@ TEST(AuditCli, GoldenFilesAreCleanAndListed) {
     EXPECT_TRUE(all.Err.isEmpty()) << all.Err.toStdString();
     EXPECT_TRUE(all.Out.contains("register, 19 entries"));
     // Image 2 blinks and image 4 (WideBitmap + Blink) scrolls in edited.lcd.
-    EXPECT_TRUE(all.Out.contains("offset 1069 (0x42d): image 2, blink 1, scroll 0"))
-        << all.Out.toStdString();
+    EXPECT_TRUE(all.Out.contains("offset 1069 (0x42d): image 2, blink 1, scroll 0")) << all.Out.toStdString();
     EXPECT_TRUE(all.Out.contains("offset 3131 (0xc3b): image 4, blink 0, scroll 1"));
     const test::CliRun del = Audit({test::GoldenPath("fresh_delete_19.prn")});
     EXPECT_EQ(del.ExitCode, 0);
@@ -41,8 +38,7 @@ TEST(AuditCli, DamageIsReportedWithItsOffset) {
     ASSERT_TRUE(test::WriteWholeFile(path, bytes));
     const test::CliRun run = Audit({path});
     EXPECT_EQ(run.ExitCode, 1);
-    EXPECT_TRUE(
-        run.Err.contains("offset 32 (0x20): length field says 1033 body bytes, only 964 follow"))
+    EXPECT_TRUE(run.Err.contains("offset 32 (0x20): length field says 1033 body bytes, only 964 follow"))
         << run.Err.toStdString();
     EXPECT_TRUE(run.Err.contains("offset 38 (0x26): entry cut short"));
     EXPECT_TRUE(run.Err.contains("offset 39 (0x27): blink and scroll both set"));
@@ -67,9 +63,7 @@ TEST(AuditCli, PngDrawsEveryColumnWithTheScrollAreaShadedApart) {
     EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList{"image_01.png"});
     const QImage image(QDir(out).filePath("image_01.png"));
     ASSERT_EQ(image.size(), QSize(256 * AuditorDotScale, 25 * AuditorDotScale));
-    auto at = [&](int x, int y) {
-        return image.pixel(x * AuditorDotScale + 1, y * AuditorDotScale + 1);
-    };
+    auto at = [&](int x, int y) { return image.pixel(x * AuditorDotScale + 1, y * AuditorDotScale + 1); };
     // The hand-made record lights (0,0), (9,1), (100,12) and (255,24) only.
     const QRgb visibleBack = at(1, 0), scrollBack = at(200, 0);
     EXPECT_NE(visibleBack, scrollBack);
@@ -85,9 +79,8 @@ TEST(AuditCli, PngDrawsEveryColumnWithTheScrollAreaShadedApart) {
 TEST(AuditCli, PngShowsWhatThePrinterHoldsAfterTheJob) {
     QTemporaryDir dir;
     const QString job = dir.filePath("job.prn");
-    ASSERT_TRUE(test::WriteWholeFile(
-        job, test::ReadWholeFile(test::GoldenPath("fresh_regist_all.prn")) +
-                 test::ReadWholeFile(test::GoldenPath("fresh_delete_19.prn"))));
+    ASSERT_TRUE(test::WriteWholeFile(job, test::ReadWholeFile(test::GoldenPath("fresh_regist_all.prn")) +
+                                              test::ReadWholeFile(test::GoldenPath("fresh_delete_19.prn"))));
     const QString out = dir.filePath("pictures");
     // Two commands in one file are a problem, but the pictures are still drawn.
     ASSERT_EQ(Audit({job, "--png", out}).ExitCode, 1);
@@ -99,8 +92,7 @@ TEST(AuditCli, PngShowsWhatThePrinterHoldsAfterTheJob) {
     const auto set = test::LoadGoldenDocument("fresh.lcd");
     ASSERT_TRUE(set);
     EXPECT_TRUE(QImage(QDir(out).filePath("image_07.png")) ==
-                DrawRegisteredPicture(PackImagePixels(set->Record(7)))
-                    .convertToFormat(QImage::Format_RGB32));
+                DrawRegisteredPicture(PackImagePixels(set->Record(7))).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(AuditCli, PngIntoAPlaceThatCannotBeAFolderFails) {

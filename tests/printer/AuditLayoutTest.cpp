@@ -93,10 +93,7 @@ const DamageCase DamageCases[] = {
     {"short within the header", "fresh_regist_07.prn", [](QByteArray& b) { b.truncate(20); }, {20}},
     {"short within the lead-in", "delete_all.prn", [](QByteArray& b) { b.truncate(5); }, {5}},
     {"length field too long", "fresh_regist_07.prn", [](QByteArray& b) { Put(b, 32, 0x0A); }, {32}},
-    {"length field too short",
-     "fresh_regist_07.prn",
-     [](QByteArray& b) { Put(b, 32, 0x08); },
-     {32}},
+    {"length field too short", "fresh_regist_07.prn", [](QByteArray& b) { Put(b, 32, 0x08); }, {32}},
     {"length field of a delete", "fresh_delete_19.prn", [](QByteArray& b) { Put(b, 32, 4); }, {32}},
     {"wrong lead-in", "fresh_regist_07.prn", [](QByteArray& b) { Put(b, 3, 0x2B); }, {3}},
     {"wrong header name", "edited_regist_04.prn", [](QByteArray& b) { Put(b, 13, 'X'); }, {13}},
@@ -107,24 +104,15 @@ const DamageCase DamageCases[] = {
      "fresh_regist_all.prn",
      [](QByteArray& b) { Put(b, 38 + 1031 * 5, 0xFF); },
      {38 + 1031 * 5}},
-    {"index twice",
-     "fresh_regist_all.prn",
-     [](QByteArray& b) { Put(b, 38 + 1031, 0); },
-     {38 + 1031}},
-    {"blink and scroll both set",
-     "fresh_regist_07.prn",
-     [](QByteArray& b) { Put(b, 39, 1); },
-     {39}},
+    {"index twice", "fresh_regist_all.prn", [](QByteArray& b) { Put(b, 38 + 1031, 0); }, {38 + 1031}},
+    {"blink and scroll both set", "fresh_regist_07.prn", [](QByteArray& b) { Put(b, 39, 1); }, {39}},
     {"blink byte not 0 or 1", "handmade_regist_01.prn", [](QByteArray& b) { Put(b, 39, 2); }, {39}},
     {"row geometry", "fresh_regist_07.prn", [](QByteArray& b) { Put(b, 43, 0x21); }, {43}},
     {"non-zero padding row",
      "fresh_regist_07.prn",
      [](QByteArray& b) { Put(b, 45 + 800 + 33, 0x01); },
      {45 + 800 + 33}},
-    {"last padding byte",
-     "edited_regist_all.prn",
-     [](QByteArray& b) { Put(b, 19626, 0x80); },
-     {19626}},
+    {"last padding byte", "edited_regist_all.prn", [](QByteArray& b) { Put(b, 19626, 0x80); }, {19626}},
     {"delete index", "fresh_delete_19.prn", [](QByteArray& b) { Put(b, 38, 19); }, {38}},
     {"delete-all text", "delete_all.prn", [](QByteArray& b) { Put(b, 40, 'X'); }, {40}},
     {"noise before a command", "delete_all.prn", [](QByteArray& b) { b.prepend("junk"); }, {0}},
@@ -187,8 +175,8 @@ TEST(AuditSequence, DamagedLengthDoesNotHideTheNextCommand) {
 TEST(AuditSequence, ReplayKeepsTheLastRegistrationAndDropsIncompleteEntries) {
     QByteArray cut = Golden("edited_regist_04.prn");
     cut.truncate(600);
-    const QByteArray job = Golden("fresh_regist_all.prn") + Golden("delete_all.prn") +
-                           Golden("fresh_regist_07.prn") + cut;
+    const QByteArray job =
+        Golden("fresh_regist_all.prn") + Golden("delete_all.prn") + Golden("fresh_regist_07.prn") + cut;
     const RegisteredPictures held = ReplayCommands(AuditCommands(job));
     for (int i = 0; i < ImageCount; ++i) EXPECT_EQ(held.Slots[i].has_value(), i == 6) << i;
 }

@@ -15,7 +15,7 @@ using test::BlankRecord;
 struct PackCase {
     int X, Y;
     int32_t Color;
-    int Byte;         // -1: no dot
+    int Byte;  // -1: no dot
     uint8_t Mask;
 };
 
@@ -30,22 +30,17 @@ TEST_P(PrinterPackImagePixelsTest, SinglePixelLandsInItsBitOrNowhere) {
     ImageRecord record = BlankRecord();
     record.RenderedData[LayerIndex(c.X, c.Y)] = c.Color;
     const PixelBlock block = PackImagePixels(record);
-    for (int i = 0; i < PixelBlockSize; ++i)
-        EXPECT_EQ(block[i], i == c.Byte ? c.Mask : 0) << "byte " << i;
+    for (int i = 0; i < PixelBlockSize; ++i) EXPECT_EQ(block[i], i == c.Byte ? c.Mask : 0) << "byte " << i;
 }
 
-INSTANTIATE_TEST_SUITE_P(Printer, PrinterPackImagePixelsTest,
-                         ::testing::Values(PackCase{0, 0, 0, 0, 0x80},
-                                           PackCase{9, 1, 0, 33, 0x40},
-                                           PackCase{255, 24, 0, 799, 0x01},
-                                           PackCase{127, 0, 0, 15, 0x01},
-                                           PackCase{128, 3, 0, 112, 0x80},
-                                           PackCase{3, 7, 0x000001, 224, 0x10},
-                                           PackCase{3, 7, ColorWindowText, 224, 0x10},
-                                           PackCase{3, 7, ColorScrollArea, -1, 0},
-                                           PackCase{3, 7, ColorSilver, -1, 0},
-                                           PackCase{3, 7, ColorOutside, -1, 0},
-                                           PackCase{3, 7, ColorBlank, -1, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Printer, PrinterPackImagePixelsTest,
+    ::testing::Values(PackCase{0, 0, 0, 0, 0x80}, PackCase{9, 1, 0, 33, 0x40},
+                      PackCase{255, 24, 0, 799, 0x01}, PackCase{127, 0, 0, 15, 0x01},
+                      PackCase{128, 3, 0, 112, 0x80}, PackCase{3, 7, 0x000001, 224, 0x10},
+                      PackCase{3, 7, ColorWindowText, 224, 0x10}, PackCase{3, 7, ColorScrollArea, -1, 0},
+                      PackCase{3, 7, ColorSilver, -1, 0}, PackCase{3, 7, ColorOutside, -1, 0},
+                      PackCase{3, 7, ColorBlank, -1, 0}));
 
 TEST(PrinterPackImagePixels, RowsPastTheImageStayZeroWhenEveryDotIsLit) {
     ImageRecord record = BlankRecord();
@@ -56,8 +51,9 @@ TEST(PrinterPackImagePixels, RowsPastTheImageStayZeroWhenEveryDotIsLit) {
 
 // Every colour the test knows and a near miss of each, in random places, and real renders.
 TEST(PrinterPackingPaths, VectorFormsAgreeWithThePortableLoop) {
-    const int32_t colors[] = {ColorBlank, ColorScrollArea, ColorSilver, ColorOutside, 0, 1,
-                              0x01FFFFFF, 0x00FFFE, 0xC0C0C1, -2, ColorWindowText, 0x7FFFFFFF};
+    const int32_t colors[] = {
+        ColorBlank, ColorScrollArea, ColorSilver, ColorOutside,    0,         1, 0x01FFFFFF,
+        0x00FFFE,   0xC0C0C1,        -2,          ColorWindowText, 0x7FFFFFFF};
     std::mt19937 random(7);
     auto set = std::make_unique<ImageSet>();
     for (int n = 1; n <= ImageCount; ++n)
@@ -87,8 +83,8 @@ struct AttributeCase {
 
 TEST(PrinterEntryAttributes, ScrollWinsOverBlink) {
     const AttributeCase cases[] = {
-        {0, 0, 0, 0, 0}, {1, 0, 0, 1, 0}, {0, 1, 0, 0, 1}, {0, 0, 1, 0, 1},
-        {1, 1, 0, 0, 1}, {1, 0, 1, 0, 1}, {1, 1, 1, 0, 1}, {7, 0, 0, 1, 0}, {0, 0, 200, 0, 1},
+        {0, 0, 0, 0, 0}, {1, 0, 0, 1, 0}, {0, 1, 0, 0, 1}, {0, 0, 1, 0, 1},   {1, 1, 0, 0, 1},
+        {1, 0, 1, 0, 1}, {1, 1, 1, 0, 1}, {7, 0, 0, 1, 0}, {0, 0, 200, 0, 1},
     };
     for (const AttributeCase& c : cases) {
         ImageRecord record = BlankRecord();
@@ -109,8 +105,8 @@ TEST(PrinterBuilders, FixedBytesAndSizes) {
 
     const QByteArray one = BuildRegisterImageCommand(record);
     ASSERT_EQ(one.size(), 1069);
-    test::ExpectSameBytes(
-        one, prefix + Hex("09 04 00 00 30 70 00 00 00 20 00 20 00") + QByteArray(1024, '\0'));
+    test::ExpectSameBytes(one,
+                          prefix + Hex("09 04 00 00 30 70 00 00 00 20 00 20 00") + QByteArray(1024, '\0'));
 
     record.ImageNo = 19;
     const QByteArray del = BuildDeleteImageCommand(record);

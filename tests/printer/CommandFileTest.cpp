@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -119,9 +119,12 @@ TEST_F(PrinterCommandFileTest, UnwritableFolderOrFileGivesTheMessage) {
 // The one rule for the caption and the command-file names.
 TEST(FileNamePart, AfterTheLastSeparator) {
     const std::pair<const char*, const char*> cases[] = {
-        {"regist_07.prn", "regist_07.prn"}, {"/tmp/a/regist_07.prn", "regist_07.prn"},
-        {"C:\\out\\delete_all.prn", "delete_all.prn"}, {"C:regist_all.prn", "regist_all.prn"},
-        {"/tmp/dir/", ""}, {"", ""},
+        {"regist_07.prn", "regist_07.prn"},
+        {"/tmp/a/regist_07.prn", "regist_07.prn"},
+        {"C:\\out\\delete_all.prn", "delete_all.prn"},
+        {"C:regist_all.prn", "regist_all.prn"},
+        {"/tmp/dir/", ""},
+        {"", ""},
     };
     for (const auto& [path, name] : cases) EXPECT_EQ(FileNamePart(path), name) << path;
 }

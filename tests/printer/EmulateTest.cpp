@@ -13,8 +13,8 @@
 #include "CommandEncoder.h"
 #include "DocumentIo.h"
 #include "SameBytes.h"
-#include "TestFiles.h"
 #include "SendSupport.h"
+#include "TestFiles.h"
 
 namespace zozavud {
 namespace {
@@ -51,22 +51,24 @@ struct DamagedJob {
 };
 
 const DamagedJob DamagedJobs[] = {
-    {"cut short", [](const ImageSet& s) { return BuildRegisterAllImagesCommand(s).left(5000); },
-     true, "register 1-5 refused: offset 32: length field says 19591 body bytes, only 4964 follow"},
-    {"length of another layout", [](const ImageSet& s) {
-         return BuildRegisterAllImagesCommand(s).replace(32, 4, QByteArray::fromHex("09040000")); },
+    {"cut short", [](const ImageSet& s) { return BuildRegisterAllImagesCommand(s).left(5000); }, true,
+     "register 1-5 refused: offset 32: length field says 19591 body bytes, only 4964 follow"},
+    {"length of another layout",
+     [](const ImageSet& s) {
+         return BuildRegisterAllImagesCommand(s).replace(32, 4, QByteArray::fromHex("09040000"));
+     },
      true, "register 1-19 refused: offset 32: length field 1033 does not agree"},
-    {"two commands", [](const ImageSet&) {
-         return BuildDeleteAllImagesCommand() + BuildDeleteAllImagesCommand(); },
-     true, "delete-all 1-19 refused: offset 41: command 2 of the file"},
-    {"garbage", [](const ImageSet&) { return QByteArray(300, '\xA5'); },
-     true, "- - refused: offset 0: 300 byte(s) that are not a command"},
-    {"nothing at all", [](const ImageSet&) { return QByteArray(); },
-     true, "- - refused: offset 0: the file is empty"},
-    {"larger than the maximum", [](const ImageSet&) { return QByteArray(40000, '\0'); },
-     true, "- - refused: more than 30000 bytes"},
-    {"connection that never sends", [](const ImageSet&) { return QByteArray(); },
-     false, "- - refused: no byte for 0.4 s"},
+    {"two commands",
+     [](const ImageSet&) { return BuildDeleteAllImagesCommand() + BuildDeleteAllImagesCommand(); }, true,
+     "delete-all 1-19 refused: offset 41: command 2 of the file"},
+    {"garbage", [](const ImageSet&) { return QByteArray(300, '\xA5'); }, true,
+     "- - refused: offset 0: 300 byte(s) that are not a command"},
+    {"nothing at all", [](const ImageSet&) { return QByteArray(); }, true,
+     "- - refused: offset 0: the file is empty"},
+    {"larger than the maximum", [](const ImageSet&) { return QByteArray(40000, '\0'); }, true,
+     "- - refused: more than 30000 bytes"},
+    {"connection that never sends", [](const ImageSet&) { return QByteArray(); }, false,
+     "- - refused: no byte for 0.4 s"},
 };
 
 TEST_F(EmulateTest, DamagedJobsLeaveTheMemoryAsItWasAndTheEmulatorServing) {
@@ -111,8 +113,7 @@ TEST_F(EmulateTest, TwoHundredJobsFromEightSendersAreAllApplied) {
                 record.RenderedData[LayerIndex((j * 37 + s) % LcdColumns, j % LcdRows)] ^= ColorBlank;
                 record.Blink = j % 3 == 1;
                 record.WideBitmap = j % 3 == 2;
-                if (!SendRawJob(emulator.Port(), BuildCommand(CommandKind::RegisterImage, *set, n)))
-                    ++failed;
+                if (!SendRawJob(emulator.Port(), BuildCommand(CommandKind::RegisterImage, *set, n))) ++failed;
             }
             last[s] = std::move(set);
         });
@@ -140,8 +141,8 @@ TEST_F(EmulateTest, SendThroughCupsLandsInTheMemory) {
     const QString queue = QStringLiteral("e%1").arg(QCoreApplication::applicationPid());
     ASSERT_TRUE(test::PrivateCupsd::Instance().AddRawQueue(queue, emulator.Port()));
     const test::CliRun all = test::RunCli({"send", "register-all", document, "--printer", queue, "--wait"});
-    const test::CliRun del = test::RunCli({"send", "delete", document, "--image", "3",
-                                           "--printer", queue, "--wait"});
+    const test::CliRun del =
+        test::RunCli({"send", "delete", document, "--image", "3", "--printer", queue, "--wait"});
     test::PrivateCupsd::Instance().RemoveQueue(queue);
     ASSERT_EQ(all.ExitCode, 0) << all.Err.toStdString();
     ASSERT_EQ(del.ExitCode, 0) << del.Err.toStdString();

@@ -10,9 +10,9 @@
 #include <QThread>
 #include <csignal>
 
+#include "CliProcess.h"
 #include "CommandEncoder.h"
 #include "DocumentIo.h"
-#include "CliProcess.h"
 #include "SameBytes.h"
 #include "SendSupport.h"
 
@@ -58,8 +58,8 @@ TEST_F(CliSendTest, EveryPrinterGetsItsOwnJobOfTheCommandBytes) {
     REQUIRE_PRIVATE_CUPSD();
     test::ByteSink first, second;
     const QString a = AddQueue(first.Port()), b = AddQueue(second.Port());
-    const CliRun run = Run({"send", "register", document, "--image", "5", "--printer", a,
-                            "--printer", b, "--wait"});
+    const CliRun run =
+        Run({"send", "register", document, "--image", "5", "--printer", a, "--printer", b, "--wait"});
     EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     EXPECT_TRUE(run.Out.contains(a + ": printed")) << run.Out.toStdString();
     EXPECT_TRUE(run.Out.contains(b + ": printed")) << run.Out.toStdString();
@@ -101,8 +101,8 @@ TEST_F(CliSendTest, WaitFailsOnAnUnreachablePrinterAndCancelsTheJob) {
         closedPort = gone.Port();
     }
     const QString queue = AddQueue(closedPort);
-    const CliRun run = Run({"send", "delete", document, "--image", "2", "--printer", queue,
-                            "--wait", "--timeout", "1.5"});
+    const CliRun run =
+        Run({"send", "delete", document, "--image", "2", "--printer", queue, "--wait", "--timeout", "1.5"});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_TRUE(run.Err.contains("unreachable")) << run.Err.toStdString();
     EXPECT_TRUE(run.Err.contains("job cancelled")) << run.Err.toStdString();
@@ -110,7 +110,7 @@ TEST_F(CliSendTest, WaitFailsOnAnUnreachablePrinterAndCancelsTheJob) {
 
 TEST_F(CliSendTest, BadArgumentsAreUsageErrors) {
     const QStringList cases[] = {
-        {"send", "register", document, "--printer", "q"},                  // no --image
+        {"send", "register", document, "--printer", "q"},                 // no --image
         {"send", "register-all", document},                               // no printer
         {"send", "frobnicate", document, "--printer", "q"},               // unknown kind
         {"send", "delete", document, "--image", "20", "--printer", "q"},  // out of range
@@ -145,8 +145,8 @@ protected:
 TEST_F(SilentServerTest, ServerThatNeverAnswersFailsInBoundedTimeSayingSo) {
     QElapsedTimer clock;
     clock.start();
-    const CliRun run = Run({"send", "register-all", document, "--printer", "a", "--printer", "b",
-                            "--wait", "--answer-timeout", "1"});
+    const CliRun run = Run({"send", "register-all", document, "--printer", "a", "--printer", "b", "--wait",
+                            "--answer-timeout", "1"});
     EXPECT_LT(clock.elapsed(), 10000);
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_TRUE(run.Err.contains("a: OpenPrinter Error: The print server 127.0.0.1:"))

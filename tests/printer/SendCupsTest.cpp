@@ -8,8 +8,8 @@
 #include "CommandEncoder.h"
 #include "PrinterSend.h"
 #include "SameBytes.h"
-#include "SpoolerCups.h"
 #include "SendSupport.h"
+#include "SpoolerCups.h"
 
 namespace zozavud {
 namespace {
@@ -61,9 +61,7 @@ TEST_F(CupsSendTest, PrinterReceivesExactlyTheCommandBytesOfEachKind) {
     }
 }
 
-TEST_F(CupsSendTest, QueueIsListedForTheChooser) {
-    EXPECT_TRUE(spooler.PrinterNames().contains(queue));
-}
+TEST_F(CupsSendTest, QueueIsListedForTheChooser) { EXPECT_TRUE(spooler.PrinterNames().contains(queue)); }
 
 TEST_F(CupsSendTest, JobCanBeFollowedToCompletion) {
     sender.SendCommand(CommandKind::DeleteAllImages, *set, 1);

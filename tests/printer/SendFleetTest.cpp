@@ -49,13 +49,16 @@ TEST(FleetFollow, JobsAreReportedAsTheyEndAndTheSilentOnesGivenUp) {
     for (int id = 1; id <= 4; ++id) jobs.push_back({QStringLiteral("q%1").arg(id), id});
     std::vector<std::pair<int, FleetEnd>> ended;
     FleetTally tally;
-    FollowJobsTogether(spooler, jobs, 60, [&](const FleetOutcome& outcome) {
-        ended.emplace_back(outcome.Job.JobId, outcome.End);
-        tally.Count(outcome.End);
-        if (outcome.End == FleetEnd::NotAnswered) {
-            EXPECT_TRUE(outcome.Detail.contains("job cancelled")) << outcome.Detail.toStdString();
-        }
-    }, 10);
+    FollowJobsTogether(
+        spooler, jobs, 60,
+        [&](const FleetOutcome& outcome) {
+            ended.emplace_back(outcome.Job.JobId, outcome.End);
+            tally.Count(outcome.End);
+            if (outcome.End == FleetEnd::NotAnswered) {
+                EXPECT_TRUE(outcome.Detail.contains("job cancelled")) << outcome.Detail.toStdString();
+            }
+        },
+        10);
     const std::vector<std::pair<int, FleetEnd>> expected = {
         {2, FleetEnd::Failed}, {4, FleetEnd::Printed}, {1, FleetEnd::Printed}, {3, FleetEnd::NotAnswered}};
     EXPECT_EQ(ended, expected);

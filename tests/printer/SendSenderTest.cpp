@@ -11,8 +11,8 @@
 #include "PrinterSend.h"
 #include "RecordingSpooler.h"
 #include "SameBytes.h"
-#include "TestFiles.h"
 #include "SendSupport.h"
+#include "TestFiles.h"
 
 namespace zozavud {
 namespace {
@@ -58,9 +58,9 @@ protected:
 
 TEST_F(SenderTest, SuccessfulSendCallsTheSpoolerInOrder) {
     sender.SendFileToPrinter(FileOfSize(41));
-    EXPECT_EQ(spooler.Calls, (QStringList{"load alpha", "lock", "open alpha",
-                                          "start ORVANEX LCD Customize Data", "write 41", "end",
-                                          "close", "unlock"}));
+    EXPECT_EQ(spooler.Calls,
+              (QStringList{"load alpha", "lock", "open alpha", "start ORVANEX LCD Customize Data", "write 41",
+                           "end", "close", "unlock"}));
     EXPECT_TRUE(messages.isEmpty());
 }
 
@@ -134,7 +134,8 @@ TEST_F(SenderTest, FailedReadNeverReachesTheSpooler) {
     sender.SendFileToPrinter("/proc/self/mem");
     EXPECT_TRUE(spooler.Writes.empty());
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].startsWith("Temporary File Read Error (/proc/self/mem)")) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].startsWith("Temporary File Read Error (/proc/self/mem)"))
+        << messages[0].toStdString();
     EXPECT_EQ(spooler.Calls.mid(spooler.Calls.size() - 3), (QStringList{"end", "close", "unlock"}));
 }
 
@@ -191,8 +192,8 @@ TEST_F(SenderTest, TemporaryFileIsPrivateWhileSendingAndGoneAfterEveryOutcome) {
         ASSERT_FALSE(seenPath.isEmpty());
         const QFileInfo info(seenPath);
         EXPECT_EQ(info.size(), DeleteAllImagesCommandSize);
-        EXPECT_EQ(info.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther |
-                                        QFile::WriteOther),
+        EXPECT_EQ(info.permissions() &
+                      (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
                   QFile::Permissions{});
     };
     struct Outcome {

@@ -1,15 +1,15 @@
 #include "SendSupport.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
 
 #include <algorithm>
 #include <csignal>
@@ -78,8 +78,10 @@ PrivateCupsd::PrivateCupsd() {
         port_ = ReadLine(ownDir_ + "/port").toInt();
         if (port_ == 0 && skipReason_.isEmpty()) skipReason_ = ReadLine(ownDir_ + "/unavailable");
     }
-    if (port_ > 0) qputenv("CUPS_SERVER", Server().toUtf8());
-    else if (skipReason_.isEmpty()) skipReason_ = "cupsd did not start";
+    if (port_ > 0)
+        qputenv("CUPS_SERVER", Server().toUtf8());
+    else if (skipReason_.isEmpty())
+        skipReason_ = "cupsd did not start";
 }
 
 PrivateCupsd::~PrivateCupsd() {
@@ -103,7 +105,8 @@ bool PrivateCupsd::RunTool(const QString& tool, const QStringList& arguments, QS
 
 bool PrivateCupsd::AddRawQueue(const QString& name, int sinkPort) const {
     // No model at all gives a raw queue; the older "-m raw" is on its way out.
-    return RunTool("lpadmin", {"-p", name, "-v", QStringLiteral("socket://127.0.0.1:%1").arg(sinkPort), "-E"});
+    return RunTool("lpadmin",
+                   {"-p", name, "-v", QStringLiteral("socket://127.0.0.1:%1").arg(sinkPort), "-E"});
 }
 
 void PrivateCupsd::RemoveQueue(const QString& name) const { RunTool("lpadmin", {"-x", name}); }
@@ -142,7 +145,8 @@ ByteSink::~ByteSink() {
 // Polls in short steps so that the destructor is never kept waiting.
 void ByteSink::Serve() {
     pollfd waiting{listener_, POLLIN, 0};
-    while (!stop_ && ::poll(&waiting, 1, 50) <= 0) {}
+    while (!stop_ && ::poll(&waiting, 1, 50) <= 0) {
+    }
     if (stop_) return;
     const int connection = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
     if (connection < 0) return;
@@ -179,10 +183,9 @@ namespace zozavud::test {
 Emulator::Emulator(const QString& memory, const QStringList& options)
     : process_(std::make_unique<QProcess>()) {
     process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_->start(QStringLiteral(ZOZAVUD_BINARY_DIR "/bin/zozavud-cli"),
-                    QStringList{"emulate", "--listen", "127.0.0.1:0", "--memory", memory,
-                                "--language", "en"} +
-                        options);
+    process_->start(
+        QStringLiteral(ZOZAVUD_BINARY_DIR "/bin/zozavud-cli"),
+        QStringList{"emulate", "--listen", "127.0.0.1:0", "--memory", memory, "--language", "en"} + options);
     if (!process_->waitForStarted(5000)) return;
     while (process_->canReadLine() || process_->waitForReadyRead(15000)) {
         const QString line = QString::fromUtf8(process_->readLine()).trimmed();
@@ -200,11 +203,10 @@ Emulator::~Emulator() {
 QStringList Emulator::WaitForJobLines(int count, int timeoutMs) {
     QDeadlineTimer deadline(timeoutMs);
     while (lines_.size() < count && !deadline.hasExpired()) {
-        if (!process_->canReadLine() && !process_->waitForReadyRead(static_cast<int>(
-                                            std::max<qint64>(1, deadline.remainingTime()))))
+        if (!process_->canReadLine() &&
+            !process_->waitForReadyRead(static_cast<int>(std::max<qint64>(1, deadline.remainingTime()))))
             break;
-        while (process_->canReadLine())
-            lines_ << QString::fromUtf8(process_->readLine()).trimmed();
+        while (process_->canReadLine()) lines_ << QString::fromUtf8(process_->readLine()).trimmed();
     }
     return lines_;
 }

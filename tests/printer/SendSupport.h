@@ -117,9 +117,9 @@ private:
 bool SendRawJob(int port, const QByteArray& bytes, int timeoutMs = 10000, bool endOwnSide = true);
 
 // Skips the calling test, saying why, when no cupsd could be started.
-#define REQUIRE_PRIVATE_CUPSD()                                                              \
-    do {                                                                                   \
-        if (!::zozavud::test::PrivateCupsd::Instance().Available())                        \
+#define REQUIRE_PRIVATE_CUPSD()                                                                   \
+    do {                                                                                          \
+        if (!::zozavud::test::PrivateCupsd::Instance().Available())                               \
             GTEST_SKIP() << ::zozavud::test::PrivateCupsd::Instance().SkipReason().toStdString(); \
     } while (0)
 

@@ -5,8 +5,8 @@
 #include <QElapsedTimer>
 #include <random>
 
-#include "BmpDecoder.h"
 #include "BitmapTestWriter.h"
+#include "BmpDecoder.h"
 
 namespace zozavud {
 namespace {
@@ -16,8 +16,8 @@ using test::MakePattern;
 using test::Picture;
 using test::WriteBmp;
 
-constexpr int32_t Black = 0x000000, White = 0xFFFFFF, Red = 0x0000FF, Green = 0x00FF00,
-                  Blue = 0xFF0000, Yellow = 0x00FFFF, Magenta = 0xFF00FF, Cyan = 0xFFFF00;
+constexpr int32_t Black = 0x000000, White = 0xFFFFFF, Red = 0x0000FF, Green = 0x00FF00, Blue = 0xFF0000,
+                  Yellow = 0x00FFFF, Magenta = 0xFF00FF, Cyan = 0xFFFF00;
 
 // Colours every layout can hold exactly, also through 1- and 2-bit channels.
 const std::vector<int32_t> PureColors = {White, Black, Red, Green, Blue, Yellow, Magenta, Cyan};
@@ -28,12 +28,16 @@ const std::vector<int32_t>& ColorsFor(int bitsPerPixel) {
     static const std::vector<int32_t> many = {White,    Black,    ColorSilver, 0xC0C0C1, Yellow,
                                               0x123456, 0x00A0FF, 0x7F7F7F,    0x010203, Red};
     switch (bitsPerPixel) {
-    case 1: return two;
-    case 2: return four;
-    case 4:
-    case 8:
-    case 24: return many;
-    default: return PureColors;
+        case 1:
+            return two;
+        case 2:
+            return four;
+        case 4:
+        case 8:
+        case 24:
+            return many;
+        default:
+            return PureColors;
     }
 }
 
@@ -116,8 +120,7 @@ TEST_P(BmpVariantTest, WholeExtentGivesEveryPixelBack) {
     ASSERT_EQ(sample.Columns, 300);
     ASSERT_EQ(sample.Rows, 40);
     for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 300; ++x)
-            ASSERT_EQ(sample.At(x, y), picture.At(x, y)) << "at " << x << "," << y;
+        for (int x = 0; x < 300; ++x) ASSERT_EQ(sample.At(x, y), picture.At(x, y)) << "at " << x << "," << y;
 }
 
 TEST_P(BmpVariantTest, RefusesEveryCutCopyAndLeavesTheSampleAlone) {
@@ -157,8 +160,7 @@ TEST_P(BmpVariantTest, SurvivesCorruptedBytes) {
         const int flips = 1 + round % 4;
         for (int i = 0; i < flips; ++i) {
             // Mostly the headers, where the dangerous numbers are.
-            const qsizetype span =
-                round % 2 ? std::min<qsizetype>(broken.size(), 160) : broken.size();
+            const qsizetype span = round % 2 ? std::min<qsizetype>(broken.size(), 160) : broken.size();
             broken[random() % span] = static_cast<char>(random());
         }
         BitmapSample sample;
@@ -195,10 +197,8 @@ bool Refused(const QByteArray& bytes) {
 // but then the corner it never reached must stay undefined.
 TEST(BmpDecoder, HugeDeclaredSizesAnswerAtOnceWithoutInventingPixels) {
     const Picture picture = MakePattern(20, 20, PureColors);
-    for (const auto& [width, height] : {std::pair{3000000, 2000000},
-                                        {0x7FFFFFFF, 0x7FFFFFFF},
-                                        {0x7FFFFFFF, 1},
-                                        {1, 0x7FFFFFFF}}) {
+    for (const auto& [width, height] :
+         {std::pair{3000000, 2000000}, {0x7FFFFFFF, 0x7FFFFFFF}, {0x7FFFFFFF, 1}, {1, 0x7FFFFFFF}}) {
         QByteArray plain = WriteBmp(picture, Info24), rle = WriteBmp(picture, Rle8);
         for (QByteArray* file : {&plain, &rle}) {
             PutU32(*file, 18, width);
@@ -253,10 +253,8 @@ TEST(BmpDecoder, FieldsThatDoNotTouchThePixelsAreNotChecked) {
         int At;
         uint32_t Value;
     } cases[] = {
-        {"file size past the end", 2, 0x7FFFFFFF},
-        {"file size zero", 2, 0},
-        {"absurd horizontal resolution", 38, 30000000},
-        {"negative vertical resolution", 42, 0xFFFFFFFF},
+        {"file size past the end", 2, 0x7FFFFFFF},      {"file size zero", 2, 0},
+        {"absurd horizontal resolution", 38, 30000000}, {"negative vertical resolution", 42, 0xFFFFFFFF},
         {"most negative resolution", 38, 0x80000000},
     };
     const Picture picture = MakePattern(20, 20, ColorsFor(8));
@@ -287,15 +285,14 @@ TEST(BmpDecoder, RefusesBadMasks) {
         {"alpha over a colour", 40, 32, 6, false, {0xFF0000, 0xFF00, 0xFF, 0x80000000 | 0xFF}},
         {"bit fields on 8 bits", 40, 8, 3, false, {0xE0, 0x1C, 0x03, 0}},
     };
-    for (const BmpVariant& variant : cases)
-        EXPECT_TRUE(Refused(WriteBmp(picture, variant))) << variant.Name;
+    for (const BmpVariant& variant : cases) EXPECT_TRUE(Refused(WriteBmp(picture, variant))) << variant.Name;
 }
 
 // Index 3 of a 4-bit file with a two-colour table names no colour.
 TEST(BmpDecoder, RefusesIndexesPastTheColourTable) {
     const Picture picture = MakePattern(20, 20, ColorsFor(4));
-    for (const BmpVariant& variant : {BmpVariant{"info4", 40, 4, 0}, BmpVariant{"rle4", 40, 4, 2},
-                                      BmpVariant{"rle8", 40, 8, 1}}) {
+    for (const BmpVariant& variant :
+         {BmpVariant{"info4", 40, 4, 0}, BmpVariant{"rle4", 40, 4, 2}, BmpVariant{"rle8", 40, 8, 1}}) {
         QByteArray file = WriteBmp(picture, variant);
         ASSERT_FALSE(Refused(file)) << variant.Name;
         PutU32(file, 46, 2);  // colour count; the table bytes stay where they are
@@ -342,8 +339,7 @@ TEST(BmpDecoder, RefusesBrokenRleStreams) {
         "0000",  // stream ends before the last row
         "0405",  // colour index missing from the table
     };
-    for (const char* hex : broken)
-        EXPECT_TRUE(Refused(withStream(QByteArray::fromHex(hex)))) << hex;
+    for (const char* hex : broken) EXPECT_TRUE(Refused(withStream(QByteArray::fromHex(hex)))) << hex;
 }
 
 // Skipped pixels are not invented: they come back as ColorOutside, which imports unlit.
@@ -365,8 +361,7 @@ TEST(BmpDecoder, RlePixelsTheStreamSkipsStayUndefined) {
     for (int y = 0; y < 4; ++y) {
         for (int x = 0; x < 16; ++x) {
             const bool bottomRun = y == 3 && x < 4, raisedRun = y == 1 && x >= 6 && x < 9;
-            EXPECT_EQ(sample.At(x, y), bottomRun || raisedRun ? Black : ColorOutside)
-                << x << "," << y;
+            EXPECT_EQ(sample.At(x, y), bottomRun || raisedRun ? Black : ColorOutside) << x << "," << y;
         }
     }
 }

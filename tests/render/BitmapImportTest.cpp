@@ -16,8 +16,7 @@ namespace {
 
 class BitmapImportTest : public test::RecordImportTest {
 protected:
-    static QImage Filled(int width, int height, QRgb color,
-                         QImage::Format format = QImage::Format_RGB32) {
+    static QImage Filled(int width, int height, QRgb color, QImage::Format format = QImage::Format_RGB32) {
         QImage image(width, height, format);
         image.fill(color);
         return image;
@@ -50,8 +49,7 @@ TEST_F(BitmapImportTest, BigPictureFillsTheLayerFromItsTopLeft) {
     ASSERT_TRUE(Import(Save(image, "big.bmp"))) << error_.toStdString();
     for (int x = 0; x < LcdColumns; ++x)
         for (int y = 0; y < LcdRows; ++y)
-            ASSERT_EQ(Layer(x, y), (x + y) % 3 ? ColorBlank : MakeColorRef(x, y, 7))
-                << x << "," << y;
+            ASSERT_EQ(Layer(x, y), (x + y) % 3 ? ColorBlank : MakeColorRef(x, y, 7)) << x << "," << y;
     EXPECT_EQ(record_->WideBitmap, 1);
 }
 
@@ -106,8 +104,7 @@ TEST_F(BitmapImportTest, RefusedFilesChangeNothing) {
         SaveBytes(flipped, "bits.bmp"),
         SaveBytes(QByteArray(), "empty.bmp"),
         SaveBytes("just some text, not a picture", "notes.txt"),
-        SaveBytes(test::ReadWholeFile(Save(Filled(40, 30, qRgb(1, 2, 3)), "whole.png")).left(60),
-                  "cut.png"),
+        SaveBytes(test::ReadWholeFile(Save(Filled(40, 30, qRgb(1, 2, 3)), "whole.png")).left(60), "cut.png"),
         dir_.filePath("missing.bmp"),
         dir_.path(),
     };
@@ -115,8 +112,7 @@ TEST_F(BitmapImportTest, RefusedFilesChangeNothing) {
     for (const QString& path : files) {
         EXPECT_FALSE(Import(path)) << path.toStdString();
         EXPECT_TRUE(error_.contains(QFileInfo(path).fileName())) << error_.toStdString();
-        EXPECT_EQ(std::memcmp(before.get(), record_.get(), sizeof(ImageRecord)), 0)
-            << path.toStdString();
+        EXPECT_EQ(std::memcmp(before.get(), record_.get(), sizeof(ImageRecord)), 0) << path.toStdString();
     }
 }
 
@@ -127,8 +123,7 @@ TEST_F(BitmapImportTest, ImportAndClearTouchOnlyTheLayerAndTheFlag) {
         const auto* a = reinterpret_cast<const char*>(before.get());
         const auto* b = reinterpret_cast<const char*>(record_.get());
         const std::size_t flag = offsetof(ImageRecord, WideBitmap);
-        const std::size_t layer = offsetof(ImageRecord, BitmapData),
-                          end = layer + sizeof(PixelLayer);
+        const std::size_t layer = offsetof(ImageRecord, BitmapData), end = layer + sizeof(PixelLayer);
         return std::memcmp(a, b, flag) == 0 &&
                std::memcmp(a + flag + 1, b + flag + 1, layer - flag - 1) == 0 &&
                std::memcmp(a + end, b + end, sizeof(ImageRecord) - end) == 0;

@@ -13,9 +13,7 @@
 namespace zozavud {
 namespace {
 
-QString SuitePath(const QString& relative) {
-    return QStringLiteral(ZOZAVUD_BMPSUITE_DIR "/") + relative;
-}
+QString SuitePath(const QString& relative) { return QStringLiteral(ZOZAVUD_BMPSUITE_DIR "/") + relative; }
 
 QStringList SuiteFiles(const QString& folder) {
     QStringList paths;
@@ -61,13 +59,12 @@ TEST(BmpSuite, SamePictureSameColours) {
     const SameAs groups[] = {
         {"g/pal8.bmp",
          {"g/pal8-0.bmp", "g/pal8os2.bmp", "g/pal8rle.bmp", "g/pal8topdown.bmp", "g/pal8v4.bmp",
-          "g/pal8v5.bmp", "q/pal8offs.bmp", "q/pal8os2-hs.bmp", "q/pal8os2-sz.bmp",
-          "q/pal8os2sp.bmp", "q/pal8os2v2-16.bmp", "q/pal8os2v2-40sz.bmp", "q/pal8os2v2-sz.bmp",
-          "q/pal8os2v2.bmp", "q/pal8oversizepal.bmp", "q/rgb24rle24.bmp"}},
+          "g/pal8v5.bmp", "q/pal8offs.bmp", "q/pal8os2-hs.bmp", "q/pal8os2-sz.bmp", "q/pal8os2sp.bmp",
+          "q/pal8os2v2-16.bmp", "q/pal8os2v2-40sz.bmp", "q/pal8os2v2-sz.bmp", "q/pal8os2v2.bmp",
+          "q/pal8oversizepal.bmp", "q/rgb24rle24.bmp"}},
         {"g/rgb24.bmp",
-         {"g/rgb24pal.bmp", "g/rgb32.bmp", "g/rgb32bf.bmp", "g/rgb32bfdef.bmp",
-          "q/rgb24largepal.bmp", "q/rgb24lprof.bmp", "q/rgb32-xbgr.bmp", "q/rgb32fakealpha.bmp",
-          "q/rgb32h52.bmp"}},
+         {"g/rgb24pal.bmp", "g/rgb32.bmp", "g/rgb32bf.bmp", "g/rgb32bfdef.bmp", "q/rgb24largepal.bmp",
+          "q/rgb24lprof.bmp", "q/rgb32-xbgr.bmp", "q/rgb32fakealpha.bmp", "q/rgb32h52.bmp"}},
         {"g/rgb16.bmp", {"g/rgb16bfdef.bmp", "q/rgb16faketrns.bmp", "q/rgba16-5551.bmp"}},
         {"g/rgb16-565.bmp", {"g/rgb16-565pal.bmp"}},
         {"g/pal4.bmp", {"g/pal4rle.bmp"}},
@@ -88,10 +85,8 @@ TEST(BmpSuite, SamePictureSameColours) {
 // Files whose colours differ only in shades (or in what RLE skips) still give the same dots.
 TEST(BmpSuite, SamePictureSameDots) {
     const SameAs groups[] = {
-        {"g/pal8.bmp", {"q/pal8rletrns.bmp"}},
-        {"g/rgb24.bmp", {"q/rgb32-111110.bmp", "q/rgb32-7187.bmp"}},
-        {"g/pal4.bmp", {"q/pal4rletrns.bmp"}},
-        {"q/pal2.bmp", {"q/pal2color.bmp"}},
+        {"g/pal8.bmp", {"q/pal8rletrns.bmp"}}, {"g/rgb24.bmp", {"q/rgb32-111110.bmp", "q/rgb32-7187.bmp"}},
+        {"g/pal4.bmp", {"q/pal4rletrns.bmp"}}, {"q/pal2.bmp", {"q/pal2color.bmp"}},
         {"g/pal1bg.bmp", {"q/pal1p1.bmp"}},
     };
     for (const SameAs& group : groups)
@@ -102,8 +97,8 @@ TEST(BmpSuite, SamePictureSameDots) {
 // Bit fields of every width come out as the true-colour picture, give or take rounding.
 TEST(BmpSuite, BitFieldsScaleToFullColour) {
     const BitmapSample reference = Load("g/rgb24.bmp");
-    for (const char* file : {"g/rgb16.bmp", "g/rgb16-565.bmp", "g/rgb16bfdef.bmp",
-                             "q/rgb32-111110.bmp", "q/rgb32-7187.bmp", "q/rgba16-5551.bmp"}) {
+    for (const char* file : {"g/rgb16.bmp", "g/rgb16-565.bmp", "g/rgb16bfdef.bmp", "q/rgb32-111110.bmp",
+                             "q/rgb32-7187.bmp", "q/rgba16-5551.bmp"}) {
         const BitmapSample sample = Load(file);
         ASSERT_EQ(sample.Colors.size(), reference.Colors.size());
         for (std::size_t i = 0; i < sample.Colors.size(); ++i)
@@ -132,9 +127,9 @@ TEST(BmpSuite, WholePicturesComeFromOurDecoderWithUndefinedPixelsWhite) {
         const char* Reference;
         bool Cut;  // the stream ends before the top rows
     } cases[] = {
-        {"g/pal8rle.bmp", "g/pal8.bmp", false},      {"g/pal8topdown.bmp", "g/pal8.bmp", false},
-        {"q/rgb24rle24.bmp", "g/pal8.bmp", false},   {"g/pal4rle.bmp", "g/pal4.bmp", false},
-        {"q/pal8rlecut.bmp", "g/pal8.bmp", true},    {"q/pal4rlecut.bmp", "g/pal4.bmp", true},
+        {"g/pal8rle.bmp", "g/pal8.bmp", false},    {"g/pal8topdown.bmp", "g/pal8.bmp", false},
+        {"q/rgb24rle24.bmp", "g/pal8.bmp", false}, {"g/pal4rle.bmp", "g/pal4.bmp", false},
+        {"q/pal8rlecut.bmp", "g/pal8.bmp", true},  {"q/pal4rlecut.bmp", "g/pal4.bmp", true},
     };
     for (const auto& c : cases) {
         const QImage reference = WholePicture(c.Reference), picture = WholePicture(c.File);
@@ -161,8 +156,7 @@ TEST(BmpSuite, QuestionableFilesLoadOrAreRefusedAsChosen) {
         BitmapSample sample;
         QString error;
         const bool loaded = ReadBitmapFile(SuitePath(file), sample, &error);
-        EXPECT_EQ(loaded, !refused.count(file))
-            << file.toStdString() << ": " << error.toStdString();
+        EXPECT_EQ(loaded, !refused.count(file)) << file.toStdString() << ": " << error.toStdString();
         EXPECT_EQ(error.isEmpty(), loaded) << file.toStdString();
     }
 }
@@ -203,8 +197,7 @@ TEST(BmpSuite, CorruptedCopiesNeverCrash) {
         for (int round = 0; round < 150; ++round) {
             QByteArray broken = bytes;
             for (int i = 0; i < 1 + round % 3; ++i) {
-                const qsizetype span =
-                    round % 2 ? std::min<qsizetype>(broken.size(), 140) : broken.size();
+                const qsizetype span = round % 2 ? std::min<qsizetype>(broken.size(), 140) : broken.size();
                 broken[random() % span] = static_cast<char>(random());
             }
             BitmapSample sample;

@@ -24,8 +24,7 @@ void PutBgr(QByteArray& bytes, int32_t color) {
 std::vector<int32_t> PaletteOf(const Picture& picture, int bitsPerPixel) {
     std::vector<int32_t> palette;
     for (int32_t color : picture.Colors)
-        if (std::find(palette.begin(), palette.end(), color) == palette.end())
-            palette.push_back(color);
+        if (std::find(palette.begin(), palette.end(), color) == palette.end()) palette.push_back(color);
     if (bitsPerPixel <= 8 && palette.size() > (1u << bitsPerPixel)) palette.resize(1u << bitsPerPixel);
     return palette;
 }
@@ -44,9 +43,7 @@ uint32_t Pack(uint32_t value8, uint32_t mask) {
 class Encoder {
 public:
     Encoder(const Picture& picture, const BmpVariant& variant)
-        : picture_(picture),
-          variant_(variant),
-          palette_(PaletteOf(picture, variant.BitsPerPixel)) {}
+        : picture_(picture), variant_(variant), palette_(PaletteOf(picture, variant.BitsPerPixel)) {}
 
     const std::vector<int32_t>& Palette() const { return palette_; }
 
@@ -70,8 +67,7 @@ public:
                     PutBgr(out, color);
                 } else {
                     const uint32_t* m = variant_.Masks;
-                    const uint32_t packed = Pack(color & 0xFF, m[0]) |
-                                            Pack((color >> 8) & 0xFF, m[1]) |
+                    const uint32_t packed = Pack(color & 0xFF, m[0]) | Pack((color >> 8) & 0xFF, m[1]) |
                                             Pack((color >> 16) & 0xFF, m[2]) | Pack(255, m[3]);
                     if (bpp == 16)
                         Put16(out, packed);
@@ -94,9 +90,8 @@ public:
                 int run = 1;
                 while (x + run < picture_.Width && run < 255 && Same(x, x + run, y)) ++run;
                 int literal = 0;
-                while (
-                    x + literal < picture_.Width && literal < 254 &&
-                    (x + literal + 1 >= picture_.Width || !Same(x + literal, x + literal + 1, y)))
+                while (x + literal < picture_.Width && literal < 254 &&
+                       (x + literal + 1 >= picture_.Width || !Same(x + literal, x + literal + 1, y)))
                     ++literal;
                 if (run == 1 && literal >= 3) {
                     Literal(out, x, y, literal);
@@ -193,8 +188,7 @@ QByteArray WriteBmp(const Picture& picture, const BmpVariant& variant, bool fill
             Put32(info, bpp <= 8 ? encoder.Palette().size() : 0);
             Put32(info, 0);
             if (variant.HeaderSize >= 52)
-                for (int i = 0; i < (variant.HeaderSize >= 56 ? 4 : 3); ++i)
-                    Put32(info, variant.Masks[i]);
+                for (int i = 0; i < (variant.HeaderSize >= 56 ? 4 : 3); ++i) Put32(info, variant.Masks[i]);
             info.resize(variant.HeaderSize, '\0');
         }
     }

@@ -35,8 +35,8 @@ TEST(Composition, OffsetPicksTheCanvasRows) {
         int CanvasRow;
         int LcdRow;  // where that canvas row lands, or -1 if outside
     };
-    const Case cases[] = {{0, 0, 0}, {0, 24, 24}, {0, 25, -1}, {-24, 0, 24}, {24, 24, 0},
-                          {24, 47, 23}, {1, 0, -1}, {INT32_MIN, 0, -1}, {INT32_MAX, 47, -1}};
+    const Case cases[] = {{0, 0, 0},    {0, 24, 24}, {0, 25, -1},        {-24, 0, 24},       {24, 24, 0},
+                          {24, 47, 23}, {1, 0, -1},  {INT32_MIN, 0, -1}, {INT32_MAX, 47, -1}};
     for (const Case& c : cases) {
         Picture p;
         p.Ink(5, c.CanvasRow);
@@ -68,9 +68,8 @@ TEST(Composition, LitBitmapWinsAndUnlitValuesBecomeBlank) {
     EXPECT_EQ(p.At(2, 1), 0x0000FF);
     // The scroll area background is unlit and stored as blank.
     EXPECT_EQ(p.At(200, 3), ColorBlank);
-    EXPECT_TRUE(std::all_of(std::begin(p.Rendered), std::end(p.Rendered), [](int32_t c) {
-        return c == ColorBlank || IsPixelOn(c);
-    }));
+    EXPECT_TRUE(std::all_of(std::begin(p.Rendered), std::end(p.Rendered),
+                            [](int32_t c) { return c == ColorBlank || IsPixelOn(c); }));
 }
 
 TEST(Composition, PreviewShowsOnlyTheVisibleColumns) {

@@ -37,8 +37,7 @@ protected:
     static int Lost(const std::vector<FitWarning>& warnings) {
         int lost = 0;
         for (const auto& w : warnings)
-            if (w.Kind == FitWarningKind::LostAboveWindow ||
-                w.Kind == FitWarningKind::LostBelowWindow)
+            if (w.Kind == FitWarningKind::LostAboveWindow || w.Kind == FitWarningKind::LostBelowWindow)
                 lost += w.Pixels;
         return lost;
     }
@@ -62,11 +61,10 @@ TEST(FitCheckFresh, FreshSetsInEveryLanguageHaveNoWarnings) {
             for (const FitWarning& w : checker.Check(state.Set->Record(n), n, language)) {
                 // The default messages lose descender tips below row 24 as the editor draws
                 // them; that is told as a note, never held against the document.
-                EXPECT_TRUE(w.Note)
-                    << std::hex << locale << " image " << n << ": " << w.Message.toStdString();
+                EXPECT_TRUE(w.Note) << std::hex << locale << " image " << n << ": "
+                                    << w.Message.toStdString();
                 EXPECT_TRUE(w.Kind == FitWarningKind::LostBelowWindow ||
-                            w.Kind == FitWarningKind::LostAboveWindow ||
-                            w.Kind == FitWarningKind::OffCanvas);
+                            w.Kind == FitWarningKind::LostAboveWindow || w.Kind == FitWarningKind::OffCanvas);
             }
     }
 }
@@ -93,11 +91,8 @@ TEST_F(FitCheck, LostAndKeptPixelsAddUpAtEveryOffset) {
     const struct {
         int Offset;
         bool Above, Below;
-    } cases[] = {{-20, false, true},
-                 {-10, false, true},
-                 {3, false, false},
-                 {12, true, false},
-                 {24, true, false}};
+    } cases[] = {
+        {-20, false, true}, {-10, false, true}, {3, false, false}, {12, true, false}, {24, true, false}};
     for (const auto& c : cases) {
         record.VerticalPositionOffset = c.Offset;
         Render(OneLineSlot);
@@ -126,18 +121,16 @@ TEST_F(FitCheck, GlyphsClippedAtTheCanvasEdges) {
     auto warnings = Check(OneLineSlot);
     const Kinds wide = KindsOf(warnings);
     ASSERT_NE(std::find(wide.begin(), wide.end(), FitWarningKind::OffCanvas), wide.end());
-    const auto off = std::find_if(warnings.begin(), warnings.end(), [](const FitWarning& w) {
-        return w.Kind == FitWarningKind::OffCanvas;
-    });
+    const auto off = std::find_if(warnings.begin(), warnings.end(),
+                                  [](const FitWarning& w) { return w.Kind == FitWarningKind::OffCanvas; });
     EXPECT_TRUE(off->Message.contains("right edge")) << off->Message.toStdString();
 
     ImageRecord& tall = Edit(OneLineSlot, "Hg");
     tall.FontHeight = -60;
     Render(OneLineSlot);
     warnings = Check(OneLineSlot);
-    const auto bottom = std::find_if(warnings.begin(), warnings.end(), [](const FitWarning& w) {
-        return w.Kind == FitWarningKind::OffCanvas;
-    });
+    const auto bottom = std::find_if(warnings.begin(), warnings.end(),
+                                     [](const FitWarning& w) { return w.Kind == FitWarningKind::OffCanvas; });
     ASSERT_NE(bottom, warnings.end());
     EXPECT_TRUE(bottom->Message.contains("bottom edge")) << bottom->Message.toStdString();
 }
@@ -185,9 +178,8 @@ TEST_F(FitCheck, TextAtTheFullLengthByteMayHaveBeenCut) {
     const auto warnings = Check(TwoLineSlot);
     kinds = KindsOf(warnings);
     ASSERT_EQ(std::count(kinds.begin(), kinds.end(), FitWarningKind::TextCut), 1);
-    const auto cut = std::find_if(warnings.begin(), warnings.end(), [](const FitWarning& w) {
-        return w.Kind == FitWarningKind::TextCut;
-    });
+    const auto cut = std::find_if(warnings.begin(), warnings.end(),
+                                  [](const FitWarning& w) { return w.Kind == FitWarningKind::TextCut; });
     EXPECT_TRUE(cut->Message.contains("line 1"));
 }
 
@@ -210,8 +202,7 @@ TEST(FitCheckFonts, OurOwnStandInsAreNotSubstitutions) {
         FontSpec font;
         font.Name = c.Face;
         font.Charset = c.Charset;
-        EXPECT_EQ(!SubstitutedFace(font).isEmpty(), c.Substituted)
-            << c.Face << " " << int(c.Charset);
+        EXPECT_EQ(!SubstitutedFace(font).isEmpty(), c.Substituted) << c.Face << " " << int(c.Charset);
     }
 }
 

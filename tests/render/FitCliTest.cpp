@@ -13,9 +13,7 @@
 namespace zozavud {
 namespace {
 
-test::CliRun Check(const QStringList& arguments) {
-    return test::RunCli(QStringList{"check"} + arguments);
-}
+test::CliRun Check(const QStringList& arguments) { return test::RunCli(QStringList{"check"} + arguments); }
 
 TEST(FitCli, FreshDocumentsAreClean) {
     QTemporaryDir dir;
@@ -23,8 +21,7 @@ TEST(FitCli, FreshDocumentsAreClean) {
         const QString path = dir.filePath(QStringLiteral("fresh_%1.lcd").arg(language));
         ASSERT_EQ(test::RunCli({"new", path, "--language", language}).ExitCode, 0);
         const test::CliRun run = Check({path, "--language", language});
-        EXPECT_EQ(run.ExitCode, 0) << language << "\n"
-                                   << run.Out.toStdString() << run.Err.toStdString();
+        EXPECT_EQ(run.ExitCode, 0) << language << "\n" << run.Out.toStdString() << run.Err.toStdString();
         EXPECT_TRUE(run.Out.contains("no warnings")) << language;
     }
 }
@@ -54,14 +51,11 @@ TEST(FitCli, EachKindOfProblemIsWarnedPerImage) {
     const test::CliRun run = Check({path, "--language", "en"});
     EXPECT_EQ(run.ExitCode, 3) << run.Err.toStdString();
     const QString out = run.Out;
-    EXPECT_TRUE(
-        out.contains(QRegularExpression("image 02: \\d+ lit dot\\(s\\) in columns 1\\d\\d\\.\\.")))
+    EXPECT_TRUE(out.contains(QRegularExpression("image 02: \\d+ lit dot\\(s\\) in columns 1\\d\\d\\.\\.")))
         << out.toStdString();
     EXPECT_TRUE(out.contains("image 03: text line 1 is 255 bytes long"));
-    EXPECT_TRUE(
-        out.contains(QRegularExpression("image 06: line 2: \\d+ glyph pixel\\(s\\) lost below")));
-    EXPECT_TRUE(
-        out.contains(QRegularExpression("image 07: line 1: \\d+ glyph pixel\\(s\\) lost above")));
+    EXPECT_TRUE(out.contains(QRegularExpression("image 06: line 2: \\d+ glyph pixel\\(s\\) lost below")));
+    EXPECT_TRUE(out.contains(QRegularExpression("image 07: line 1: \\d+ glyph pixel\\(s\\) lost above")));
     EXPECT_TRUE(out.contains("image 08: font \"No Such Face 7Q\" is not installed"));
     EXPECT_TRUE(out.contains("image 03: line 1: glyphs clipped"));
     for (const char* clean : {"image 04:", "image 05:", "image 13:"})

@@ -16,7 +16,7 @@ TEST(FontRules, HeightSignPicksTheWrongSize) {
         FaceUnits Face;
         int Em;
     } cases[] = {
-        {-12, Tahoma, 12},           // an em height, whatever the face
+        {-12, Tahoma, 12},  // an em height, whatever the face
         {-1, Tahoma, 1},
         {14, Tahoma, 12},            // a cell: 14 * 2048 / 2472 = 11.6
         {25, Tahoma, 21},            // 20.7, rounded; its cell 25.3 rounds to 25
@@ -29,8 +29,7 @@ TEST(FontRules, HeightSignPicksTheWrongSize) {
         {INT32_MIN, Tahoma, MaxEmPixels},
         {INT32_MAX, Tahoma, MaxEmPixels},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(EmPixelsForHeight(c.Height, c.Face), c.Em) << "height " << c.Height;
+    for (const auto& c : cases) EXPECT_EQ(EmPixelsForHeight(c.Height, c.Face), c.Em) << "height " << c.Height;
 }
 
 TEST(FontRules, CellRoundsAscentAndDescentEachOnItsOwn) {
@@ -44,7 +43,7 @@ TEST(FontRules, StrikeDrawsOnlyAtItsOwnSizeAndOnlyAsDesigned) {
     EXPECT_TRUE(UsesBitmapStrike(strikes, 12, false));
     EXPECT_FALSE(UsesBitmapStrike(strikes, 14, false));  // a gap in the strikes
     EXPECT_FALSE(UsesBitmapStrike(strikes, 20, false));
-    EXPECT_FALSE(UsesBitmapStrike(strikes, 12, true));   // made-up bold or slant
+    EXPECT_FALSE(UsesBitmapStrike(strikes, 12, true));  // made-up bold or slant
     EXPECT_FALSE(UsesBitmapStrike({}, 12, false));
 }
 

@@ -86,8 +86,8 @@ Picture RenderMatrixCase(const ReferenceCase& c, LcdRenderer& renderer) {
     auto record = std::make_unique<ImageRecord>();
     std::fill(std::begin(record->BitmapData), std::end(record->BitmapData), ColorBlank);
     record->ImageNo = 2;
-    const FontSpec font{uint8_t(c.Fields[3].toInt()), ColorWindowText, c.Fields[4].toInt(),
-                        c.Fields[1], uint8_t(c.Fields[5].toInt())};
+    const FontSpec font{uint8_t(c.Fields[3].toInt()), ColorWindowText, c.Fields[4].toInt(), c.Fields[1],
+                        uint8_t(c.Fields[5].toInt())};
     StoreFontSpec(*record, font);
     StoreShortString(record->Text1, EncodeText(c.Fields[8], font.Charset));
     renderer.Render(*record, RenderContext{});
@@ -118,18 +118,22 @@ std::string FirstDifference(const ReferenceCase& c, const Picture& ours) {
 
 // Both measures of both lines, which tell a placement fault from a glyph fault.
 std::string Measures(const ReferenceCase& c, WorkCanvas& canvas) {
-    canvas.SetFont(FontSpec{uint8_t(c.Fields[3].toInt()), ColorWindowText, c.Fields[4].toInt(),
-                            c.Fields[1], uint8_t(c.Fields[5].toInt())});
+    canvas.SetFont(FontSpec{uint8_t(c.Fields[3].toInt()), ColorWindowText, c.Fields[4].toInt(), c.Fields[1],
+                            uint8_t(c.Fields[5].toInt())});
     const QSize s1 = canvas.Measure(c.Fields[8]), s2 = canvas.Measure(c.Fields[9]);
     return QStringLiteral("\n  GDI measures %1x%2 and %3x%4, ours %5x%6 and %7x%8")
-        .arg(c.Measure.value(0)).arg(c.Measure.value(1)).arg(c.Measure.value(2))
-        .arg(c.Measure.value(3)).arg(s1.width()).arg(s1.height()).arg(s2.width())
+        .arg(c.Measure.value(0))
+        .arg(c.Measure.value(1))
+        .arg(c.Measure.value(2))
+        .arg(c.Measure.value(3))
+        .arg(s1.width())
+        .arg(s1.height())
+        .arg(s2.width())
         .arg(s2.height())
         .toStdString();
 }
 
-constexpr uint32_t Locales[LanguageCount] = {0x0409, 0x0411, 0x040C, 0x0407,
-                                             0x040A, 0x0410, 0x0804};
+constexpr uint32_t Locales[LanguageCount] = {0x0409, 0x0411, 0x040C, 0x0407, 0x040A, 0x0410, 0x0804};
 
 TEST(GdiReference, TextDotsDifferFromThePlatformsPicture) {
     const std::vector<ReferenceCase> cases = ReadReference();
@@ -162,15 +166,13 @@ TEST(GdiReference, TextDotsDifferFromThePlatformsPicture) {
         if (!same && !known.contains(c.Id()))
             ADD_FAILURE() << FirstDifference(c, ours) << Measures(c, canvas);
         if (same && known.contains(c.Id()))
-            ADD_FAILURE() << c.Id().toStdString()
-                          << " now matches GDI: take it off known-differences.txt";
+            ADD_FAILURE() << c.Id().toStdString() << " now matches GDI: take it off known-differences.txt";
     }
     EXPECT_EQ(defaults, 19 * LanguageCount);
     int identical = 0;
     for (const auto& [face, tally] : perFace) {
         identical += tally.first;
-        std::printf("%s: %d of %d identical\n", face.toUtf8().constData(), tally.first,
-                    tally.second);
+        std::printf("%s: %d of %d identical\n", face.toUtf8().constData(), tally.first, tally.second);
     }
     std::printf("all faces: %d of %zu identical\n", identical, cases.size());
 }

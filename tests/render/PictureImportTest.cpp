@@ -143,10 +143,24 @@ TEST_F(PictureImportTest, RefusesBrokenFilesAndChangesNothing) {
 // An RLE8 bitmap of any declared size whose stream ends at once: 64 bytes on disk.
 QByteArray EmptyRle8(uint32_t width, uint32_t height) {
     QByteArray bytes = QByteArray::fromHex(
-        "424d" "40000000" "00000000" "3e000000"                   // size 64, pixels at 62
-        "28000000" "00000000" "00000000" "0100" "0800" "01000000"  // size, 1 plane, 8 bits, RLE8
-        "02000000" "00000000" "00000000" "02000000" "00000000"     // stream size 2, 2 colours
-        "00000000" "ffffff00" "0001");                             // black, white, end of bitmap
+        "424d"
+        "40000000"
+        "00000000"
+        "3e000000"  // size 64, pixels at 62
+        "28000000"
+        "00000000"
+        "00000000"
+        "0100"
+        "0800"
+        "01000000"  // size, 1 plane, 8 bits, RLE8
+        "02000000"
+        "00000000"
+        "00000000"
+        "02000000"
+        "00000000"  // stream size 2, 2 colours
+        "00000000"
+        "ffffff00"
+        "0001");  // black, white, end of bitmap
     for (int i = 0; i < 4; ++i) {
         bytes[18 + i] = static_cast<char>(width >> (8 * i));
         bytes[22 + i] = static_cast<char>(height >> (8 * i));

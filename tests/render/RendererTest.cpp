@@ -174,8 +174,10 @@ TEST(RendererBoundary, SecondLineOf129ScrollsAnd128DoesNot) {
         const test::LitBounds b = test::Bounds(record);
         EXPECT_LE(b.Left, 1) << width;
         EXPECT_EQ(outcome.Scrolls, scrolls);
-        if (scrolls) EXPECT_GE(b.Top, 13) << width;
-        else EXPECT_LT(b.Top, 13) << width;
+        if (scrolls)
+            EXPECT_GE(b.Top, 13) << width;
+        else
+            EXPECT_LT(b.Top, 13) << width;
     }
 }
 

@@ -13,18 +13,18 @@ namespace zozavud::test {
 class RecordingSpooler : public Spooler {
 public:
     QStringList Printers{"shop-front", "back-office"};
-    QString DefaultPrinter;  // empty: the first of Printers
-    QString FailAt;          // the call that fails: "load", "lock", "open", "start" or "end"
+    QString DefaultPrinter;   // empty: the first of Printers
+    QString FailAt;           // the call that fails: "load", "lock", "open", "start" or "end"
     bool FailWrites = false;  // every write fails
     int FailWriteNumber = 0;  // only this write fails; 1 = the first
     // What LastErrorDetail says when set; else the detail of a failed last call.
     QString ErrorDetail;
     std::function<void()> OnWrite;
 
-    QStringList Calls;                // "open shop-front", "write 41", "close"...
-    std::vector<QByteArray> Writes;   // every write asked for, failed ones too
-    QString Opened, DocumentName;     // of the last open and start
-    QByteArray Job;                   // what the last job took
+    QStringList Calls;               // "open shop-front", "write 41", "close"...
+    std::vector<QByteArray> Writes;  // every write asked for, failed ones too
+    QString Opened, DocumentName;    // of the last open and start
+    QByteArray Job;                  // what the last job took
 
     QStringList PrinterNames() override {
         failure_.clear();

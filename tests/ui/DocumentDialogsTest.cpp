@@ -4,10 +4,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QKeyEvent>
 #include <QTimer>
 #include <functional>
 

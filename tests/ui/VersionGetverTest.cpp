@@ -11,8 +11,9 @@
 namespace zozavud {
 namespace {
 
-const QStringList EditorKeys = {"CompanyName",     "FileDescription",  "FileVersion", "InternalName",  "LegalCopyright",
-                                "LegalTrademarks", "OriginalFilename", "ProductName", "ProductVersion"};
+const QStringList EditorKeys = {"CompanyName",      "FileDescription", "FileVersion",
+                                "InternalName",     "LegalCopyright",  "LegalTrademarks",
+                                "OriginalFilename", "ProductName",     "ProductVersion"};
 
 TEST(GetVersionInfo, ReadsUpToTheFirstAbsentKey) {
     TGetVersionInfoFromFile info;

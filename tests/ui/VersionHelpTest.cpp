@@ -59,14 +59,10 @@ TEST(ChooseHelp, LooksBesideTheProgramFirstAndFallsBackToTheHtmlManual) {
         bool Viewer;
         HelpChoice Expected;
     } cases[] = {
-        {"BIH", true, {HelpKind::HelpFile, "B"}},
-        {"IH", true, {HelpKind::HelpFile, "I"}},
-        {"BI", false, {HelpKind::HelpFile, "B"}},
-        {"BIH", false, {HelpKind::HtmlManual, "H"}},
-        {"H", true, {HelpKind::HtmlManual, "H"}},
-        {"H", false, {HelpKind::HtmlManual, "H"}},
-        {"I", false, {HelpKind::HelpFile, "I"}},
-        {"", true, {HelpKind::Missing, ""}},
+        {"BIH", true, {HelpKind::HelpFile, "B"}}, {"IH", true, {HelpKind::HelpFile, "I"}},
+        {"BI", false, {HelpKind::HelpFile, "B"}}, {"BIH", false, {HelpKind::HtmlManual, "H"}},
+        {"H", true, {HelpKind::HtmlManual, "H"}}, {"H", false, {HelpKind::HtmlManual, "H"}},
+        {"I", false, {HelpKind::HelpFile, "I"}},  {"", true, {HelpKind::Missing, ""}},
         {"", false, {HelpKind::Missing, ""}},
     };
     for (const auto& c : cases) {

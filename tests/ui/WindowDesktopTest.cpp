@@ -2,9 +2,9 @@
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QMimeData>
 #include <QSplitter>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include "DroppedFiles.h"
@@ -79,7 +79,8 @@ TEST(DroppedFiles, DocumentsOpenAnywherePicturesOnlyOnThePreview) {
         {"/d/notes.txt", true, DropKind::None},    {"/d/noext", true, DropKind::None},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(KindOfDroppedFile(c.Path, c.OnPreview), c.Expected) << c.Path.toStdString() << " " << c.OnPreview;
+        EXPECT_EQ(KindOfDroppedFile(c.Path, c.OnPreview), c.Expected)
+            << c.Path.toStdString() << " " << c.OnPreview;
 
     QMimeData one, two, remote;
     one.setUrls({QUrl::fromLocalFile("/d/set.lcd")});
@@ -106,7 +107,8 @@ TEST_F(Window, TextBoxIsMarkedWhileItHoldsUnstorableCharacters) {
 TEST(Handover, RequestsCarryAnyPathAndMalformedOnesAreRefused) {
     for (const QString& path : {QString("/tmp/a b.lcd"), QString::fromUtf8("/t/\u6587\n2.lcd"), QString()})
         EXPECT_EQ(ParseHandoverRequest(HandoverRequest(path).chopped(1)), path) << path.toStdString();
-    for (const QByteArray& line : {QByteArray("open "), QByteArray("open ***"), QByteArray("delete /x"), QByteArray()})
+    for (const QByteArray& line :
+         {QByteArray("open "), QByteArray("open ***"), QByteArray("delete /x"), QByteArray()})
         EXPECT_FALSE(ParseHandoverRequest(line)) << line.toStdString();
     EXPECT_EQ(HandoverName("/run/user/1/Title.lock"), "/run/user/1/Title.socket");
 }

@@ -48,12 +48,9 @@ TEST_F(Window, KeysThatDeliverNoCharacterLeaveModifiedAlone) {
         const char* Text;
         bool Modifies;
     } cases[] = {
-        {Qt::Key_Tab, Qt::NoModifier, "\t", false},
-        {Qt::Key_Backtab, Qt::ShiftModifier, "\t", false},
-        {Qt::Key_Backtab, Qt::ShiftModifier, "", false},
-        {Qt::Key_Tab, Qt::ControlModifier, "\t", false},
-        {Qt::Key_Left, Qt::NoModifier, "", false},
-        {Qt::Key_A, Qt::NoModifier, "a", true},
+        {Qt::Key_Tab, Qt::NoModifier, "\t", false},      {Qt::Key_Backtab, Qt::ShiftModifier, "\t", false},
+        {Qt::Key_Backtab, Qt::ShiftModifier, "", false}, {Qt::Key_Tab, Qt::ControlModifier, "\t", false},
+        {Qt::Key_Left, Qt::NoModifier, "", false},       {Qt::Key_A, Qt::NoModifier, "a", true},
         {Qt::Key_Return, Qt::NoModifier, "\r", true},
     };
     for (const auto& c : cases)
@@ -61,8 +58,8 @@ TEST_F(Window, KeysThatDeliverNoCharacterLeaveModifiedAlone) {
             state().Modified = false;
             QKeyEvent press(QEvent::KeyPress, c.Key, c.Modifiers, QString::fromLatin1(c.Text));
             QApplication::sendEvent(box, &press);
-            EXPECT_EQ(state().Modified, c.Modifies) << box->objectName().toStdString() << " key "
-                                                    << std::hex << c.Key << " " << c.Modifiers.toInt();
+            EXPECT_EQ(state().Modified, c.Modifies) << box->objectName().toStdString() << " key " << std::hex
+                                                    << c.Key << " " << c.Modifiers.toInt();
         }
 }
 
@@ -191,7 +188,8 @@ TEST_F(Window, ShowImageRefreshesFontDefaultMessageTextsRenderThenButtons) {
     ImageRecord copy = current();
     LcdRenderer renderer;
     renderer.Render(copy, RenderContext{});
-    EXPECT_EQ(Find<QLabel>("ImageLCDExpand")->pixmap().toImage(), QPixmap::fromImage(renderer.Preview()).toImage());
+    EXPECT_EQ(Find<QLabel>("ImageLCDExpand")->pixmap().toImage(),
+              QPixmap::fromImage(renderer.Preview()).toImage());
 }
 
 TEST_F(Window, BlinkTickDifferingFromThePreviousImageSetsModified) {

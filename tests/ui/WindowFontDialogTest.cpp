@@ -12,8 +12,9 @@ namespace {
 using test::Window;
 
 TEST(FontChooser, FamiliesAreListedOnceWithoutTheirFoundry) {
-    EXPECT_EQ(FontFamiliesOnce({"Nimbus Sans [urw]", "DejaVu Sans", "Nimbus Sans [UKWN]", "arial", "DejaVu Sans"}),
-              (QStringList{"arial", "DejaVu Sans", "Nimbus Sans"}));
+    EXPECT_EQ(
+        FontFamiliesOnce({"Nimbus Sans [urw]", "DejaVu Sans", "Nimbus Sans [UKWN]", "arial", "DejaVu Sans"}),
+        (QStringList{"arial", "DejaVu Sans", "Nimbus Sans"}));
     const QStringList system = FontFamiliesOnce(QFontDatabase::families());
     EXPECT_EQ(system.size(), QSet<QString>(system.begin(), system.end()).size());
     for (const QString& family : system) EXPECT_FALSE(family.contains('[')) << family.toStdString();
@@ -44,13 +45,15 @@ TEST(FontChooser, ControlsGiveBackTheFontTheyOpenedWithAndFollowEachChange) {
     const Change changes[] = {
         {"style bold italic", [&] { dialog.ListStyle->setCurrentRow(3); },
          [](FontSpec& f) { f.Style = FontStyleBold | FontStyleItalic | FontStyleUnderline; }},
-        {"style regular", [&] { dialog.ListStyle->setCurrentRow(0); }, [](FontSpec& f) { f.Style = FontStyleUnderline; }},
+        {"style regular", [&] { dialog.ListStyle->setCurrentRow(0); },
+         [](FontSpec& f) { f.Style = FontStyleUnderline; }},
         {"18 points", [&] { dialog.ComboSize->setCurrentText("18"); }, [](FontSpec& f) { f.Height = -24; }},
         {"latin script", [&] { dialog.ComboScript->setCurrentIndex(dialog.ComboScript->findText("Latin")); },
          [](FontSpec& f) { f.Charset = 0; }},
         {"any script keeps the opening charset", [&] { dialog.ComboScript->setCurrentIndex(0); },
          [](FontSpec& f) { f.Charset = 204; }},
-        {"another family", [&] { dialog.ListFamily->setCurrentRow(dialog.ListFamily->currentRow() == 0 ? 1 : 0); },
+        {"another family",
+         [&] { dialog.ListFamily->setCurrentRow(dialog.ListFamily->currentRow() == 0 ? 1 : 0); },
          [&](FontSpec& f) { f.Name = dialog.ListFamily->currentItem()->text(); }},
     };
     FontSpec expected = current;

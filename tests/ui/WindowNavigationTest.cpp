@@ -2,9 +2,9 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QWidgetAction>
 #include <algorithm>
-#include <QTemporaryDir>
 
 #include "TestFiles.h"
 #include "WindowFixture.h"
@@ -37,8 +37,8 @@ TEST_F(Window, StepStaysWithinOneToNineteenWithoutWrapping) {
     EXPECT_EQ(state().CurrentImage, 1);
     Find<QAction>("ActionEditImageNext")->trigger();
     EXPECT_EQ(state().CurrentImage, 2);
-    for (const char* button : {"ActionEditImageFirst", "ActionEditImagePrev", "ActionEditImageNext",
-                               "ActionEditImageLast"})
+    for (const char* button :
+         {"ActionEditImageFirst", "ActionEditImagePrev", "ActionEditImageNext", "ActionEditImageLast"})
         EXPECT_TRUE(ToolButtonEnabled(button));
 
     Find<QAction>("ActionEditImageLast")->trigger();
@@ -70,7 +70,8 @@ void ListMenu(const QMenu& menu, const QString& indent, QStringList& lines) {
             ListMenu(*item->menu(), indent + "  ", lines);
         } else {
             QStringList keys;
-            for (const QKeySequence& key : item->shortcuts()) keys << key.toString(QKeySequence::PortableText);
+            for (const QKeySequence& key : item->shortcuts())
+                keys << key.toString(QKeySequence::PortableText);
             lines << indent + item->text() + " | " + item->statusTip() + " | " + keys.join(", ");
             if (!item->statusTip().isEmpty()) {
                 EXPECT_EQ(item->toolTip(), item->statusTip()) << lines.last().toStdString();
@@ -80,28 +81,51 @@ void ListMenu(const QMenu& menu, const QString& indent, QStringList& lines) {
 }
 
 TEST_F(Window, ActionCaptionsAndHints) {
-    QStringList expected = {
-        "&File >", "  &New | New | ", "  &Open | Open | ", "  &Save | Save | ", "  Save &As | SaveAs | ", "  -",
-        "  Send To &Printer >",
-        "    Send &This Image | Send This Image To Printer | ", "    Send &All Images | Send All Images To Printer | ",
-        "    -",
-        "    Send Deleting This Image | Delete This Image For Printer | ",
-        "    Send Deleting All Images | Delete Image All For Printer | ",
-        "  Create Command File >",
-        "    Write &This Image | Write to file this image | ", "    Write &All Images | Write to file all images | ",
-        "    -",
-        "    Write Deleting This Image | Write to file delete this image | ",
-        "    Write Deleting All Images | Write to file delete images all | ",
-        "  -", "  E&xit | Exit | ",
-        "&Edit >", "  &Clear | Clear | ", "  &Back | Back | ", "  &Next | Next | ", "  &Jump to >"};
+    QStringList expected = {"&File >",
+                            "  &New | New | ",
+                            "  &Open | Open | ",
+                            "  &Save | Save | ",
+                            "  Save &As | SaveAs | ",
+                            "  -",
+                            "  Send To &Printer >",
+                            "    Send &This Image | Send This Image To Printer | ",
+                            "    Send &All Images | Send All Images To Printer | ",
+                            "    -",
+                            "    Send Deleting This Image | Delete This Image For Printer | ",
+                            "    Send Deleting All Images | Delete Image All For Printer | ",
+                            "  Create Command File >",
+                            "    Write &This Image | Write to file this image | ",
+                            "    Write &All Images | Write to file all images | ",
+                            "    -",
+                            "    Write Deleting This Image | Write to file delete this image | ",
+                            "    Write Deleting All Images | Write to file delete images all | ",
+                            "  -",
+                            "  E&xit | Exit | ",
+                            "&Edit >",
+                            "  &Clear | Clear | ",
+                            "  &Back | Back | ",
+                            "  &Next | Next | ",
+                            "  &Jump to >"};
     for (int n = 1; n <= 9; ++n) expected << QString("    Image No.&%1 | Image No.%1 | ").arg(n);
-    for (int n = 10; n <= 19; ++n) expected << QString("    Image No.1&%1 | Image No.%2 | ").arg(n - 10).arg(n);
-    expected << "  &First Image | First Image | " << "  &Last Image | Last Image | "
-             << "  Change Font in &All Image | Change Font in All Image | " << "  -"
-             << "  &Undo |  | Ctrl+Z" << "  &Redo |  | Ctrl+Shift+Z, Ctrl+Y"
-             << "Language >" << "  &English |  | " << "  &Japanese |  | " << "  &French |  | "
-             << "  &German |  | " << "  &Spanish |  | " << "  &Italian |  | " << "  &Chinese |  | "
-             << "&Help >" << "  &About | About | " << "  &Help | help | ";
+    for (int n = 10; n <= 19; ++n)
+        expected << QString("    Image No.1&%1 | Image No.%2 | ").arg(n - 10).arg(n);
+    expected << "  &First Image | First Image | "
+             << "  &Last Image | Last Image | "
+             << "  Change Font in &All Image | Change Font in All Image | "
+             << "  -"
+             << "  &Undo |  | Ctrl+Z"
+             << "  &Redo |  | Ctrl+Shift+Z, Ctrl+Y"
+             << "Language >"
+             << "  &English |  | "
+             << "  &Japanese |  | "
+             << "  &French |  | "
+             << "  &German |  | "
+             << "  &Spanish |  | "
+             << "  &Italian |  | "
+             << "  &Chinese |  | "
+             << "&Help >"
+             << "  &About | About | "
+             << "  &Help | help | ";
     QStringList menus;
     for (const QAction* item : window->menuBar()->actions()) {
         ASSERT_NE(item->menu(), nullptr) << item->text().toStdString();
@@ -120,8 +144,9 @@ TEST_F(Window, ActionCaptionsAndHints) {
         const QString name = qobject_cast<QWidgetAction*>(action) ? QString("-") : action->toolTip();
         buttons << QString("%1 %2").arg(name).arg(button->width());
     }
-    EXPECT_EQ(buttons.join(", "), "New 23, Open 23, Save 23, - 8, Send This Image To Printer 23, - 8, "
-                                  "First Image 23, Back 23, Next 23, Last Image 23");
+    EXPECT_EQ(buttons.join(", "),
+              "New 23, Open 23, Save 23, - 8, Send This Image To Printer 23, - 8, "
+              "First Image 23, Back 23, Next 23, Last Image 23");
 
     // The actions of the input panel's buttons, in no menu.
     EXPECT_EQ(Find<QAction>("ActionTextSelectFont")->text(), "&Select");

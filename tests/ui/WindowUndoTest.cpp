@@ -52,22 +52,51 @@ TEST_F(WindowUndo, EachEditIsUndoneAndRedoneAsAWholeStep) {
     const std::vector<Edit> edits = {
         {"typing in line 1", 4, 4, [&] { Type(Find<QLineEdit>("EditText1"), "Abc"); }},
         {"typing in line 2", 1, 1, [&] { Type(Find<QLineEdit>("EditText2"), "xyz"); }},
-        {"font chosen", 6, 6, [&] { services->FontAnswers = {big}; Find<QPushButton>("ButtonSelectFont")->click(); }},
+        {"font chosen", 6, 6,
+         [&] {
+             services->FontAnswers = {big};
+             Find<QPushButton>("ButtonSelectFont")->click();
+         }},
         {"font for all images", 12, 12,
-         [&] { services->FontAnswers = {big}; Find<QAction>("ActionEditFontChangeAll")->trigger(); }},
+         [&] {
+             services->FontAnswers = {big};
+             Find<QAction>("ActionEditFontChangeAll")->trigger();
+         }},
         {"offset typed", 2, 2, [&] { Find<QLineEdit>("EditVerticalPositionOffset")->setText("7"); }},
-        {"offset reset", 7, 7, [&] { Find<QLineEdit>("EditVerticalPositionOffset")->setText("9");
-                                      window->History().Seal(); now += 5000;
-                                      Find<QPushButton>("ButtonVerticalPositionOffsetReset")->click(); }},
+        {"offset reset", 7, 7,
+         [&] {
+             Find<QLineEdit>("EditVerticalPositionOffset")->setText("9");
+             window->History().Seal();
+             now += 5000;
+             Find<QPushButton>("ButtonVerticalPositionOffsetReset")->click();
+         }},
         {"bitmap loaded", 6, 6,
-         [&] { services->BitmapAnswers = {bitmap}; Find<QPushButton>("ButtonLoadBitmapFile")->click(); }},
+         [&] {
+             services->BitmapAnswers = {bitmap};
+             Find<QPushButton>("ButtonLoadBitmapFile")->click();
+         }},
         {"bitmap dropped", 6, 6, [&] { window->ImportDroppedFile(bitmap, true); }},
-        {"bitmap cleared", 8, 8, [&] { window->ImportDroppedFile(bitmap, false); window->History().Seal();
-                                        now += 5000; Find<QAction>("ActionBitmapClearBitmapData")->trigger(); }},
-        {"texts cleared", 9, 9, [&] { Type(Find<QLineEdit>("EditText1"), "q"); window->History().Seal(); now += 5000;
-                                       Find<QPushButton>("ButtonTextClear")->click(); }},
-        {"image cleared", 11, 11, [&] { Type(Find<QLineEdit>("EditText1"), "q"); window->History().Seal(); now += 5000;
-                                         Find<QAction>("ActionEditClear")->trigger(); }},
+        {"bitmap cleared", 8, 8,
+         [&] {
+             window->ImportDroppedFile(bitmap, false);
+             window->History().Seal();
+             now += 5000;
+             Find<QAction>("ActionBitmapClearBitmapData")->trigger();
+         }},
+        {"texts cleared", 9, 9,
+         [&] {
+             Type(Find<QLineEdit>("EditText1"), "q");
+             window->History().Seal();
+             now += 5000;
+             Find<QPushButton>("ButtonTextClear")->click();
+         }},
+        {"image cleared", 11, 11,
+         [&] {
+             Type(Find<QLineEdit>("EditText1"), "q");
+             window->History().Seal();
+             now += 5000;
+             Find<QAction>("ActionEditClear")->trigger();
+         }},
     };
     for (const Edit& edit : edits) {
         SCOPED_TRACE(edit.Name);

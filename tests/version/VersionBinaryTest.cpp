@@ -17,10 +17,10 @@ TEST(EditorVersionBlock, HoldsTheEditorsValues) {
     EXPECT_EQ(found.Categories,
               QStringList({"CompanyName", "FileDescription", "FileVersion", "InternalName", "LegalCopyright",
                            "LegalTrademarks", "OriginalFilename", "ProductName", "ProductVersion"}));
-    EXPECT_EQ(found.Values,
-              QStringList({ZOZAVUD_EXPECTED_COMPANY, ZOZAVUD_EXPECTED_DESCRIPTION, ZOZAVUD_EXPECTED_FILE_VERSION,
-                           "ZozAvud", "Copyright (C) " ZOZAVUD_EXPECTED_COMPANY, "", "", "",
-                           ZOZAVUD_EXPECTED_PRODUCT_VERSION}));
+    EXPECT_EQ(found.Values, QStringList({ZOZAVUD_EXPECTED_COMPANY, ZOZAVUD_EXPECTED_DESCRIPTION,
+                                         ZOZAVUD_EXPECTED_FILE_VERSION, "ZozAvud",
+                                         "Copyright (C) " ZOZAVUD_EXPECTED_COMPANY, "", "", "",
+                                         ZOZAVUD_EXPECTED_PRODUCT_VERSION}));
 }
 
 TEST(EditorVersionBlock, FixedPartTranslationAndAbsentKeys) {
@@ -29,7 +29,8 @@ TEST(EditorVersionBlock, FixedPartTranslationAndAbsentKeys) {
     const auto fixed = ParseFixedFileInfo(*QueryVersionValue(block, u"\\"));
     ASSERT_TRUE(fixed);
     EXPECT_EQ(FormatFixedVersion(fixed->FileVersionMS, fixed->FileVersionLS), ZOZAVUD_EXPECTED_FILE_VERSION);
-    EXPECT_EQ(FormatFixedVersion(fixed->ProductVersionMS, fixed->ProductVersionLS), ZOZAVUD_EXPECTED_FILE_VERSION);
+    EXPECT_EQ(FormatFixedVersion(fixed->ProductVersionMS, fixed->ProductVersionLS),
+              ZOZAVUD_EXPECTED_FILE_VERSION);
     const auto translations = ParseTranslations(*QueryVersionValue(block, u"\\VarFileInfo\\Translation"));
     ASSERT_EQ(translations.size(), 1u);
     EXPECT_EQ(translations[0].Language, 0x0409);

@@ -17,10 +17,11 @@ using test::StringNodeWithLength;
 using test::VersionRoot;
 
 QByteArray SampleBlock() {
-    return Serialize(VersionRoot("040904E4",
-                                 {StringNode("CompanyName", "Maker"), StringNodeWithLength("FileVersion", "", 0),
-                                  StringNode("InternalName", ""), StringNode("ProductName", "Prod\u00e9")},
-                                 0x0409, 0x04E4));
+    return Serialize(
+        VersionRoot("040904E4",
+                    {StringNode("CompanyName", "Maker"), StringNodeWithLength("FileVersion", "", 0),
+                     StringNode("InternalName", ""), StringNode("ProductName", "Prod\u00e9")},
+                    0x0409, 0x04E4));
 }
 
 TEST(VersionBlockQuery, RootGivesTheFixedPart) {
@@ -65,8 +66,9 @@ TEST(VersionBlockQuery, StringValuesAndTheirLengths) {
 
 TEST(VersionBlockQuery, KeysAndBlockNamesMatchWithoutCase) {
     const QByteArray block = SampleBlock();
-    for (const char16_t* path : {u"\\stringfileinfo\\040904e4\\companyname", u"\\STRINGFILEINFO\\040904E4\\COMPANYNAME",
-                                 u"StringFileInfo\\040904E4\\CompanyName", u"\\\\StringFileInfo\\\\040904E4\\CompanyName\\"}) {
+    for (const char16_t* path :
+         {u"\\stringfileinfo\\040904e4\\companyname", u"\\STRINGFILEINFO\\040904E4\\COMPANYNAME",
+          u"StringFileInfo\\040904E4\\CompanyName", u"\\\\StringFileInfo\\\\040904E4\\CompanyName\\"}) {
         const auto value = QueryVersionValue(block, path);
         ASSERT_TRUE(value) << QString::fromUtf16(path).toStdString();
         EXPECT_EQ(VersionValueText(*value), "Maker");
@@ -128,7 +130,8 @@ TEST(VersionBlockMalformed, EveryPrefixIsSafe) {
     const QByteArray block = SampleBlock();
     for (qsizetype size = 0; size <= block.size(); ++size) {
         const QByteArray prefix = block.left(size);
-        for (const char16_t* path : {u"\\", u"\\VarFileInfo\\Translation", u"\\StringFileInfo\\040904E4\\ProductName"}) {
+        for (const char16_t* path :
+             {u"\\", u"\\VarFileInfo\\Translation", u"\\StringFileInfo\\040904E4\\ProductName"}) {
             const auto value = QueryVersionValue(prefix, path);
             if (value) VersionValueText(*value);
         }
@@ -145,8 +148,9 @@ TEST(VersionBlockMalformed, RandomMutationsAreSafe) {
         for (int i = 0; i < changes; ++i)
             mutated[int(random.bounded(int(mutated.size())))] = char(random.bounded(256));
         if (round % 7 == 0) mutated.truncate(int(random.bounded(int(mutated.size()))));
-        for (const char16_t* path : {u"\\", u"\\VarFileInfo\\Translation", u"\\StringFileInfo\\040904E4\\CompanyName",
-                                     u"\\StringFileInfo\\040904E4\\ProductName"}) {
+        for (const char16_t* path :
+             {u"\\", u"\\VarFileInfo\\Translation", u"\\StringFileInfo\\040904E4\\CompanyName",
+              u"\\StringFileInfo\\040904E4\\ProductName"}) {
             const auto value = QueryVersionValue(mutated, path);
             if (!value) continue;
             VersionValueText(*value);

@@ -24,8 +24,8 @@ protected:
     void SetUp() override {
         if (QStandardPaths::findExecutable("objcopy").isEmpty()) GTEST_SKIP() << "objcopy is not installed";
         ASSERT_TRUE(dir_.isValid());
-        block_ = test::Serialize(test::VersionRoot("040904E4", {test::StringNode("CompanyName", "Elf Maker")},
-                                                   0x0409, 0x04E4));
+        block_ = test::Serialize(
+            test::VersionRoot("040904E4", {test::StringNode("CompanyName", "Elf Maker")}, 0x0409, 0x04E4));
         ASSERT_TRUE(test::WriteWholeFile(dir_.filePath("block.bin"), block_));
     }
 
@@ -33,10 +33,11 @@ protected:
     QByteArray MakeObject(const QString& format, const QString& section = VersionSectionName) {
         const QString name = format + ".o";
         QString output;
-        EXPECT_TRUE(test::RunTool("objcopy", {"-I", "binary", "-O", format, "--rename-section",
-                                              ".data=" + section + ",alloc,load,readonly,data,contents",
-                                              "block.bin", name},
-                                  dir_.path(), &output))
+        EXPECT_TRUE(
+            test::RunTool("objcopy",
+                          {"-I", "binary", "-O", format, "--rename-section",
+                           ".data=" + section + ",alloc,load,readonly,data,contents", "block.bin", name},
+                          dir_.path(), &output))
             << output.toStdString();
         return test::ReadWholeFile(dir_.filePath(name));
     }
@@ -55,8 +56,9 @@ TEST_F(ElfObjectTest, BothClassesAreRead) {
 }
 
 TEST_F(ElfObjectTest, OtherSectionsAndBigEndianFilesHaveNone) {
-    for (const QByteArray& object : {MakeObject("elf64-x86-64", ".zozavud.other"),
-                                     MakeObject("elf64-x86-64", ".zozavud.versions"), MakeObject("elf32-big")})
+    for (const QByteArray& object :
+         {MakeObject("elf64-x86-64", ".zozavud.other"), MakeObject("elf64-x86-64", ".zozavud.versions"),
+          MakeObject("elf32-big")})
         EXPECT_FALSE(FindVersionBlock(object));
 }
 

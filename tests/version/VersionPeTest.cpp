@@ -52,7 +52,8 @@ const char* const NoVersionRc = "1 RCDATA { \"just data\" }\n";
 class PeVersionTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (QStandardPaths::findExecutable(Windres).isEmpty() || QStandardPaths::findExecutable(MingwLinker).isEmpty())
+        if (QStandardPaths::findExecutable(Windres).isEmpty() ||
+            QStandardPaths::findExecutable(MingwLinker).isEmpty())
             GTEST_SKIP() << "binutils-mingw-w64-x86-64 is not installed";
         ASSERT_TRUE(dir_.isValid());
     }
@@ -77,7 +78,8 @@ protected:
 
 void ExpectMixedValues(const QString& dll) {
     const VersionStringTable found = ReadVersionStrings(dll);
-    EXPECT_EQ(found.Categories, QStringList({"CompanyName", "FileDescription", "FileVersion", "InternalName"}));
+    EXPECT_EQ(found.Categories,
+              QStringList({"CompanyName", "FileDescription", "FileVersion", "InternalName"}));
     EXPECT_EQ(found.Values, QStringList({"Test Maker", "A test library", "", "testlib"}));
 }
 
@@ -85,9 +87,7 @@ TEST_F(PeVersionTest, StopsAtTheMissingKeyAndKeepsEmptyValues) {
     ExpectMixedValues(BuildDll("mixed", MixedRc));
 }
 
-TEST_F(PeVersionTest, ThirtyTwoBitFilesReadTheSame) {
-    ExpectMixedValues(BuildDll("mixed32", MixedRc, true));
-}
+TEST_F(PeVersionTest, ThirtyTwoBitFilesReadTheSame) { ExpectMixedValues(BuildDll("mixed32", MixedRc, true)); }
 
 TEST_F(PeVersionTest, FixedPartAndTranslation) {
     QByteArray block;

@@ -34,8 +34,8 @@ TestNode StringNodeWithLength(const QString& key, const QString& text, uint16_t 
 
 QByteArray FixedPart(uint32_t fileMs, uint32_t fileLs) {
     QByteArray out;
-    for (uint32_t field : {0xFEEF04BDu, 0x10000u, fileMs, fileLs, fileMs, fileLs, 0x3Fu, 0u, 0x40004u, 1u,
-                           0u, 0u, 0u}) {
+    for (uint32_t field :
+         {0xFEEF04BDu, 0x10000u, fileMs, fileLs, fileMs, fileLs, 0x3Fu, 0u, 0x40004u, 1u, 0u, 0u, 0u}) {
         Put16(out, field & 0xFFFF);
         Put16(out, field >> 16);
     }

@@ -33,8 +33,8 @@ QString DrawnFamily(const QString& face, int charset, int style) {
     return FindFaceFile(face, static_cast<uint8_t>(charset), style & 1, style & 2).Family;
 }
 
-void PrintCase(const QString& id, const QString& face, int charset, int height, int style,
-               int lines, const char* offset, const QString& text1, const QString& text2) {
+void PrintCase(const QString& id, const QString& face, int charset, int height, int style, int lines,
+               const char* offset, const QString& text1, const QString& text2) {
     QStringList fields;
     fields << id << face << DrawnFamily(face, charset, style) << QString::number(charset)
            << QString::number(height) << QString::number(style) << QString::number(lines)
@@ -49,23 +49,20 @@ void PrintMatrix() {
         for (const int height : Heights)
             for (const int style : Styles)
                 for (const char* text : face.Texts)
-                    PrintCase(QStringLiteral("m%1").arg(++n, 4, 10, QChar('0')),
-                              QString::fromUtf8(face.Name), face.Charset, height, style, 1, "0",
-                              QString::fromUtf8(text), QString());
+                    PrintCase(QStringLiteral("m%1").arg(++n, 4, 10, QChar('0')), QString::fromUtf8(face.Name),
+                              face.Charset, height, style, 1, "0", QString::fromUtf8(text), QString());
 }
 
 void PrintDefaults() {
-    const uint32_t locales[LanguageCount] = {0x0409, 0x0411, 0x040C, 0x0407,
-                                             0x040A, 0x0410, 0x0804};
+    const uint32_t locales[LanguageCount] = {0x0409, 0x0411, 0x040C, 0x0407, 0x040A, 0x0410, 0x0804};
     for (int l = 0; l < LanguageCount; ++l) {
         LanguageState language;
         language.InitLanguage(locales[l]);
         const auto lang = static_cast<MessageLanguage>(l);
         for (int slot = 1; slot <= 19; ++slot)
             PrintCase(QStringLiteral("d%1-%2").arg(l).arg(slot, 2, 10, QChar('0')),
-                      QString::fromLatin1(language.MessageFontName), language.MessageCharset,
-                      -12, 0, SlotLineCount(slot), "default", DefaultText(slot, lang, 1),
-                      DefaultText(slot, lang, 2));
+                      QString::fromLatin1(language.MessageFontName), language.MessageCharset, -12, 0,
+                      SlotLineCount(slot), "default", DefaultText(slot, lang, 1), DefaultText(slot, lang, 2));
     }
 }
 
