@@ -1,7 +1,6 @@
 #pragma once
-// A record's font in the terms the Windows font engine uses, made into a QFont.
+// A record's font in the terms the Windows font engine uses.
 
-#include <QFont>
 #include <QString>
 #include <cstdint>
 
@@ -21,8 +20,5 @@ struct FontSpec {
 
 FontSpec FontSpecFromRecord(const ImageRecord& record);
 void StoreFontSpec(ImageRecord& record, const FontSpec& font);
-
-// No smoothing, full hinting and no kerning: on a 1-bit LCD a dot is a dot.
-QFont MakeCanvasFont(const FontSpec& font);
 
 }  // namespace zozavud
