@@ -8,6 +8,7 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <list>
 
@@ -114,6 +115,21 @@ void CropToCell(GlyphBits& bits, const CellRows& cell) {
     bits.Top -= first;
 }
 
+// The box around the four corners of a box once slanted.
+FT_BBox SlantedBox(const FT_BBox& box, const FT_Matrix& shear) {
+    FT_BBox out{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+    for (const FT_Pos x : {box.xMin, box.xMax})
+        for (const FT_Pos y : {box.yMin, box.yMax}) {
+            FT_Vector v{x, y};
+            FT_Vector_Transform(&v, &shear);
+            out.xMin = std::min(out.xMin, v.x);
+            out.xMax = std::max(out.xMax, v.x);
+            out.yMin = std::min(out.yMin, v.y);
+            out.yMax = std::max(out.yMax, v.y);
+        }
+    return out;
+}
+
 }  // namespace
 
 struct TextFont::Face {
@@ -196,20 +212,49 @@ void TextFont::LoadGlyph(char32_t code, GlyphBits& bits) {
     // Made-up bold glyphs are one pixel wider apart, drawn and measured.
     bits.Advance = static_cast<int>((slot->advance.x + 32) >> 6) + (emboldened_ ? 1 : 0);
     if (emboldened_) ++bits.Extent;
-    const bool outline = slot->format == FT_GLYPH_FORMAT_OUTLINE;
-    if (outline) {
-        // A made-up bold grows the outline by a 24th of the em each way, then slants.
-        if (emboldened_) FT_Outline_Embolden(&slot->outline, FT_MulDiv(ppem_, 64, 24));
-        if (slanted_) {
-            FT_Matrix shear{0x10000, ItalicShear, 0, 0x10000};
-            FT_Outline_Transform(&slot->outline, &shear);
-        }
-        if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return;
+    if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+        RenderOutline(bits);
+    } else {
+        CopyBitmap(slot->bitmap, bits);
+        bits.Left = slot->bitmap_left;
+        bits.Top = slot->bitmap_top;
     }
-    CopyBitmap(slot->bitmap, bits);
-    bits.Left = slot->bitmap_left;
-    bits.Top = slot->bitmap_top;
     CropToCell(bits, cell_);
+}
+
+// The loaded outline drawn into a box of whole pixels around its measures, floored and
+// ceiled outwards: the rasteriser's drop-out pixels depend on the box's edges, and this
+// is the box the platform draws into.
+void TextFont::RenderOutline(GlyphBits& bits) {
+    FT_GlyphSlot slot = face_->Handle->glyph;
+    FT_Outline& outline = slot->outline;
+    FT_BBox box{slot->metrics.horiBearingX, slot->metrics.horiBearingY - slot->metrics.height,
+                slot->metrics.horiBearingX + slot->metrics.width, slot->metrics.horiBearingY};
+    // A made-up bold grows the outline by a 24th of the em each way; its box is the
+    // grown outline's own.
+    if (emboldened_ && FT_Outline_Embolden(&outline, FT_MulDiv(ppem_, 64, 24)) == 0)
+        FT_Outline_Get_CBox(&outline, &box);
+    if (slanted_) {
+        const FT_Matrix shear{0x10000, ItalicShear, 0, 0x10000};
+        FT_Outline_Transform(&outline, &shear);
+        box = SlantedBox(box, shear);
+    }
+    const FT_Pos left = box.xMin & -64, right = (box.xMax + 63) & -64;
+    const FT_Pos bottom = box.yMin & -64, top = (box.yMax + 63) & -64;
+    const long width = (right - left) >> 6, rows = (top - bottom) >> 6;
+    if (width <= 0 || rows <= 0 || width > 4 * MaxEmPixels || rows > 4 * MaxEmPixels) return;
+    std::vector<unsigned char> buffer(size_t(rows) * size_t((width + 7) / 8));
+    FT_Bitmap target{};
+    target.width = static_cast<unsigned>(width);
+    target.rows = static_cast<unsigned>(rows);
+    target.pitch = static_cast<int>((width + 7) / 8);
+    target.pixel_mode = FT_PIXEL_MODE_MONO;
+    target.buffer = buffer.data();
+    FT_Outline_Translate(&outline, -left, -bottom);
+    if (FT_Outline_Get_Bitmap(Library(), &outline, &target) != 0) return;
+    CopyBitmap(target, bits);
+    bits.Left = static_cast<int>(left >> 6);
+    bits.Top = static_cast<int>(top >> 6);
 }
 
 template <class Plot>

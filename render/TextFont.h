@@ -1,6 +1,6 @@
 #pragma once
 // A record's font as the canvas draws it: FreeType glyphs without smoothing, hinted by
-// the face's TrueType program (the v35 interpreter) or taken from its bitmap strike, with
+// the face's TrueType program for the 1-bit target or taken from its bitmap strike, with
 // made-up bold and slant where the face lacks them, measured as the platform measures.
 
 #include <QImage>
@@ -58,6 +58,7 @@ private:
     TextFont(const FontSpec& font, const FaceFile& file);
     const GlyphBits& Glyph(char32_t code);
     void LoadGlyph(char32_t code, GlyphBits& bits);
+    void RenderOutline(GlyphBits& bits);
     template <class Plot>
     void ForEachInk(const QString& text, int x, int y, Plot&& plot);
 
