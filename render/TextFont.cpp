@@ -99,20 +99,15 @@ void CopyBitmap(const FT_Bitmap& bitmap, GlyphBits& bits) {
     }
 }
 
-// A glyph keeps only the rows inside the cell: the platform drops the rest.
-void CropToCell(GlyphBits& bits, const CellRows& cell) {
-    const int first = std::max(0, bits.Top - cell.Ascent);
-    const int last = std::min(bits.Rows, bits.Top + cell.Descent);
-    if (first == 0 && last == bits.Rows) return;
-    if (last <= first) {
-        bits.Rows = 0;
-        bits.Ink.clear();
-        return;
-    }
-    bits.Ink = std::vector<uint8_t>(bits.Ink.begin() + std::ptrdiff_t(first) * bits.Width,
-                                    bits.Ink.begin() + std::ptrdiff_t(last) * bits.Width);
-    bits.Rows = last - first;
-    bits.Top -= first;
+// A bitmap glyph taller than the cell keeps its top rows, moved down to the cell's top,
+// and loses the rows below the cell: the platform clips the glyph's box, not its picture.
+void ClipBitmapToCell(GlyphBits& bits, const CellRows& cell) {
+    const int top = std::min(bits.Top, cell.Ascent);
+    const int bottom = std::max(bits.Top - bits.Rows, -cell.Descent);
+    const int keep = std::clamp(top - bottom, 0, bits.Rows);
+    bits.Ink.resize(size_t(keep) * size_t(bits.Width));
+    bits.Rows = keep;
+    bits.Top = top;
 }
 
 // The box around the four corners of a box once slanted.
@@ -218,13 +213,13 @@ void TextFont::LoadGlyph(char32_t code, GlyphBits& bits) {
         CopyBitmap(slot->bitmap, bits);
         bits.Left = slot->bitmap_left;
         bits.Top = slot->bitmap_top;
+        ClipBitmapToCell(bits, cell_);
     }
-    CropToCell(bits, cell_);
 }
 
 // The loaded outline drawn into a box of whole pixels around its measures, floored and
-// ceiled outwards: the rasteriser's drop-out pixels depend on the box's edges, and this
-// is the box the platform draws into.
+// ceiled outwards and cut to the cell's rows: the rasteriser's drop-out pixels depend on
+// the box's edges, and this is the box the platform draws into.
 void TextFont::RenderOutline(GlyphBits& bits) {
     FT_GlyphSlot slot = face_->Handle->glyph;
     FT_Outline& outline = slot->outline;
@@ -234,6 +229,8 @@ void TextFont::RenderOutline(GlyphBits& bits) {
     // grown outline's own.
     if (emboldened_ && FT_Outline_Embolden(&outline, FT_MulDiv(ppem_, 64, 24)) == 0)
         FT_Outline_Get_CBox(&outline, &box);
+    box.yMax = std::min<FT_Pos>(box.yMax, FT_Pos{cell_.Ascent} * 64);
+    box.yMin = std::max<FT_Pos>(box.yMin, -FT_Pos{cell_.Descent} * 64);
     if (slanted_) {
         const FT_Matrix shear{0x10000, ItalicShear, 0, 0x10000};
         FT_Outline_Transform(&outline, &shear);

@@ -1,10 +1,12 @@
 // Prints the case list the GDI probe draws: a matrix of faces, heights, styles and
-// texts in a one-line slot at offset 0, then every slot's default message in each
+// texts in a one-line slot at offset 0, a sweep of each face's characters, underline and
+// strikeout mixed with the other styles, then every slot's default message in each
 // language, in that language's face, as a fresh document draws it. Each case names the
 // record's face and the family our lookup draws it with, so that both sides use one file.
 #include <QString>
 #include <QStringList>
 #include <cstdio>
+#include <vector>
 
 #include "FontFiles.h"
 #include "LanguageState.h"
@@ -53,6 +55,50 @@ void PrintMatrix() {
                               face.Charset, height, style, 1, "0", QString::fromUtf8(text), QString());
 }
 
+// Every printable character of each face's code page family, in few styles: glyphs the
+// matrix's texts do not reach (punctuation, accents, kana, CJK punctuation).
+struct SweepFace {
+    const char* Name;
+    int Charset;
+    std::vector<const char*> Texts;
+};
+
+const SweepFace SweepFaces[] = {
+    {"Tahoma",
+     0,
+     {"!\"#$%&'()*+,-./", ":;<=>?@[\\]^_`{|}~", "¡¢£¥§©®°±µ¶¿×÷€", "ÀÂÄÇÉÈÊÑÖÜß", "àâäçéèêëïñöü"}},
+    {"Arial",
+     0,
+     {"!\"#$%&'()*+,-./", ":;<=>?@[\\]^_`{|}~", "¡¢£¥§©®°±µ¶¿×÷€", "ÀÂÄÇÉÈÊÑÖÜß", "àâäçéèêëïñöü"}},
+    {"DejaVu Sans",
+     0,
+     {"!\"#$%&'()*+,-./", ":;<=>?@[\\]^_`{|}~", "¡¢£¥§©®°±µ¶¿×÷€", "ÀÂÄÇÉÈÊÑÖÜß", "àâäçéèêëïñöü"}},
+    {"MS UI Gothic",
+     128,
+     {"あいうえおがぱゃっ", "アイウガパャッヴー", "漢字表示「」、。・", "ＡＢＣ１２３！？"}},
+    {"MS UI Gothic", 134, {"中文简体字体测试", "，。、：；！？（）", "“”《》【】…—", "ＡＢＣ１２３％"}},
+};
+
+void PrintSweep() {
+    int n = 0;
+    for (const SweepFace& face : SweepFaces)
+        for (const int height : Heights)
+            for (const int style : {0, 1, 2})
+                for (const char* text : face.Texts)
+                    PrintCase(QStringLiteral("g%1").arg(++n, 4, 10, QChar('0')), QString::fromUtf8(face.Name),
+                              face.Charset, height, style, 1, "0", QString::fromUtf8(text), QString());
+}
+
+// Underline and strikeout together with the made-up and the designed styles.
+void PrintStyleMixes() {
+    int n = 0;
+    for (const MatrixFace& face : Faces)
+        for (const int height : {-8, -12, -16, -20, -25, 13})
+            for (const int style : {5, 6, 7, 9, 10, 12, 15})
+                PrintCase(QStringLiteral("s%1").arg(++n, 4, 10, QChar('0')), QString::fromUtf8(face.Name),
+                          face.Charset, height, style, 1, "0", QString::fromUtf8(face.Texts[3]), QString());
+}
+
 void PrintDefaults() {
     const uint32_t locales[LanguageCount] = {0x0409, 0x0411, 0x040C, 0x0407, 0x040A, 0x0410, 0x0804};
     for (int l = 0; l < LanguageCount; ++l) {
@@ -71,6 +117,8 @@ void PrintDefaults() {
 
 int main() {
     zozavud::PrintMatrix();
+    zozavud::PrintSweep();
+    zozavud::PrintStyleMixes();
     zozavud::PrintDefaults();
     return 0;
 }
