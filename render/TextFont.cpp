@@ -178,37 +178,40 @@ TextFont::TextFont(const FontSpec& font, const FaceFile& file)
 
 TextFont::~TextFont() = default;
 
-const GlyphBits& TextFont::Glyph(char32_t code) {
+const GlyphBits& TextFont::Glyph(char32_t code, bool withInk) {
     auto it = glyphs_.find(code);
-    if (it != glyphs_.end()) return it->second;
+    if (it != glyphs_.end() && (it->second.Inked || !withInk)) return it->second;
     // Huge sizes from a loaded file make huge glyphs: the cache starts over rather than grow.
     if (cachedInk_ > MaxCachedInk) {
         glyphs_.clear();
         cachedInk_ = 0;
     }
     GlyphBits& bits = glyphs_[code];
-    LoadGlyph(code, bits);
+    LoadGlyph(code, bits, withInk);
     cachedInk_ += bits.Ink.size();
     return bits;
 }
 
 // Glyphs load as the platform loads them for non-smoothed text: the picture hinted for
 // the 1-bit target (or the face's strike) and drawn with that load's advances, while
-// measuring counts the advances of the normal target.
-void TextFont::LoadGlyph(char32_t code, GlyphBits& bits) {
+// measuring counts the advances of the normal target. An outline is rasterised only when
+// its pixels are asked for.
+void TextFont::LoadGlyph(char32_t code, GlyphBits& bits, bool withInk) {
+    bits = GlyphBits{};
     FT_Face face = face_->Handle;
     if (!face) return;
     const FT_UInt index = FT_Get_Char_Index(face, code);
     if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_NORMAL | FT_LOAD_NO_BITMAP) == 0)
         bits.Extent = static_cast<int>((face->glyph->advance.x + 32) >> 6);
     const FT_Int32 image = FT_LOAD_TARGET_MONO | (strike_ ? 0 : FT_LOAD_NO_BITMAP);
+    bits.Inked = true;  // a glyph that does not load has no pixels to ask for
     if (FT_Load_Glyph(face, index, image) != 0) return;
     FT_GlyphSlot slot = face->glyph;
     // Made-up bold glyphs are one pixel wider apart, drawn and measured.
     bits.Advance = static_cast<int>((slot->advance.x + 32) >> 6) + (emboldened_ ? 1 : 0);
     if (emboldened_) ++bits.Extent;
     if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
-        RenderOutline(bits);
+        RenderOutline(bits, withInk);
     } else {
         CopyBitmap(slot->bitmap, bits);
         bits.Left = slot->bitmap_left;
@@ -220,7 +223,7 @@ void TextFont::LoadGlyph(char32_t code, GlyphBits& bits) {
 // The loaded outline drawn into a box of whole pixels around its measures, floored and
 // ceiled outwards and cut to the cell's rows: the rasteriser's drop-out pixels depend on
 // the box's edges, and this is the box the platform draws into.
-void TextFont::RenderOutline(GlyphBits& bits) {
+void TextFont::RenderOutline(GlyphBits& bits, bool withInk) {
     FT_GlyphSlot slot = face_->Handle->glyph;
     FT_Outline& outline = slot->outline;
     FT_BBox box{slot->metrics.horiBearingX, slot->metrics.horiBearingY - slot->metrics.height,
@@ -240,6 +243,12 @@ void TextFont::RenderOutline(GlyphBits& bits) {
     const FT_Pos bottom = box.yMin & -64, top = (box.yMax + 63) & -64;
     const long width = (right - left) >> 6, rows = (top - bottom) >> 6;
     if (width <= 0 || rows <= 0 || width > 4 * MaxEmPixels || rows > 4 * MaxEmPixels) return;
+    bits.Left = static_cast<int>(left >> 6);
+    bits.Top = static_cast<int>(top >> 6);
+    bits.Width = static_cast<int>(width);
+    bits.Rows = static_cast<int>(rows);
+    bits.Inked = withInk;
+    if (!withInk) return;
     std::vector<unsigned char> buffer(size_t(rows) * size_t((width + 7) / 8));
     FT_Bitmap target{};
     target.width = static_cast<unsigned>(width);
@@ -248,33 +257,45 @@ void TextFont::RenderOutline(GlyphBits& bits) {
     target.pixel_mode = FT_PIXEL_MODE_MONO;
     target.buffer = buffer.data();
     FT_Outline_Translate(&outline, -left, -bottom);
-    if (FT_Outline_Get_Bitmap(Library(), &outline, &target) != 0) return;
-    CopyBitmap(target, bits);
-    bits.Left = static_cast<int>(left >> 6);
-    bits.Top = static_cast<int>(top >> 6);
+    if (FT_Outline_Get_Bitmap(Library(), &outline, &target) == 0)
+        CopyBitmap(target, bits);
+    else
+        bits.Width = bits.Rows = 0;
 }
 
+// Plots the text's lit pixels that fall inside the clip (everywhere when it is null);
+// glyphs wholly outside it are never rasterised.
 template <class Plot>
-void TextFont::ForEachInk(const QString& text, int x, int y, Plot&& plot) {
+void TextFont::ForEachInk(const QString& text, int x, int y, const QRect& clip, Plot&& plot) {
     const int baseline = y + cell_.Ascent;
     int pen = x, measured = 0;
     for (const char32_t code : text.toUcs4()) {
-        const GlyphBits& g = Glyph(code);
-        measured += g.Extent;
-        for (int r = 0; r < g.Rows; ++r)
-            for (int c = 0; c < g.Width; ++c)
-                if (g.Ink[size_t(r) * g.Width + c]) plot(pen + g.Left + c, baseline - g.Top + r);
-        pen += g.Advance;
+        const int at = pen;
+        const GlyphBits& box = Glyph(code, false);
+        measured += box.Extent;
+        pen += box.Advance;
+        QRect area(at + box.Left, baseline - box.Top, box.Width, box.Rows);
+        if (!clip.isNull()) area &= clip;
+        if (area.isEmpty()) continue;
+        const GlyphBits& g = Glyph(code, true);
+        const int left = at + g.Left, top = baseline - g.Top;
+        area &= QRect(left, top, g.Width, g.Rows);
+        for (int py = area.top(); py <= area.bottom(); ++py)
+            for (int px = area.left(); px <= area.right(); ++px)
+                if (g.Ink[size_t(py - top) * g.Width + size_t(px - left)]) plot(px, py);
     }
     // The bars run the measured width, which may differ from where the pen ended.
-    for (const TextBar& bar : {underline_, strikeout_})
-        for (int r = 0; r < bar.Rows; ++r)
-            for (int c = x; c < x + measured; ++c) plot(c, baseline + bar.Offset + r);
+    for (const TextBar& bar : {underline_, strikeout_}) {
+        QRect area(x, baseline + bar.Offset, measured, bar.Rows);
+        if (!clip.isNull()) area &= clip;
+        for (int py = area.top(); py <= area.bottom() && !area.isEmpty(); ++py)
+            for (int px = area.left(); px <= area.right(); ++px) plot(px, py);
+    }
 }
 
 int TextFont::Width(const QString& text) {
     int width = 0;
-    for (const char32_t code : text.toUcs4()) width += Glyph(code).Extent;
+    for (const char32_t code : text.toUcs4()) width += Glyph(code, false).Extent;
     return width;
 }
 
@@ -283,15 +304,13 @@ void TextFont::Draw(QImage& image, int x, int y, QRgb colour, const QString& tex
     const int w = image.width(), h = image.height();
     uchar* const pixels = image.bits();  // detaches once, not per pixel
     const qsizetype stride = image.bytesPerLine();
-    ForEachInk(text, x, y, [&](int px, int py) {
-        if (px < 0 || py < 0 || px >= w || py >= h) return;
-        reinterpret_cast<QRgb*>(pixels + py * stride)[px] = colour;
-    });
+    ForEachInk(text, x, y, QRect(0, 0, w, h),
+               [&](int px, int py) { reinterpret_cast<QRgb*>(pixels + py * stride)[px] = colour; });
 }
 
 QRect TextFont::InkBounds(const QString& text) {
     int left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
-    ForEachInk(text, 0, 0, [&](int px, int py) {
+    ForEachInk(text, 0, 0, QRect(), [&](int px, int py) {
         left = std::min(left, px);
         right = std::max(right, px);
         top = std::min(top, py);

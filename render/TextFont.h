@@ -24,7 +24,8 @@ struct GlyphBits {
     int Rows = 0;
     int Advance = 0;           // how far the pen moves when the glyph is drawn
     int Extent = 0;            // what measuring counts: the outline's advance even where a strike draws
-    std::vector<uint8_t> Ink;  // Width * Rows, row by row, 1 = lit
+    std::vector<uint8_t> Ink;  // Width * Rows, row by row, 1 = lit, once Inked
+    bool Inked = false;        // false: only measured, the outline not rasterised yet
 };
 
 // A horizontal bar (underline, strikeout) relative to the baseline, rows downwards.
@@ -56,11 +57,12 @@ public:
 private:
     struct Face;
     TextFont(const FontSpec& font, const FaceFile& file);
-    const GlyphBits& Glyph(char32_t code);
-    void LoadGlyph(char32_t code, GlyphBits& bits);
-    void RenderOutline(GlyphBits& bits);
+    // The glyph's measures and box; its pixels too when withInk is set.
+    const GlyphBits& Glyph(char32_t code, bool withInk);
+    void LoadGlyph(char32_t code, GlyphBits& bits, bool withInk);
+    void RenderOutline(GlyphBits& bits, bool withInk);
     template <class Plot>
-    void ForEachInk(const QString& text, int x, int y, Plot&& plot);
+    void ForEachInk(const QString& text, int x, int y, const QRect& clip, Plot&& plot);
 
     std::unique_ptr<Face> face_;
     FaceFile file_;
