@@ -7,6 +7,7 @@
 
 #include "CliCommand.h"
 #include "StandardStreams.h"
+#include "TemporaryFolder.h"
 
 namespace zozavud::cli {
 
@@ -57,6 +58,7 @@ int RunCommandLine(int argc, char** argv, const QStringList& arguments) {
 }  // namespace
 
 int Main(int argc, char** argv) {
+    ForgetMissingTemporaryFolder();
     StandardStreams::Prepare();
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromUtf8(argv[i]);

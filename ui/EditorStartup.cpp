@@ -10,6 +10,7 @@
 #include "InstanceHandover.h"
 #include "SingleInstance.h"
 #include "SystemLocale.h"
+#include "TemporaryFolder.h"
 #include "UnitAbout.h"
 #include "UnitZozAvudMain.h"
 
@@ -32,6 +33,7 @@ std::optional<QString> DocumentArgument(const QStringList& arguments, QString* p
 }
 
 int RunEditor(int argc, char** argv) {
+    ForgetMissingTemporaryFolder();
     QApplication app(argc, argv);
     QApplication::setApplicationName(ApplicationTitle);
     QApplication::setApplicationDisplayName(ApplicationTitle);

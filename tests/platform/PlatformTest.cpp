@@ -20,6 +20,7 @@
 #include "DocumentLock.h"
 #include "SingleInstance.h"
 #include "SystemLocale.h"
+#include "TemporaryFolder.h"
 #include "TestFiles.h"
 
 namespace zozavud {
@@ -55,6 +56,29 @@ TEST(SystemDefaultLocaleId, LcAllWinsOverLang) {
     EXPECT_EQ(SystemDefaultLocaleId(), 0x0411u);
     qputenv("LC_ALL", oldAll);
     qputenv("LANG", oldLang);
+}
+
+// Qt's temporary path is empty when TMPDIR names no folder, and files made there land in /.
+TEST(TemporaryFolder, TmpdirNamingNoFolderPutsFilesInTheRootFolder) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(test::WriteWholeFile(dir.filePath("file"), "x"));
+    const QByteArray old = qgetenv("TMPDIR");
+    const bool hadOld = qEnvironmentVariableIsSet("TMPDIR");
+    const struct {
+        QString tmpdir, expected;
+    } cases[] = {
+        {dir.path(), QFileInfo(dir.path()).canonicalFilePath()},
+        {dir.filePath("missing"), "/tmp"},
+        {dir.filePath("file"), "/tmp"},
+        {"", "/tmp"},
+    };
+    for (const auto& c : cases) {
+        qputenv("TMPDIR", QFile::encodeName(c.tmpdir));
+        ForgetMissingTemporaryFolder();
+        EXPECT_EQ(QDir::tempPath(), c.expected) << c.tmpdir.toStdString();
+    }
+    hadOld ? qputenv("TMPDIR", old) : qunsetenv("TMPDIR");
 }
 
 TEST(SingleInstance, SecondCopyIsRefusedAndAStaleLockIsTakenOver) {
