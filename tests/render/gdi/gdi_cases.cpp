@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "FontFiles.h"
@@ -63,16 +64,13 @@ struct SweepFace {
     std::vector<const char*> Texts;
 };
 
+const std::vector<const char*> LatinSweep = {"!\"#$%&'()*+,-./", ":;<=>?@[\\]^_`{|}~", "¡¢£¥§©®°±µ¶¿×÷€",
+                                             "ÀÂÄÇÉÈÊÑÖÜß", "àâäçéèêëïñöü"};
+
 const SweepFace SweepFaces[] = {
-    {"Tahoma",
-     0,
-     {"!\"#$%&'()*+,-./", ":;<=>?@[\\]^_`{|}~", "¡¢£¥§©®°±µ¶¿×÷€", "ÀÂÄÇÉÈÊÑÖÜß", "àâäçéèêëïñöü"}},
-    {"Arial",
-     0,
-     {"!\"#$%&'()*+,-./", ":;<=>?@[\\]^_`{|}~", "¡¢£¥§©®°±µ¶¿×÷€", "ÀÂÄÇÉÈÊÑÖÜß", "àâäçéèêëïñöü"}},
-    {"DejaVu Sans",
-     0,
-     {"!\"#$%&'()*+,-./", ":;<=>?@[\\]^_`{|}~", "¡¢£¥§©®°±µ¶¿×÷€", "ÀÂÄÇÉÈÊÑÖÜß", "àâäçéèêëïñöü"}},
+    {"Tahoma", 0, LatinSweep},
+    {"Arial", 0, LatinSweep},
+    {"DejaVu Sans", 0, LatinSweep},
     {"MS UI Gothic",
      128,
      {"あいうえおがぱゃっ", "アイウガパャッヴー", "漢字表示「」、。・", "ＡＢＣ１２３！？"}},
@@ -99,6 +97,22 @@ void PrintStyleMixes() {
                           face.Charset, height, style, 1, "0", QString::fromUtf8(face.Texts[3]), QString());
 }
 
+// Other installed faces a user may pick: serif and fixed-pitch designs, with
+// their own bold and italic files where they have them.
+void PrintOtherFaces() {
+    const std::pair<const char*, int> faces[] = {
+        {"DejaVu Serif", 0},    {"DejaVu Sans Mono", 0}, {"Liberation Serif", 0},
+        {"Liberation Mono", 0}, {"IPAGothic", 128},      {"WenQuanYi Micro Hei Mono", 134},
+    };
+    int n = 0;
+    for (const auto& [name, charset] : faces)
+        for (const int height : {-9, -11, -12, -14, -16, -20, 0, 13, 25})
+            for (const int style : {0, 1, 2, 3})
+                for (const char* text : {"QD-N801 Wgjpqy 0123", "Head overheat!"})
+                    PrintCase(QStringLiteral("f%1").arg(++n, 4, 10, QChar('0')), QString::fromUtf8(name),
+                              charset, height, style, 1, "0", QString::fromUtf8(text), QString());
+}
+
 void PrintDefaults() {
     const uint32_t locales[LanguageCount] = {0x0409, 0x0411, 0x040C, 0x0407, 0x040A, 0x0410, 0x0804};
     for (int l = 0; l < LanguageCount; ++l) {
@@ -119,6 +133,7 @@ int main() {
     zozavud::PrintMatrix();
     zozavud::PrintSweep();
     zozavud::PrintStyleMixes();
+    zozavud::PrintOtherFaces();
     zozavud::PrintDefaults();
     return 0;
 }
