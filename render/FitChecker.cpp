@@ -193,10 +193,15 @@ std::vector<FitWarning> FitChecker::Check(const ImageRecord& record, int imageNo
     const bool drawsText = lines[0].Size.width() > 0 || lines[1].Size.width() > 0;
     if (drawsText) {
         const QString drawn = SubstitutedFace(recordFont);
+        const bool lacks = FindFaceFile(recordFont.Name, recordFont.Charset, recordFont.Style & FontStyleBold,
+                                        recordFont.Style & FontStyleItalic)
+                               .LacksCharset;
+        const QString why = lacks ? QStringLiteral("has no characters of charset %1").arg(recordFont.Charset)
+                                  : QStringLiteral("is not installed");
         if (!drawn.isEmpty())
             warnings.push_back({FitWarningKind::FontSubstituted,
-                                QStringLiteral("font \"%1\" is not installed: the text is drawn in \"%2\"")
-                                    .arg(recordFont.Name, drawn)});
+                                QStringLiteral("font \"%1\" %2: the text is drawn in \"%3\"")
+                                    .arg(recordFont.Name, why, drawn)});
     }
     return warnings;
 }

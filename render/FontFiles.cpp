@@ -31,7 +31,8 @@ struct Match {
 
 void MatchFamily(Match& match, const QString& family, uint8_t charset, bool bold, bool italic) {
     FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
+    if (!family.isEmpty())  // no family: the best face for the language
+        FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
     FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>(CharsetLanguage(charset)));
@@ -68,17 +69,40 @@ FaceFile Describe(FcPattern* pattern) {
     return file;
 }
 
+// True unless the charset names a script and the matched face does not cover it.
+bool CoversCharset(FcPattern* pattern, uint8_t charset) {
+    const char* language = CharsetLanguage(charset);
+    FcLangSet* languages = nullptr;
+    if (qstrcmp(language, "en") == 0 || FcPatternGetLangSet(pattern, FC_LANG, 0, &languages) != FcResultMatch)
+        return true;
+    return FcLangSetHasLang(languages, reinterpret_cast<const FcChar8*>(language)) == FcLangEqual;
+}
+
+// The platform draws a text in a face that has the charset's script: a named face without
+// it gives way to the system's face for that language, when one has it.
+FaceFile ForCharset(FaceFile named, FcPattern* namedPattern, uint8_t charset, bool bold, bool italic) {
+    if (CoversCharset(namedPattern, charset)) return named;
+    Match match;
+    MatchFamily(match, QString(), charset, bold, italic);
+    if (!match.Pattern || !CoversCharset(match.Pattern, charset)) return named;
+    FaceFile file = Describe(match.Pattern);
+    file.Substituted = file.LacksCharset = true;
+    return file;
+}
+
 FaceFile LookUp(const QString& face, uint8_t charset, bool bold, bool italic) {
     const QStringList candidates = FaceCandidates(face, charset);
     for (const QString& family : candidates) {
         Match match;
         MatchFamily(match, family, charset, bold, italic);
-        if (match.Pattern && HasFamily(match.Pattern, family)) return Describe(match.Pattern);
+        if (match.Pattern && HasFamily(match.Pattern, family))
+            return ForCharset(Describe(match.Pattern), match.Pattern, charset, bold, italic);
     }
     // None installed: whatever the system puts in its place.
     Match match;
     MatchFamily(match, candidates.value(0, face), charset, bold, italic);
-    FaceFile file = match.Pattern ? Describe(match.Pattern) : FaceFile{};
+    if (!match.Pattern) return FaceFile{.Substituted = true};
+    FaceFile file = ForCharset(Describe(match.Pattern), match.Pattern, charset, bold, italic);
     file.Substituted = true;
     return file;
 }

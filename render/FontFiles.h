@@ -1,6 +1,7 @@
 #pragma once
 // Finds the font file that draws a record's face, through fontconfig: the face itself
-// or our stand-ins for it, the charset giving the language of the match.
+// or our stand-ins for it, the charset giving the language of the match; a face without
+// the charset's script gives way to the system's face for that language.
 
 #include <QByteArray>
 #include <QString>
@@ -14,7 +15,8 @@ struct FaceFile {
     QString Family;     // the family drawn
     bool Bold = false;  // what the file itself is, not what was asked for
     bool Italic = false;
-    bool Substituted = false;  // none of the candidates is installed: the system's pick
+    bool Substituted = false;   // the system's pick: no candidate is installed, or LacksCharset
+    bool LacksCharset = false;  // the face is installed but has not the charset's script
 };
 
 FaceFile FindFaceFile(const QString& face, uint8_t charset, bool bold, bool italic);

@@ -22,6 +22,8 @@ constexpr size_t CachedFonts = 24;
 constexpr size_t MaxCachedInk = size_t{16} << 20;  // bytes of glyph pixels per font
 // The slant of a made-up italic: a quarter of the height, as a 16.16 shear.
 constexpr FT_Fixed ItalicShear = 0x10000 / 4;
+// The OS/2 panose proportion that marks a monospaced design.
+constexpr int PanoseMonospaced = 9;
 
 // Our own library instance, its interpreter version set rather than left to the
 // environment: version 40 measures (normal target) as the platform's text does, and for
@@ -168,6 +170,9 @@ TextFont::TextFont(const FontSpec& font, const FaceFile& file)
     const bool bold = (face->style_flags & FT_STYLE_FLAG_BOLD) ||
                       (os2 && os2->version != 0xFFFF && os2->usWeightClass >= 600);
     emboldened_ = (font.Style & FontStyleBold) && !bold;
+    const bool monospaced =
+        FT_IS_FIXED_WIDTH(face) || (os2 && os2->version != 0xFFFF && os2->panose[3] == PanoseMonospaced);
+    if (monospaced && os2 && os2->version != 0xFFFF) averageWidth_ = os2->xAvgCharWidth;
     slanted_ = (font.Style & FontStyleItalic) && !(face->style_flags & FT_STYLE_FLAG_ITALIC);
     FT_Select_Charmap(face, FT_ENCODING_UNICODE);
     FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(ppem_));
@@ -202,13 +207,13 @@ void TextFont::LoadGlyph(char32_t code, GlyphBits& bits, bool withInk) {
     if (!face) return;
     const FT_UInt index = FT_Get_Char_Index(face, code);
     if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_NORMAL | FT_LOAD_NO_BITMAP) == 0)
-        bits.Extent = static_cast<int>((face->glyph->advance.x + 32) >> 6);
+        bits.Extent = PitchAdvance(face->glyph->advance.x);
     const FT_Int32 image = FT_LOAD_TARGET_MONO | (strike_ ? 0 : FT_LOAD_NO_BITMAP);
     bits.Inked = true;  // a glyph that does not load has no pixels to ask for
     if (FT_Load_Glyph(face, index, image) != 0) return;
     FT_GlyphSlot slot = face->glyph;
     // Made-up bold glyphs are one pixel wider apart, drawn and measured.
-    bits.Advance = static_cast<int>((slot->advance.x + 32) >> 6) + (emboldened_ ? 1 : 0);
+    bits.Advance = PitchAdvance(slot->advance.x) + (emboldened_ ? 1 : 0);
     if (emboldened_) ++bits.Extent;
     if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
         RenderOutline(bits, withInk);
@@ -218,6 +223,18 @@ void TextFont::LoadGlyph(char32_t code, GlyphBits& bits, bool withInk) {
         bits.Top = slot->bitmap_top;
         ClipBitmapToCell(bits, cell_);
     }
+}
+
+// A glyph's advance in whole pixels. In a monospaced face (CJK faces mix single and double
+// widths) a glyph two average characters wide advances exactly twice the rounded average
+// width, as the platform measures and draws it, however the face's own width rounds.
+int TextFont::PitchAdvance(FT_Pos advance) const {
+    const int own = static_cast<int>((advance + 32) >> 6);
+    FT_Face face = face_->Handle;
+    if (averageWidth_ <= 0 || face->units_per_EM == 0) return own;
+    const FT_Fixed scale = FT_MulDiv(ppem_, 1 << 16, face->units_per_EM);
+    if (((advance + 63) >> 6) != FT_MulFix(2 * averageWidth_, scale)) return own;
+    return static_cast<int>(2 * FT_MulFix(averageWidth_, scale));
 }
 
 // The loaded outline drawn into a box of whole pixels around its measures, floored and

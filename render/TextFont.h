@@ -61,6 +61,7 @@ private:
     const GlyphBits& Glyph(char32_t code, bool withInk);
     void LoadGlyph(char32_t code, GlyphBits& bits, bool withInk);
     void RenderOutline(GlyphBits& bits, bool withInk);
+    int PitchAdvance(long advance) const;
     template <class Plot>
     void ForEachInk(const QString& text, int x, int y, const QRect& clip, Plot&& plot);
 
@@ -71,6 +72,7 @@ private:
     bool strike_ = false;
     bool emboldened_ = false;
     bool slanted_ = false;
+    long averageWidth_ = 0;  // font units; set only for a monospaced face
     TextBar underline_, strikeout_;
     std::unordered_map<char32_t, GlyphBits> glyphs_;
     size_t cachedInk_ = 0;

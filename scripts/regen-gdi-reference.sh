@@ -47,11 +47,7 @@ if [ "$cases" != "$drawn" ]; then
   echo "regen-gdi-reference: the probe drew $drawn of $cases cases; $OUT left as it was" >&2
   exit 1
 fi
-# The face GDI used must be the one the case names, or both sides draw different files.
-awk -F'\t' 'NR == FNR { want[$1] = $3; next }
-  /^font / { sub(/^font /, ""); sub(/ [0-9-]+ [0-9-]+$/, ""); if ($0 != want[id]) {
-               print "regen-gdi-reference: case " id " drawn in " $0 ", not " want[id] > "/dev/stderr"; bad = 1 } }
-  /\t/ { split($0, f, "\t"); id = f[1] }
-  END { exit bad }' "$WORK/cases.txt" "$WORK/reference.txt"
+# The face GDI drew each case in is written beside it; the comparison test checks that it
+# is the face our lookup draws with, so that both sides use one file.
 cp "$WORK/reference.txt" "$OUT.new" && mv "$OUT.new" "$OUT"
 echo "regen-gdi-reference: $drawn cases written to $OUT"

@@ -195,6 +195,7 @@ TEST(FitCheckFonts, OurOwnStandInsAreNotSubstitutions) {
         {"MS UI Gothic", 128, false},
         {"MS UI Gothic", 134, false},
         {"No Such Face 7Q", 0, true},
+        {"Liberation Sans", 128, true},  // no Japanese in it: drawn in a face that has it
         {"No Such Face 7Q", 128, true},
         {"", 0, true},
     };
@@ -207,13 +208,23 @@ TEST(FitCheckFonts, OurOwnStandInsAreNotSubstitutions) {
 }
 
 TEST_F(FitCheck, MissingFaceIsWarnedWithTheFaceDrawn) {
-    ImageRecord& record = Edit(OneLineSlot, "Ok");
-    StoreShortString(record.FontName, "No Such Face 7Q");
-    Render(OneLineSlot);
-    const auto warnings = Check(OneLineSlot);
-    ASSERT_EQ(KindsOf(warnings), Kinds{FitWarningKind::FontSubstituted});
-    EXPECT_TRUE(warnings[0].Message.contains("\"No Such Face 7Q\" is not installed"))
-        << warnings[0].Message.toStdString();
+    const struct {
+        const char* Face;
+        uint8_t Charset;
+        const char* Says;
+    } cases[] = {
+        {"No Such Face 7Q", 0, "\"No Such Face 7Q\" is not installed"},
+        {"Liberation Sans", 128, "\"Liberation Sans\" has no characters of charset 128"},
+    };
+    for (const auto& c : cases) {
+        ImageRecord& record = Edit(OneLineSlot, "Ok");
+        StoreShortString(record.FontName, c.Face);
+        record.FontCharset = c.Charset;
+        Render(OneLineSlot);
+        const auto warnings = Check(OneLineSlot);
+        ASSERT_EQ(KindsOf(warnings), Kinds{FitWarningKind::FontSubstituted}) << c.Face;
+        EXPECT_TRUE(warnings[0].Message.contains(c.Says)) << warnings[0].Message.toStdString();
+    }
 }
 
 TEST_F(FitCheck, CheckingLeavesTheDocumentAlone) {

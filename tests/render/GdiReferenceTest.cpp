@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "CodePage.h"
+#include "FontFiles.h"
 #include "GdiFont.h"
 #include "MessageSlots.h"
 #include "RenderTestSupport.h"
@@ -26,6 +27,7 @@ using Picture = std::array<bool, LcdColumns * LcdRows>;  // x * 25 + y, like the
 struct ReferenceCase {
     QStringList Fields;  // id, face, drawn face, charset, height, style, lines, offset, text1, text2
     QList<int> Measure;  // w1 h1 w2 h2 offset, as GDI measured
+    QString Face;        // the face GDI drew with
     Picture Dots{};
     QString Id() const { return Fields[0]; }
 };
@@ -68,7 +70,7 @@ std::vector<ReferenceCase> ReadReference() {
         if (c.Fields.size() != 10) break;
         const QStringList measure = in.readLine().split(' ');
         for (int i = 1; i < measure.size(); ++i) c.Measure += measure[i].toInt();
-        in.readLine();  // the face GDI reports, for whoever reads the file
+        c.Face = in.readLine().section(' ', 1, -3);  // "font FACE ascent descent"
         if (!ReadPicture(in, in.readLine(), c.Dots)) break;
         cases.push_back(std::move(c));
     }
@@ -159,7 +161,13 @@ TEST(GdiReference, TextDotsDifferFromThePlatformsPicture) {
         } else {
             ours = RenderMatrixCase(c, renderer);
         }
-        auto& tally = perFace[c.Fields[2]];
+        // Both sides must draw from one file, or the comparison says nothing.
+        const int style = c.Fields[5].toInt();
+        EXPECT_EQ(c.Face, FindFaceFile(c.Fields[1], uint8_t(c.Fields[3].toInt()), style & FontStyleBold,
+                                       style & FontStyleItalic)
+                              .Family)
+            << c.Id().toStdString() << ": GDI drew another face than ours";
+        auto& tally = perFace[c.Face];
         ++tally.second;
         const bool same = ours == c.Dots;
         if (same) ++tally.first;

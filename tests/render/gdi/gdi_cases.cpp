@@ -36,12 +36,14 @@ QString DrawnFamily(const QString& face, int charset, int style) {
     return FindFaceFile(face, static_cast<uint8_t>(charset), style & 1, style & 2).Family;
 }
 
+// The probe asks GDI for the family our lookup draws with (a face GDI knows by that name),
+// or for the one given as `asked`.
 void PrintCase(const QString& id, const QString& face, int charset, int height, int style, int lines,
-               const char* offset, const QString& text1, const QString& text2) {
+               const char* offset, const QString& text1, const QString& text2, const QString& asked = {}) {
     QStringList fields;
-    fields << id << face << DrawnFamily(face, charset, style) << QString::number(charset)
-           << QString::number(height) << QString::number(style) << QString::number(lines)
-           << QString::fromLatin1(offset) << text1 << text2;
+    fields << id << face << (asked.isEmpty() ? DrawnFamily(face, charset, style) : asked)
+           << QString::number(charset) << QString::number(height) << QString::number(style)
+           << QString::number(lines) << QString::fromLatin1(offset) << text1 << text2;
     const QString line = fields.join('\t');
     std::printf("%s\n", line.toUtf8().constData());
 }
@@ -100,17 +102,40 @@ void PrintStyleMixes() {
 // Other installed faces a user may pick: serif and fixed-pitch designs, with
 // their own bold and italic files where they have them.
 void PrintOtherFaces() {
-    const std::pair<const char*, int> faces[] = {
-        {"DejaVu Serif", 0},    {"DejaVu Sans Mono", 0}, {"Liberation Serif", 0},
-        {"Liberation Mono", 0}, {"IPAGothic", 128},      {"WenQuanYi Micro Hei Mono", 134},
+    const char* const latin[] = {"QD-N801 Wgjpqy 0123", "Head overheat!"};
+    const char* const japanese[] = {"用紙 Wgjpqy 0123", "印刷ができます"};
+    const char* const chinese[] = {"打印头 Wgjpqy 0123", "纸张结束"};
+    const struct {
+        const char* Name;
+        int Charset;
+        const char* const* Texts;
+    } faces[] = {
+        {"DejaVu Serif", 0, latin},     {"DejaVu Sans Mono", 0, latin},
+        {"Liberation Serif", 0, latin}, {"Liberation Mono", 0, latin},
+        {"IPAGothic", 128, japanese},   {"WenQuanYi Micro Hei Mono", 134, chinese},
     };
     int n = 0;
-    for (const auto& [name, charset] : faces)
+    for (const auto& face : faces)
         for (const int height : {-9, -11, -12, -14, -16, -20, 0, 13, 25})
             for (const int style : {0, 1, 2, 3})
-                for (const char* text : {"QD-N801 Wgjpqy 0123", "Head overheat!"})
-                    PrintCase(QStringLiteral("f%1").arg(++n, 4, 10, QChar('0')), QString::fromUtf8(name),
-                              charset, height, style, 1, "0", QString::fromUtf8(text), QString());
+                for (int t = 0; t < 2; ++t)
+                    PrintCase(QStringLiteral("f%1").arg(++n, 4, 10, QChar('0')), QString::fromUtf8(face.Name),
+                              face.Charset, height, style, 1, "0", QString::fromUtf8(face.Texts[t]),
+                              QString());
+}
+
+// A named face without the charset's script: GDI draws the text in a face that has it.
+void PrintCharsetFallbacks() {
+    const std::pair<int, const char*> texts[] = {
+        {128, "印刷ができます"}, {134, "纸张结束"}, {129, "한국어 인쇄"}};
+    int n = 0;
+    for (const char* name : {"Liberation Sans", "DejaVu Sans", "Liberation Serif", "Tahoma"})
+        for (const auto& [charset, text] : texts)
+            for (const int height : {-12, -16, 0, 13})
+                for (const int style : {0, 1, 2})
+                    PrintCase(QStringLiteral("c%1").arg(++n, 4, 10, QChar('0')), QString::fromUtf8(name),
+                              charset, height, style, 1, "0", QString::fromUtf8(text), QString(),
+                              QString::fromUtf8(name));
 }
 
 void PrintDefaults() {
@@ -134,6 +159,7 @@ int main() {
     zozavud::PrintSweep();
     zozavud::PrintStyleMixes();
     zozavud::PrintOtherFaces();
+    zozavud::PrintCharsetFallbacks();
     zozavud::PrintDefaults();
     return 0;
 }
