@@ -78,11 +78,12 @@ TextBar UnderlineBar(FT_Face face, int ppem) {
     return bar;
 }
 
-// The strikeout: its lowest row lies the OS/2 strikeout position above the baseline.
+// The strikeout: centred on the OS/2 strikeout position above the baseline, a thicker
+// line growing upwards by half its extra rows, halves rounded downwards.
 TextBar StrikeoutBar(const TT_OS2& os2, int ppem, int unitsPerEm) {
     TextBar bar;
     bar.Rows = std::max(1, ScaleRound(os2.yStrikeoutSize, ppem, unitsPerEm));
-    bar.Offset = -ScaleRound(os2.yStrikeoutPosition, ppem, unitsPerEm) - bar.Rows + 1;
+    bar.Offset = -ScaleRound(os2.yStrikeoutPosition, ppem, unitsPerEm) - bar.Rows / 2;
     return bar;
 }
 
@@ -167,8 +168,7 @@ TextFont::TextFont(const FontSpec& font, const FaceFile& file)
     // What the file itself is: fontconfig reports the style asked for where it would
     // make one up, so the face's own flags decide.
     const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
-    const bool bold = (face->style_flags & FT_STYLE_FLAG_BOLD) ||
-                      (os2 && os2->version != 0xFFFF && os2->usWeightClass >= 600);
+    const bool bold = face->style_flags & FT_STYLE_FLAG_BOLD;
     emboldened_ = (font.Style & FontStyleBold) && !bold;
     const bool monospaced =
         FT_IS_FIXED_WIDTH(face) || (os2 && os2->version != 0xFFFF && os2->panose[3] == PanoseMonospaced);

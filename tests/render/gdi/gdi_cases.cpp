@@ -89,11 +89,11 @@ void PrintSweep() {
                               face.Charset, height, style, 1, "0", QString::fromUtf8(text), QString());
 }
 
-// Underline and strikeout together with the made-up and the designed styles.
+// Underline and strikeout together with the made-up and the designed styles, thin and thick.
 void PrintStyleMixes() {
     int n = 0;
     for (const MatrixFace& face : Faces)
-        for (const int height : {-8, -12, -16, -20, -25, 13})
+        for (const int height : {-8, -12, -16, -20, -25, 13, -36, 38})
             for (const int style : {5, 6, 7, 9, 10, 12, 15})
                 PrintCase(QStringLiteral("s%1").arg(++n, 4, 10, QChar('0')), QString::fromUtf8(face.Name),
                           face.Charset, height, style, 1, "0", QString::fromUtf8(face.Texts[3]), QString());
