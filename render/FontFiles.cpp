@@ -104,6 +104,7 @@ FaceFile LookUp(const QString& face, uint8_t charset, bool bold, bool italic) {
     if (!match.Pattern) return FaceFile{.Substituted = true};
     FaceFile file = ForCharset(Describe(match.Pattern), match.Pattern, charset, bold, italic);
     file.Substituted = true;
+    file.LacksCharset = false;  // what the document names is not there at all
     return file;
 }
 
