@@ -8,10 +8,10 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <list>
 
+#include "GlyphBitmaps.h"
 #include "ImageSet.h"
 
 namespace zozavud {
@@ -85,47 +85,6 @@ TextBar StrikeoutBar(const TT_OS2& os2, int ppem, int unitsPerEm) {
     bar.Rows = std::max(1, ScaleRound(os2.yStrikeoutSize, ppem, unitsPerEm));
     bar.Offset = -ScaleRound(os2.yStrikeoutPosition, ppem, unitsPerEm) - bar.Rows / 2;
     return bar;
-}
-
-void CopyBitmap(const FT_Bitmap& bitmap, GlyphBits& bits) {
-    bits.Width = static_cast<int>(bitmap.width);
-    bits.Rows = static_cast<int>(bitmap.rows);
-    bits.Ink.assign(size_t(bits.Width) * bits.Rows, 0);
-    for (int r = 0; r < bits.Rows; ++r) {
-        const unsigned char* row = bitmap.buffer + std::ptrdiff_t(r) * bitmap.pitch;
-        for (int c = 0; c < bits.Width; ++c) {
-            const bool on = bitmap.pixel_mode == FT_PIXEL_MODE_MONO
-                                ? (row[c >> 3] & (0x80 >> (c & 7))) != 0
-                                : bitmap.pixel_mode == FT_PIXEL_MODE_GRAY && row[c] >= 128;
-            bits.Ink[size_t(r) * bits.Width + c] = on ? 1 : 0;
-        }
-    }
-}
-
-// A bitmap glyph taller than the cell keeps its top rows, moved down to the cell's top,
-// and loses the rows below the cell: the platform clips the glyph's box, not its picture.
-void ClipBitmapToCell(GlyphBits& bits, const CellRows& cell) {
-    const int top = std::min(bits.Top, cell.Ascent);
-    const int bottom = std::max(bits.Top - bits.Rows, -cell.Descent);
-    const int keep = std::clamp(top - bottom, 0, bits.Rows);
-    bits.Ink.resize(size_t(keep) * size_t(bits.Width));
-    bits.Rows = keep;
-    bits.Top = top;
-}
-
-// The box around the four corners of a box once slanted.
-FT_BBox SlantedBox(const FT_BBox& box, const FT_Matrix& shear) {
-    FT_BBox out{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
-    for (const FT_Pos x : {box.xMin, box.xMax})
-        for (const FT_Pos y : {box.yMin, box.yMax}) {
-            FT_Vector v{x, y};
-            FT_Vector_Transform(&v, &shear);
-            out.xMin = std::min(out.xMin, v.x);
-            out.xMax = std::max(out.xMax, v.x);
-            out.yMin = std::min(out.yMin, v.y);
-            out.yMax = std::max(out.yMax, v.y);
-        }
-    return out;
 }
 
 }  // namespace
@@ -237,9 +196,8 @@ int TextFont::PitchAdvance(FT_Pos advance) const {
     return static_cast<int>(2 * FT_MulFix(averageWidth_, scale));
 }
 
-// The loaded outline drawn into a box of whole pixels around its measures, floored and
-// ceiled outwards and cut to the cell's rows: the rasteriser's drop-out pixels depend on
-// the box's edges, and this is the box the platform draws into.
+// The loaded outline, made up bold or slanted where asked, drawn into the box of its
+// measures cut to the cell's rows.
 void TextFont::RenderOutline(GlyphBits& bits, bool withInk) {
     FT_GlyphSlot slot = face_->Handle->glyph;
     FT_Outline& outline = slot->outline;
@@ -256,28 +214,7 @@ void TextFont::RenderOutline(GlyphBits& bits, bool withInk) {
         FT_Outline_Transform(&outline, &shear);
         box = SlantedBox(box, shear);
     }
-    const FT_Pos left = box.xMin & -64, right = (box.xMax + 63) & -64;
-    const FT_Pos bottom = box.yMin & -64, top = (box.yMax + 63) & -64;
-    const long width = (right - left) >> 6, rows = (top - bottom) >> 6;
-    if (width <= 0 || rows <= 0 || width > 4 * MaxEmPixels || rows > 4 * MaxEmPixels) return;
-    bits.Left = static_cast<int>(left >> 6);
-    bits.Top = static_cast<int>(top >> 6);
-    bits.Width = static_cast<int>(width);
-    bits.Rows = static_cast<int>(rows);
-    bits.Inked = withInk;
-    if (!withInk) return;
-    std::vector<unsigned char> buffer(size_t(rows) * size_t((width + 7) / 8));
-    FT_Bitmap target{};
-    target.width = static_cast<unsigned>(width);
-    target.rows = static_cast<unsigned>(rows);
-    target.pitch = static_cast<int>((width + 7) / 8);
-    target.pixel_mode = FT_PIXEL_MODE_MONO;
-    target.buffer = buffer.data();
-    FT_Outline_Translate(&outline, -left, -bottom);
-    if (FT_Outline_Get_Bitmap(Library(), &outline, &target) == 0)
-        CopyBitmap(target, bits);
-    else
-        bits.Width = bits.Rows = 0;
+    DrawOutlineInBox(Library(), outline, box, withInk, bits);
 }
 
 // Plots the text's lit pixels that fall inside the clip (everywhere when it is null);
