@@ -149,6 +149,12 @@ const GlyphBits& TextFont::Glyph(char32_t code, bool withInk) {
     if (cachedInk_ > MaxCachedInk) {
         glyphs_.clear();
         cachedInk_ = 0;
+        it = glyphs_.end();
+    }
+    if (it != glyphs_.end()) {  // measured before: only the pixels are missing
+        InkOutline(code, it->second);
+        cachedInk_ += it->second.Ink.size();
+        return it->second;
     }
     GlyphBits& bits = glyphs_[code];
     LoadGlyph(code, bits, withInk);
@@ -164,12 +170,10 @@ void TextFont::LoadGlyph(char32_t code, GlyphBits& bits, bool withInk) {
     bits = GlyphBits{};
     FT_Face face = face_->Handle;
     if (!face) return;
-    const FT_UInt index = FT_Get_Char_Index(face, code);
-    if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_NORMAL | FT_LOAD_NO_BITMAP) == 0)
+    if (FT_Load_Glyph(face, FT_Get_Char_Index(face, code), FT_LOAD_TARGET_NORMAL | FT_LOAD_NO_BITMAP) == 0)
         bits.Extent = PitchAdvance(face->glyph->advance.x);
-    const FT_Int32 image = FT_LOAD_TARGET_MONO | (strike_ ? 0 : FT_LOAD_NO_BITMAP);
     bits.Inked = true;  // a glyph that does not load has no pixels to ask for
-    if (FT_Load_Glyph(face, index, image) != 0) return;
+    if (!LoadPicture(code)) return;
     FT_GlyphSlot slot = face->glyph;
     // Made-up bold glyphs are one pixel wider apart, drawn and measured.
     bits.Advance = PitchAdvance(slot->advance.x) + (emboldened_ ? 1 : 0);
@@ -182,6 +186,21 @@ void TextFont::LoadGlyph(char32_t code, GlyphBits& bits, bool withInk) {
         bits.Top = slot->bitmap_top;
         ClipBitmapToCell(bits, cell_);
     }
+}
+
+// The glyph as it is drawn: hinted for the 1-bit target, or the face's strike.
+bool TextFont::LoadPicture(char32_t code) {
+    FT_Face face = face_->Handle;
+    const FT_Int32 flags = FT_LOAD_TARGET_MONO | (strike_ ? 0 : FT_LOAD_NO_BITMAP);
+    return FT_Load_Glyph(face, FT_Get_Char_Index(face, code), flags) == 0;
+}
+
+// The pixels of an outline glyph that was only measured; its measures stay.
+void TextFont::InkOutline(char32_t code, GlyphBits& bits) {
+    bits.Inked = true;
+    bits.Width = bits.Rows = 0;  // no pixels unless the outline draws again
+    if (LoadPicture(code) && face_->Handle->glyph->format == FT_GLYPH_FORMAT_OUTLINE)
+        RenderOutline(bits, true);
 }
 
 // A glyph's advance in whole pixels. In a monospaced face (CJK faces mix single and double

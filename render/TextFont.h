@@ -60,6 +60,8 @@ private:
     // The glyph's measures and box; its pixels too when withInk is set.
     const GlyphBits& Glyph(char32_t code, bool withInk);
     void LoadGlyph(char32_t code, GlyphBits& bits, bool withInk);
+    bool LoadPicture(char32_t code);
+    void InkOutline(char32_t code, GlyphBits& bits);
     void RenderOutline(GlyphBits& bits, bool withInk);
     int PitchAdvance(long advance) const;
     template <class Plot>
