@@ -122,12 +122,8 @@ void CheckCutTexts(const ImageRecord& record, std::vector<FitWarning>& warnings)
                                     .arg(i + 1)});
 }
 
-}  // namespace
-
-QString SubstitutedFace(const FontSpec& font) {
-    const QString drawn =
-        FindFaceFile(font.Name, font.Charset, font.Style & FontStyleBold, font.Style & FontStyleItalic)
-            .Family;
+// The family drawn, where it is none of the record's face and our stand-ins for it.
+QString SubstitutedFamily(const FontSpec& font, const FaceFile& file) {
     // The face itself and our stand-ins for it; where our table replaces the face
     // wholesale (a Chinese face for Chinese texts), that list too.
     QStringList intended = FaceCandidates(font.Name, 0);
@@ -135,9 +131,17 @@ QString SubstitutedFace(const FontSpec& font) {
     if (families.value(0).compare(font.Name, Qt::CaseInsensitive) != 0)
         intended += FaceCandidates(font.Name, font.Charset);
     for (const QString& face : intended)
-        if (!face.isEmpty() && drawn.compare(face, Qt::CaseInsensitive) == 0) return {};
-    return drawn;
+        if (!face.isEmpty() && file.Family.compare(face, Qt::CaseInsensitive) == 0) return {};
+    return file.Family;
 }
+
+FaceFile DrawnFile(const FontSpec& font) {
+    return FindFaceFile(font.Name, font.Charset, font.Style & FontStyleBold, font.Style & FontStyleItalic);
+}
+
+}  // namespace
+
+QString SubstitutedFace(const FontSpec& font) { return SubstitutedFamily(font, DrawnFile(font)); }
 
 FitChecker::FitChecker()
     : renderer_(std::make_unique<LcdRenderer>()), canvas_(std::make_unique<WorkCanvas>()) {}
@@ -192,12 +196,11 @@ std::vector<FitWarning> FitChecker::Check(const ImageRecord& record, int imageNo
     CheckCutTexts(record, warnings);
     const bool drawsText = lines[0].Size.width() > 0 || lines[1].Size.width() > 0;
     if (drawsText) {
-        const QString drawn = SubstitutedFace(recordFont);
-        const bool lacks = FindFaceFile(recordFont.Name, recordFont.Charset, recordFont.Style & FontStyleBold,
-                                        recordFont.Style & FontStyleItalic)
-                               .LacksCharset;
-        const QString why = lacks ? QStringLiteral("has no characters of charset %1").arg(recordFont.Charset)
-                                  : QStringLiteral("is not installed");
+        const FaceFile file = DrawnFile(recordFont);
+        const QString drawn = SubstitutedFamily(recordFont, file);
+        const QString why = file.LacksCharset
+                                ? QStringLiteral("has no characters of charset %1").arg(recordFont.Charset)
+                                : QStringLiteral("is not installed");
         if (!drawn.isEmpty())
             warnings.push_back({FitWarningKind::FontSubstituted,
                                 QStringLiteral("font \"%1\" %2: the text is drawn in \"%3\"")
