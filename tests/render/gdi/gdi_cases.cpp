@@ -48,14 +48,20 @@ void PrintCase(const QString& id, const QString& face, int charset, int height, 
     std::printf("%s\n", line.toUtf8().constData());
 }
 
+// One case of a block: a one-line slot at offset 0, numbered within the block ("m0001").
+void PrintOneLine(char block, int& n, const char* face, int charset, int height, int style, const char* text,
+                  const QString& asked = {}) {
+    PrintCase(QStringLiteral("%1%2").arg(QChar(block)).arg(++n, 4, 10, QChar('0')), QString::fromUtf8(face),
+              charset, height, style, 1, "0", QString::fromUtf8(text), QString(), asked);
+}
+
 void PrintMatrix() {
     int n = 0;
     for (const MatrixFace& face : Faces)
         for (const int height : Heights)
             for (const int style : Styles)
                 for (const char* text : face.Texts)
-                    PrintCase(QStringLiteral("m%1").arg(++n, 4, 10, QChar('0')), QString::fromUtf8(face.Name),
-                              face.Charset, height, style, 1, "0", QString::fromUtf8(text), QString());
+                    PrintOneLine('m', n, face.Name, face.Charset, height, style, text);
 }
 
 // Every printable character of each face's code page family, in few styles: glyphs the
@@ -85,8 +91,7 @@ void PrintSweep() {
         for (const int height : Heights)
             for (const int style : {0, 1, 2})
                 for (const char* text : face.Texts)
-                    PrintCase(QStringLiteral("g%1").arg(++n, 4, 10, QChar('0')), QString::fromUtf8(face.Name),
-                              face.Charset, height, style, 1, "0", QString::fromUtf8(text), QString());
+                    PrintOneLine('g', n, face.Name, face.Charset, height, style, text);
 }
 
 // Underline and strikeout together with the made-up and the designed styles, thin and thick.
@@ -95,8 +100,7 @@ void PrintStyleMixes() {
     for (const MatrixFace& face : Faces)
         for (const int height : {-8, -12, -16, -20, -25, 13, -36, 38})
             for (const int style : {5, 6, 7, 9, 10, 12, 15})
-                PrintCase(QStringLiteral("s%1").arg(++n, 4, 10, QChar('0')), QString::fromUtf8(face.Name),
-                          face.Charset, height, style, 1, "0", QString::fromUtf8(face.Texts[3]), QString());
+                PrintOneLine('s', n, face.Name, face.Charset, height, style, face.Texts[3]);
 }
 
 // Other installed faces a user may pick: serif and fixed-pitch designs, with
@@ -119,9 +123,7 @@ void PrintOtherFaces() {
         for (const int height : {-9, -11, -12, -14, -16, -20, 0, 13, 25})
             for (const int style : {0, 1, 2, 3})
                 for (int t = 0; t < 2; ++t)
-                    PrintCase(QStringLiteral("f%1").arg(++n, 4, 10, QChar('0')), QString::fromUtf8(face.Name),
-                              face.Charset, height, style, 1, "0", QString::fromUtf8(face.Texts[t]),
-                              QString());
+                    PrintOneLine('f', n, face.Name, face.Charset, height, style, face.Texts[t]);
 }
 
 // A named face without the charset's script: GDI draws the text in a face that has it.
@@ -133,9 +135,7 @@ void PrintCharsetFallbacks() {
         for (const auto& [charset, text] : texts)
             for (const int height : {-12, -16, 0, 13})
                 for (const int style : {0, 1, 2})
-                    PrintCase(QStringLiteral("c%1").arg(++n, 4, 10, QChar('0')), QString::fromUtf8(name),
-                              charset, height, style, 1, "0", QString::fromUtf8(text), QString(),
-                              QString::fromUtf8(name));
+                    PrintOneLine('c', n, name, charset, height, style, text, QString::fromUtf8(name));
 }
 
 void PrintDefaults() {
