@@ -17,9 +17,16 @@ DocumentCommands::DocumentCommands(EditorState& state, DocumentUi& ui) : state_(
 
 bool DocumentCommands::AskSaveChanges() {
     if (!state_.Modified) return true;
-    if (ui_.ConfirmSaveChanges()) return SaveDocument();
-    state_.Modified = false;
-    return true;
+    switch (ui_.ConfirmSaveChanges()) {
+        case SaveChangesAnswer::Yes:
+            return SaveDocument();
+        case SaveChangesAnswer::No:
+            state_.Modified = false;
+            return true;
+        case SaveChangesAnswer::Cancel:
+            break;
+    }
+    return false;
 }
 
 void DocumentCommands::ActionFileOpenExecute() {

@@ -10,6 +10,10 @@
 
 namespace zozavud {
 
+// How "Save Changes ?" was answered. Escape or closing the box is Cancel: the work stays,
+// and whatever asked does not go on.
+enum class SaveChangesAnswer { Yes, No, Cancel };
+
 // What the document commands need of the window.
 class DocumentUi {
 public:
@@ -17,7 +21,7 @@ public:
     virtual std::optional<QString> ChooseOpenPath() = 0;  // nullopt = cancelled
     // nullopt = cancelled; proposedPath, when not empty, is the name the dialog starts with.
     virtual std::optional<QString> ChooseSavePath(const QString& proposedPath) = 0;
-    virtual bool ConfirmSaveChanges() = 0;  // "Save Changes ?": true on Yes
+    virtual SaveChangesAnswer ConfirmSaveChanges() = 0;  // "Save Changes ?"
     virtual void ShowError(const QString& message) = 0;
     virtual void SetCaption(const QString& caption) = 0;
     virtual void ShowImage(int n) = 0;  // refreshes the whole window from image n
@@ -33,7 +37,8 @@ public:
     // The prompt run before the document is replaced or the window closes. Returns
     // whether the asking operation may go on: No (or no changes) goes on and clears
     // Modified; Yes goes on only once the document has really been saved, so that a
-    // cancelled save dialog or a failed save never throws the work away.
+    // cancelled save dialog or a failed save never throws the work away; Cancel changes
+    // nothing and does not go on.
     bool AskSaveChanges();
 
     // Open dialog first; the prompt comes after a file has been chosen.

@@ -24,4 +24,9 @@ void StoreFontSpec(ImageRecord& record, const FontSpec& font) {
     record.FontStyle = font.Style & 0x0F;
 }
 
+void StoreChosenFont(ImageRecord& record, const FontSpec& font, const RecordTexts& shown) {
+    ChangeTextCharset(record, font.Charset, shown);
+    StoreFontSpec(record, font);
+}
+
 }  // namespace zozavud

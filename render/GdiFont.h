@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "ImageSet.h"
+#include "RecordTexts.h"
 
 namespace zozavud {
 
@@ -20,5 +21,8 @@ struct FontSpec {
 
 FontSpec FontSpecFromRecord(const ImageRecord& record);
 void StoreFontSpec(ImageRecord& record, const FontSpec& font);
+// A font chosen for a record whose texts read as shown: a charset other than the record's
+// first stores those texts again in its code page (ChangeTextCharset).
+void StoreChosenFont(ImageRecord& record, const FontSpec& font, const RecordTexts& shown);
 
 }  // namespace zozavud

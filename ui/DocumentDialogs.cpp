@@ -1,12 +1,31 @@
 #include "DocumentDialogs.h"
 
+#include <QCloseEvent>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace zozavud {
 
 namespace {
+
+// Escape and the close box end the box with no button chosen. A plain box would take its
+// No button for Escape and for the close box, and so drop the work at one key.
+class SaveChangesBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Cancel)) {
+            reject();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override { QDialog::closeEvent(event); }
+};
 
 std::optional<QString> RunLcdFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, QString& lastPath,
                                         const QString& proposedPath = QString()) {
@@ -39,15 +58,16 @@ std::optional<QString> LcdFileDialogs::ChooseSavePath(QWidget* parent, const QSt
     return RunLcdFileDialog(parent, QFileDialog::AcceptSave, lastSavePath_, proposedPath);
 }
 
-bool AskSaveChangesBox(QWidget* parent) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), QStringLiteral("Save Changes ?"),
-                    QMessageBox::NoButton, parent);
+SaveChangesAnswer AskSaveChangesBox(QWidget* parent) {
+    SaveChangesBox box(QMessageBox::Question, QStringLiteral("Confirm"), QStringLiteral("Save Changes ?"),
+                       QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(QStringLiteral("Yes(&Y)"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("No(&N)"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
-    box.setEscapeButton(no);
     box.exec();
-    return box.clickedButton() == yes;
+    if (box.clickedButton() == yes) return SaveChangesAnswer::Yes;
+    if (box.clickedButton() == no) return SaveChangesAnswer::No;
+    return SaveChangesAnswer::Cancel;
 }
 
 void ShowFileErrorBox(QWidget* parent, const QString& message) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+#include "DocumentCommands.h"
+
 class QWidget;
 
 namespace zozavud {
@@ -22,8 +24,8 @@ private:
     QString lastSavePath_;
 };
 
-// "Save Changes ?" with Yes(&Y) and No(&N) only; Escape or closing the box is No.
-bool AskSaveChangesBox(QWidget* parent);
+// "Save Changes ?" with Yes(&Y) and No(&N) only; Escape or closing the box is Cancel.
+SaveChangesAnswer AskSaveChangesBox(QWidget* parent);
 
 // An error box with the single button OK.
 void ShowFileErrorBox(QWidget* parent, const QString& message);

@@ -29,8 +29,10 @@ int64_t SteadyMilliseconds() {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-EditStep EditHistory::Begin(const ImageSet& set, std::vector<int> images, int shownImage, int mergeKey) {
+EditStep EditHistory::Begin(const ImageSet& set, std::vector<int> images, int shownImage, int mergeKey,
+                            ShownBoxes boxes) {
     EditStep step;
+    step.BoxesBefore = std::move(boxes);
     step.ShownImage = shownImage;
     step.MergeKey = mergeKey;
     step.Before = Copy(set, images);
@@ -38,8 +40,9 @@ EditStep EditHistory::Begin(const ImageSet& set, std::vector<int> images, int sh
     return step;
 }
 
-void EditHistory::Commit(const ImageSet& set, EditStep step, int64_t nowMs) {
+void EditHistory::Commit(const ImageSet& set, EditStep step, int64_t nowMs, ShownBoxes boxes) {
     step.After = Copy(set, step.Images);
+    step.BoxesAfter = std::move(boxes);
     step.LastChangeMs = nowMs;
     const bool merges = !sealed_ && step.MergeKey != 0 && !undo_.empty() &&
                         undo_.back().MergeKey == step.MergeKey && undo_.back().Images == step.Images &&
@@ -47,6 +50,7 @@ void EditHistory::Commit(const ImageSet& set, EditStep step, int64_t nowMs) {
     if (merges) {
         EditStep& last = undo_.back();
         last.After = std::move(step.After);
+        last.BoxesAfter = std::move(step.BoxesAfter);
         last.LastChangeMs = nowMs;
         // Typed and taken back again: nothing is left to undo.
         if (SameRecords(last.Before, last.After)) undo_.pop_back();
@@ -61,26 +65,26 @@ void EditHistory::Commit(const ImageSet& set, EditStep step, int64_t nowMs) {
     Trim();
 }
 
-std::optional<int> EditHistory::Undo(ImageSet& set) {
+std::optional<RestoredStep> EditHistory::Undo(ImageSet& set) {
     if (undo_.empty()) return std::nullopt;
     EditStep step = std::move(undo_.back());
     undo_.pop_back();
     PutBack(set, step.Images, step.Before);
-    const int shown = step.ShownImage;
+    const RestoredStep restored{step.ShownImage, step.BoxesBefore};
     redo_.push_back(std::move(step));
     sealed_ = true;
-    return shown;
+    return restored;
 }
 
-std::optional<int> EditHistory::Redo(ImageSet& set) {
+std::optional<RestoredStep> EditHistory::Redo(ImageSet& set) {
     if (redo_.empty()) return std::nullopt;
     EditStep step = std::move(redo_.back());
     redo_.pop_back();
     PutBack(set, step.Images, step.After);
-    const int shown = step.ShownImage;
+    const RestoredStep restored{step.ShownImage, step.BoxesAfter};
     undo_.push_back(std::move(step));
     sealed_ = true;
-    return shown;
+    return restored;
 }
 
 void EditHistory::Clear() {

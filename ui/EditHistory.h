@@ -8,11 +8,19 @@
 #include <vector>
 
 #include "ImageSet.h"
+#include "RecordTexts.h"
 
 namespace zozavud {
 
 // Milliseconds of the system's steady clock, the history's default sense of time.
 int64_t SteadyMilliseconds();
+
+// The texts of the boxes and the image they showed; Image 0 is no image. The boxes keep
+// what was typed, characters the code page stores as "?" included.
+struct ShownBoxes {
+    int Image = 0;
+    RecordTexts Texts;
+};
 
 struct EditStep {
     int ShownImage = 1;       // the image shown after the step is undone or redone
@@ -20,7 +28,14 @@ struct EditStep {
     std::vector<int> Images;  // image numbers, 1..19
     std::vector<ImageRecord> Before;
     std::vector<ImageRecord> After;
+    ShownBoxes BoxesBefore, BoxesAfter;
     int64_t LastChangeMs = 0;  // when the step last grew
+};
+
+// What an undo or a redo puts back on the screen.
+struct RestoredStep {
+    int ShownImage = 1;
+    ShownBoxes Boxes;  // as they were before the step (undo) or after it (redo)
 };
 
 class EditHistory {
@@ -31,13 +46,14 @@ public:
     // MB).
     static constexpr std::size_t MaxRecords = 500;
 
-    // Copies the records of the given images as they are before the change.
-    static EditStep Begin(const ImageSet& set, std::vector<int> images, int shownImage, int mergeKey = 0);
+    // Copies the records of the given images, and the boxes, as they are before the change.
+    static EditStep Begin(const ImageSet& set, std::vector<int> images, int shownImage, int mergeKey,
+                          ShownBoxes boxes);
 
-    // Copies the records as they are now and keeps the step: merged into the last step when
-    // it continues that step's typing within the pause, dropped when nothing changed.
-    // Keeping a step forgets what could be redone.
-    void Commit(const ImageSet& set, EditStep step, int64_t nowMs);
+    // Copies the records and the boxes as they are now and keeps the step: merged into the
+    // last step when it continues that step's typing within the pause, dropped when no
+    // record changed. Keeping a step forgets what could be redone.
+    void Commit(const ImageSet& set, EditStep step, int64_t nowMs, ShownBoxes boxes);
 
     // The next step starts afresh, whatever its key (the user left the box).
     void Seal() { sealed_ = true; }
@@ -47,9 +63,9 @@ public:
     std::size_t UndoCount() const { return undo_.size(); }
 
     // Puts the records of the last step back as they were before it (Undo) or after it
-    // (Redo) and returns the image to show; nullopt when there is nothing to do.
-    std::optional<int> Undo(ImageSet& set);
-    std::optional<int> Redo(ImageSet& set);
+    // (Redo) and returns what to show; nullopt when there is nothing to do.
+    std::optional<RestoredStep> Undo(ImageSet& set);
+    std::optional<RestoredStep> Redo(ImageSet& set);
 
     void Clear();
 

@@ -10,6 +10,7 @@
 #include "EditHistory.h"
 #include "ImageReset.h"
 #include "MainWindowServices.h"
+#include "RecordTexts.h"
 #include "ShortString.h"
 #include "TextCodePageMark.h"
 #include "UnitZozAvudMain.h"
@@ -122,11 +123,23 @@ void TFormZozAvudMain::EditText1Change(int tag) {
     else
         RecordStep({state_.CurrentImage}, store, MergeKeyText1 + tag);
     MarkUnstorableText(*box, state_.CurrentRecord().FontCharset);
+    shownBoxes_ = Boxes();
 }
 
 // Shared by the two text boxes.
-// Shared by the two text boxes.
 void TFormZozAvudMain::EditText1KeyPress() { state_.Modified = true; }
+
+RecordTexts TFormZozAvudMain::TypedTexts() const { return {ui_->EditText1->text(), ui_->EditText2->text()}; }
+
+void TFormZozAvudMain::ShowTypedTexts(const ShownBoxes& typed) {
+    if (typed.Image != state_.CurrentImage) return;
+    const RecordTexts texts = TypedTextsStoredIn(typed.Texts, state_.CurrentRecord());
+    const bool filling = fillingTexts_;
+    fillingTexts_ = true;
+    ui_->EditText1->setText(texts.Text1);
+    ui_->EditText2->setText(texts.Text2);
+    fillingTexts_ = filling;
+}
 
 void TFormZozAvudMain::LoadFontFromRecord() {
     FontDialog1 = FontSpecFromRecord(state_.CurrentRecord());
@@ -164,7 +177,7 @@ void TFormZozAvudMain::ApplyFontToImage() {
     if (!chosen) return;
     RecordStep({state_.CurrentImage}, [this, &chosen] {
         FontDialog1 = *chosen;
-        StoreFontSpec(state_.CurrentRecord(), FontDialog1);
+        StoreChosenFont(state_.CurrentRecord(), FontDialog1, TypedTexts());
         state_.Modified = true;
         ShowFontInfo();
         RenderImage();
@@ -178,13 +191,17 @@ void TFormZozAvudMain::ApplyFontToAllImages() {
     for (int n = 1; n <= ImageCount; ++n) all[n - 1] = n;
     RecordStep(std::move(all), [this, &chosen] {
         FontDialog1 = *chosen;
+        // The shown image's texts as typed; the others' as their boxes would show them.
+        const ShownBoxes typed = Boxes();
         for (int n = 1; n <= ImageCount; ++n) {
-            StoreFontSpec(state_.Set->Record(n), FontDialog1);
+            ImageRecord& record = state_.Set->Record(n);
+            StoreChosenFont(record, FontDialog1, n == typed.Image ? typed.Texts : ShownTexts(record));
             state_.Modified = true;
             state_.SelectImage(n);
             RenderImage();
         }
         ShowImage(1);
+        ShowTypedTexts(typed);
     });
 }
 
@@ -205,12 +222,16 @@ void TFormZozAvudMain::ButtonTextClearClick() {
     });
 }
 
+// The boxes' handlers run for every change of their tick; a tick that follows a record
+// being shown changes neither the record nor Modified.
 void TFormZozAvudMain::CheckBoxScrollClick() {
+    if (showingRecord_) return;
     state_.CurrentRecord().Scroll = ui_->CheckBoxScroll->isChecked() ? 1 : 0;
     RenderImage();
 }
 
 void TFormZozAvudMain::CheckBoxBlinkClick() {
+    if (showingRecord_) return;
     state_.CurrentRecord().Blink = ui_->CheckBoxBlink->isChecked() ? 1 : 0;
     RenderImage();
     state_.Modified = true;

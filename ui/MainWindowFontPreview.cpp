@@ -8,7 +8,7 @@ QImage TFormZozAvudMain::FontPreview(const FontSpec& font) {
     if (!fontPreviewRenderer_) fontPreviewRenderer_ = std::make_unique<LcdRenderer>();
     // A copy, so that neither the record nor the window's preview changes before OK.
     ImageRecord record = state_.CurrentRecord();
-    StoreFontSpec(record, font);
+    StoreChosenFont(record, font, TypedTexts());
     RenderContext context;
     context.Language = state_.Language.EffectiveLanguage();
     fontPreviewRenderer_->Render(record, context);

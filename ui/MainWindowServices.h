@@ -16,7 +16,7 @@ class TFormZozAvudMain;
 
 class MainWindowServices : public DocumentUi {
 public:
-    // Open and save dialogs of the document, "Save Changes ?" (true on Yes), and the
+    // Open and save dialogs of the document, "Save Changes ?", and the
     // error box (caption "Error", error icon, "OK") come from DocumentUi.
 
     // A plain box with caption "Error" and "OK".

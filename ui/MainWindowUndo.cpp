@@ -1,6 +1,5 @@
 // Undo and redo of the main window: the history's steps wrapped around the edits.
 
-#include "EditHistory.h"
 #include "UnitZozAvudMain.h"
 #include "ui_UnitZozAvudMain.h"
 
@@ -17,11 +16,13 @@ void TFormZozAvudMain::RecordStep(std::vector<int> images, const std::function<v
         change();
         return;
     }
-    EditStep step = EditHistory::Begin(*state_.Set, std::move(images), state_.CurrentImage, mergeKey);
+    // The boxes as they were before: a change of a box's text runs after the box changed.
+    EditStep step =
+        EditHistory::Begin(*state_.Set, std::move(images), state_.CurrentImage, mergeKey, shownBoxes_);
     ++stepDepth_;
     change();
     --stepDepth_;
-    history_->Commit(*state_.Set, std::move(step), clock_());
+    history_->Commit(*state_.Set, std::move(step), clock_(), Boxes());
     UpdateUndoActions();
 }
 
@@ -29,11 +30,12 @@ void TFormZozAvudMain::ActionEditUndoExecute() { ShowRestoredImage(history_->Und
 
 void TFormZozAvudMain::ActionEditRedoExecute() { ShowRestoredImage(history_->Redo(*state_.Set)); }
 
-void TFormZozAvudMain::ShowRestoredImage(std::optional<int> image) {
-    if (!image) return;
+void TFormZozAvudMain::ShowRestoredImage(const std::optional<RestoredStep>& restored) {
+    if (!restored) return;
     // Showing the image fills the boxes and renders; none of that is a step of its own.
     ++stepDepth_;
-    ShowImage(*image);
+    ShowImage(restored->ShownImage);
+    ShowTypedTexts(restored->Boxes);
     --stepDepth_;
     state_.Modified = true;
     UpdateUndoActions();

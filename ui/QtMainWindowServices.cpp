@@ -46,7 +46,7 @@ std::optional<QString> QtMainWindowServices::ChooseSavePath(const QString& propo
     return documents_.ChooseSavePath(parent_, proposedPath);
 }
 
-bool QtMainWindowServices::ConfirmSaveChanges() { return AskSaveChangesBox(parent_); }
+SaveChangesAnswer QtMainWindowServices::ConfirmSaveChanges() { return AskSaveChangesBox(parent_); }
 
 void QtMainWindowServices::ShowError(const QString& message) { ShowFileErrorBox(parent_, message); }
 

@@ -23,7 +23,7 @@ public:
 
     std::optional<QString> ChooseOpenPath() override;
     std::optional<QString> ChooseSavePath(const QString& proposedPath) override;
-    bool ConfirmSaveChanges() override;
+    SaveChangesAnswer ConfirmSaveChanges() override;
     void ShowError(const QString& message) override;
     void ShowMessage(const QString& message) override;
     std::optional<QString> ChooseBitmapFile() override;

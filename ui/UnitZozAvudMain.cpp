@@ -88,11 +88,17 @@ void TFormZozAvudMain::InitialiseEditor(uint32_t systemLocaleId) {
 
 void TFormZozAvudMain::ShowImage(int n) {
     state_.SelectImage(n);
+    // Showing a record is no edit: the attribute boxes take its ticks, and its stored
+    // Blink and Scroll bytes stay as they are.
+    const bool showing = showingRecord_;
+    showingRecord_ = true;
     LoadFontFromRecord();
     ShowDefaultMessage();
     ShowRecordTexts();
     RenderImage();
+    showingRecord_ = showing;
     UpdateNavigationButtons();
+    shownBoxes_ = Boxes();
 }
 
 void TFormZozAvudMain::RenderImage() {
@@ -134,7 +140,7 @@ void TFormZozAvudMain::NewImageSet() {
 void TFormZozAvudMain::closeEvent(QCloseEvent* event) {
     closing_ = true;
     StopAnimation();
-    // The prompt's Yes with nothing saved keeps the window, so no work is thrown away.
+    // The prompt cancelled, or its Yes with nothing saved, keeps the window and its work.
     if (documents_->AskSaveChanges()) {
         event->accept();
         return;

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "EditHistory.h"
 #include "EditorState.h"
 #include "GdiFont.h"
 #include "LcdRenderer.h"
@@ -25,7 +26,6 @@ class TFormZozAvudMain;
 namespace zozavud {
 
 class CommandFileNameKeeper;
-class EditHistory;
 class DocumentCommands;
 class FontChooser;
 class MainWindowServices;
@@ -133,7 +133,12 @@ private:
     void RecordStep(std::vector<int> images, const std::function<void()>& change, int mergeKey = 0);
     void ActionEditUndoExecute();
     void ActionEditRedoExecute();
-    void ShowRestoredImage(std::optional<int> image);
+    void ShowRestoredImage(const std::optional<RestoredStep>& restored);
+    // The texts in the boxes, as typed, and the image they belong to.
+    RecordTexts TypedTexts() const;
+    ShownBoxes Boxes() const { return {state_.CurrentImage, TypedTexts()}; }
+    // Puts texts typed into the current image's boxes back while its record stores them.
+    void ShowTypedTexts(const ShownBoxes& typed);
     // The document commands show an image only once a document has been read.
     void ShowOpenedDocument(int n);
     void LoadBitmapFile(const QString& path);
@@ -185,9 +190,11 @@ private:
     bool closing_ = false;
     std::unique_ptr<EditHistory> history_;
     std::function<int64_t()> clock_;
-    int stepDepth_ = 0;          // > 0 while a step or a restore runs
-    bool fillingTexts_ = false;  // the boxes are being filled from the record
-    bool placed_ = false;        // the position was checked with the real frame
+    int stepDepth_ = 0;           // > 0 while a step or a restore runs
+    bool fillingTexts_ = false;   // the boxes are being filled from the record
+    bool showingRecord_ = false;  // a record is being shown: no edit of it
+    ShownBoxes shownBoxes_;       // the boxes as the last change or show left them
+    bool placed_ = false;         // the position was checked with the real frame
     QStringList pendingOpens_;
     std::unique_ptr<LcdRenderer> fontPreviewRenderer_;
 

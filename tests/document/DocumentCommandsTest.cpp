@@ -41,7 +41,7 @@ TEST(DocumentCaption, NamesTheFileOnlyAndIsTheBareTitleWithout) {
 }
 
 // How the prompt is answered, and what then becomes of the save.
-enum class Answer { NotModified, No, YesSaved, YesDialogCancelled, YesSaveFails };
+enum class Answer { NotModified, No, Cancelled, YesSaved, YesDialogCancelled, YesSaveFails };
 
 struct PromptCase {
     const char* name;
@@ -61,7 +61,9 @@ protected:
         FillPatternedSet(*state_.Set, 11);
         const PromptCase& c = GetParam();
         state_.Modified = c.answer != Answer::NotModified;
-        ui_.PromptAnswer = c.answer != Answer::No;
+        ui_.PromptAnswer = c.answer == Answer::No          ? SaveChangesAnswer::No
+                           : c.answer == Answer::Cancelled ? SaveChangesAnswer::Cancel
+                                                           : SaveChangesAnswer::Yes;
         if (c.hasFileName) commands_.SetDocumentFileName(Target());
         if (c.answer == Answer::YesSaved && !c.hasFileName) ui_.SaveAnswer = Target();
         if (c.answer == Answer::YesSaveFails) {
@@ -122,6 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PromptCase{"NotModified", Answer::NotModified, false, true, false, {}},
         PromptCase{"No", Answer::No, false, true, false, {"prompt"}},
+        // Escape or the box closed: the document stays as it was, still modified.
+        PromptCase{"Cancelled", Answer::Cancelled, true, false, true, {"prompt"}},
         PromptCase{"YesWithName", Answer::YesSaved, true, true, false, {"prompt"}},
         PromptCase{"YesWithoutName", Answer::YesSaved, false, true, false, {"prompt", "save-dialog"}},
         PromptCase{
@@ -151,7 +155,7 @@ TEST(DocumentOpen, UnreadableFileAfterNoKeepsTheOldDocumentUnmarked) {
     const QByteArray before = SetBytes(*state.Set);
     state.Modified = true;
     FakeDocumentUi ui;
-    ui.PromptAnswer = false;
+    ui.PromptAnswer = SaveChangesAnswer::No;
     ui.OpenAnswer = dir.filePath("gone.lcd");
     DocumentCommands commands(state, ui);
     commands.ActionFileOpenExecute();

@@ -169,7 +169,7 @@ int SaveInChildWithFileSizeLimit(EditorState& state, DocumentCommands& commands,
         const rlimit small{limit, limit};
         if (setrlimit(RLIMIT_FSIZE, &small) != 0) _exit(10);
         state.Modified = true;
-        ui.PromptAnswer = true;
+        ui.PromptAnswer = SaveChangesAnswer::Yes;
         if (commands.AskSaveChanges()) _exit(11);  // the asking operation must not go on
         if (!state.Modified) _exit(12);
         if (ui.Events != QStringList{"prompt", "error:Can not File save. (" + state.FileName + ")"})

@@ -13,7 +13,7 @@ namespace zozavud::test {
 struct FakeDocumentUi : DocumentUi {
     std::optional<QString> OpenAnswer;  // nullopt = the dialog is cancelled
     std::optional<QString> SaveAnswer;
-    bool PromptAnswer = true;  // true = Yes
+    SaveChangesAnswer PromptAnswer = SaveChangesAnswer::Yes;
     std::function<void(int)> OnShowImage;
 
     QStringList Events;  // "open-dialog", "save-dialog", "prompt", "error:...", "show:n"
@@ -28,7 +28,7 @@ struct FakeDocumentUi : DocumentUi {
                                           : QStringLiteral("save-dialog:") + proposedPath);
         return SaveAnswer;
     }
-    bool ConfirmSaveChanges() override {
+    SaveChangesAnswer ConfirmSaveChanges() override {
         Events << "prompt";
         return PromptAnswer;
     }

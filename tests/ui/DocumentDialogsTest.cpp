@@ -60,11 +60,11 @@ void DriveBox(SeenBox& seen, std::function<void(QMessageBox*)> answer) {
     });
 }
 
-TEST(SaveChangesBox, HasExactlyYesAndNoAndAnswersWithTheButtonChosen) {
+TEST(SaveChangesBox, HasExactlyYesAndNoAndOnlyTheirButtonsDecide) {
     struct Case {
         const char* name;
         std::function<void(QMessageBox*)> answer;
-        bool yes;
+        SaveChangesAnswer expected;
     };
     const auto click = [](const char* text) {
         return [text](QMessageBox* box) {
@@ -73,17 +73,17 @@ TEST(SaveChangesBox, HasExactlyYesAndNoAndAnswersWithTheButtonChosen) {
         };
     };
     const Case cases[] = {
-        {"Yes", click("Yes(&Y)"), true},
-        {"No", click("No(&N)"), false},
-        {"Escape", [](QMessageBox* box) { PressKey(box, Qt::Key_Escape); }, false},
-        {"Closed", [](QMessageBox* box) { box->close(); }, false},
-        {"Enter", [](QMessageBox* box) { PressKey(box, Qt::Key_Return); }, true},
+        {"Yes", click("Yes(&Y)"), SaveChangesAnswer::Yes},
+        {"No", click("No(&N)"), SaveChangesAnswer::No},
+        {"Escape", [](QMessageBox* box) { PressKey(box, Qt::Key_Escape); }, SaveChangesAnswer::Cancel},
+        {"Closed", [](QMessageBox* box) { box->close(); }, SaveChangesAnswer::Cancel},
+        {"Enter", [](QMessageBox* box) { PressKey(box, Qt::Key_Return); }, SaveChangesAnswer::Yes},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SeenBox seen;
         DriveBox(seen, c.answer);
-        EXPECT_EQ(AskSaveChangesBox(nullptr), c.yes);
+        EXPECT_EQ(AskSaveChangesBox(nullptr), c.expected);
         EXPECT_EQ(seen.Caption, "Confirm");
         EXPECT_EQ(seen.Text, "Save Changes ?");
         EXPECT_EQ(seen.Icon, QMessageBox::Question);

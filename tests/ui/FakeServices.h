@@ -12,19 +12,19 @@ namespace zozavud::test {
 class FakeServices : public MainWindowServices, public PrinterChooser {
 public:
     std::deque<std::optional<QString>> OpenAnswers, SaveAnswers, BitmapAnswers, CommandFileAnswers;
-    std::deque<bool> ConfirmAnswers;
+    std::deque<SaveChangesAnswer> ConfirmAnswers;  // No once they run out
     std::deque<std::optional<FontSpec>> FontAnswers;
     std::deque<std::optional<QString>> PrinterAnswers;
     QStringList Log;
 
     std::optional<QString> ChooseOpenPath() override { return Next(OpenAnswers, "open"); }
     std::optional<QString> ChooseSavePath(const QString&) override { return Next(SaveAnswers, "save"); }
-    bool ConfirmSaveChanges() override {
+    SaveChangesAnswer ConfirmSaveChanges() override {
         Log << "confirm";
-        if (ConfirmAnswers.empty()) return false;
-        const bool yes = ConfirmAnswers.front();
+        if (ConfirmAnswers.empty()) return SaveChangesAnswer::No;
+        const SaveChangesAnswer answer = ConfirmAnswers.front();
         ConfirmAnswers.pop_front();
-        return yes;
+        return answer;
     }
     void ShowError(const QString& message) override { Log << "error: " + message; }
     void ShowMessage(const QString& message) override { Log << "message: " + message; }

@@ -227,7 +227,7 @@ TEST_F(Window, BlinkIsBlankAfterOneTickAndLitAfterTwo) {
 TEST_F(Window, ClosePromptsAndKeepsTheWorkWhenNothingWasSaved) {
     window->ShowImage(10);
     state().Modified = true;
-    services->ConfirmAnswers = {true};  // Yes, then the save dialog is cancelled
+    services->ConfirmAnswers = {SaveChangesAnswer::Yes};  // Yes, then the save dialog is cancelled
     QCloseEvent refused;
     QCoreApplication::sendEvent(window.get(), &refused);
     EXPECT_FALSE(refused.isAccepted());
@@ -235,7 +235,7 @@ TEST_F(Window, ClosePromptsAndKeepsTheWorkWhenNothingWasSaved) {
     EXPECT_EQ(services->Log.mid(services->Log.size() - 2), (QStringList{"confirm", "save"}));
     EXPECT_TRUE(window->AnimationRunning());  // the window stays, and so does its animation
 
-    services->ConfirmAnswers = {false};
+    services->ConfirmAnswers = {SaveChangesAnswer::No};
     QCloseEvent accepted;
     QCoreApplication::sendEvent(window.get(), &accepted);
     EXPECT_TRUE(accepted.isAccepted());
