@@ -18,17 +18,8 @@ namespace {
 
 using test::Window;
 
-// Answers the next message box once it is up.
-void WhenBox(std::function<void(QMessageBox*)> answer) {
-    QTimer::singleShot(0, [answer] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return WhenBox(answer);
-        answer(box);
-    });
-}
-
-// The real prompt, answered by the keyboard or its close box: nothing may go on.
-TEST(WindowSavePrompt, EscapeOrItsCloseBoxKeepsTheWindowAndTheDocument) {
+// The real prompt, left with Escape, before New, Open and close: none may go on.
+TEST(WindowSavePrompt, EscapeKeepsTheWindowAndTheDocument) {
     TFormZozAvudMain window;
     window.InitialiseEditor(0x0409);
     window.show();
@@ -38,34 +29,27 @@ TEST(WindowSavePrompt, EscapeOrItsCloseBoxKeepsTheWindowAndTheDocument) {
     window.findChild<QLineEdit*>("EditText1")->setText("kept");
     window.State().Modified = true;
     const auto before = std::make_unique<ImageSet>(*window.State().Set);
-
-    const std::pair<const char*, std::function<void(QMessageBox*)>> answers[] = {
-        {"Escape",
-         [](QMessageBox* box) {
-             QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Escape);
-         }},
-        {"close box", [](QMessageBox* box) { box->close(); }},
-    };
     const std::pair<const char*, std::function<void()>> asking[] = {
         {"New", [&] { window.findChild<QAction*>("ActionFileNew")->trigger(); }},
         {"Open", [&] { window.OpenDocumentFile(other); }},
         {"close", [&] { EXPECT_FALSE(window.close()); }},
     };
-    for (const auto& [answerName, answer] : answers)
-        for (const auto& [askName, ask] : asking) {
-            SCOPED_TRACE(std::string(askName) + ", " + answerName);
-            bool asked = false;
-            WhenBox([&](QMessageBox* box) {
-                asked = box->text() == "Save Changes ?";
-                answer(box);
-            });
-            ask();
-            EXPECT_TRUE(asked);
-            EXPECT_TRUE(window.isVisible());
-            EXPECT_TRUE(window.State().Modified);
-            EXPECT_TRUE(window.State().FileName.isEmpty());
-            EXPECT_EQ(std::memcmp(before.get(), window.State().Set.get(), sizeof(ImageSet)), 0);
-        }
+    for (const auto& [name, ask] : asking) {
+        SCOPED_TRACE(name);
+        QString asked;
+        QTimer::singleShot(0, [&asked] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            asked = box->text();
+            QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Escape);
+        });
+        ask();
+        EXPECT_EQ(asked, "Save Changes ?");
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_TRUE(window.State().Modified);
+        EXPECT_TRUE(window.State().FileName.isEmpty());
+        EXPECT_EQ(std::memcmp(before.get(), window.State().Set.get(), sizeof(ImageSet)), 0);
+    }
     window.State().Modified = false;
 }
 
@@ -76,8 +60,6 @@ FontSpec Font(const char* name, uint8_t charset) {
     font.Height = -16;
     return font;
 }
-
-QByteArray Stored(const ShortString& text) { return ShortStringBytes(text); }
 
 // Text a box shows goes into the new code page as shown, not as its old bytes read anew;
 // the amber mark names what is still lost, and undo and redo give back what was typed.
@@ -110,24 +92,24 @@ TEST_F(Window, ANewCharsetStoresTheTextAsShownAndUndoGivesBackWhatWasTyped) {
         QInputMethodEvent typing;
         typing.setCommitString(c.Typed);
         QApplication::sendEvent(box, &typing);
-        ASSERT_EQ(Stored(current().Text1), c.Before);
+        ASSERT_EQ(ShortStringBytes(current().Text1), c.Before);
 
         const QImage sample = QPixmap::fromImage(window->FontPreview(c.Font)).toImage();
         services->FontAnswers = {c.Font};
         Find<QAction>(c.AllImages ? "ActionEditFontChangeAll" : "ActionTextSelectFont")->trigger();
         EXPECT_EQ(box->text(), c.Typed);
-        EXPECT_EQ(Stored(current().Text1), c.After);
+        EXPECT_EQ(ShortStringBytes(current().Text1), c.After);
         EXPECT_EQ(Find<QLabel>("ImageLCDExpand")->pixmap().toImage(), sample);
         EXPECT_EQ(box->toolTip().contains(" store " + c.Lost + ":"), !c.Lost.isEmpty())
             << box->toolTip().toStdString();
-        EXPECT_EQ(Stored(state().Set->Record(3).Text1), c.AllImages ? "Caf?" : "Caf\xE9");
+        EXPECT_EQ(ShortStringBytes(state().Set->Record(3).Text1), c.AllImages ? "Caf?" : "Caf\xE9");
 
         Find<QAction>("ActionEditUndo")->trigger();
         EXPECT_EQ(box->text(), c.Typed);
-        EXPECT_EQ(Stored(current().Text1), c.Before);
+        EXPECT_EQ(ShortStringBytes(current().Text1), c.Before);
         Find<QAction>("ActionEditRedo")->trigger();
         EXPECT_EQ(box->text(), c.Typed);
-        EXPECT_EQ(Stored(current().Text1), c.After);
+        EXPECT_EQ(ShortStringBytes(current().Text1), c.After);
         Find<QAction>("ActionEditUndo")->trigger();
         Find<QAction>("ActionEditUndo")->trigger();
         Find<QAction>("ActionEditRedo")->trigger();
@@ -154,14 +136,8 @@ TEST_F(Window, OpeningAnyBlinkOrScrollByteLeavesTheDocumentUnmodified) {
             services->OpenAnswers = {path};
             Find<QAction>("ActionFileOpen")->trigger();
             EXPECT_FALSE(state().Modified);
-            if (blink) {
-                EXPECT_EQ(current().Blink, byte);
-            }
-            window->ShowImage(2);
-            window->ShowImage(1);
-            EXPECT_FALSE(state().Modified);
-
             if (!blink) continue;
+            EXPECT_EQ(current().Blink, byte);
             Find<QCheckBox>("CheckBoxBlink")->click();
             EXPECT_TRUE(state().Modified);
             EXPECT_EQ(current().Blink, byte == 0 ? 1 : 0);
