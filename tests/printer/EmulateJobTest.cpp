@@ -14,7 +14,6 @@
 #include <cerrno>
 #include <cstring>
 #include <functional>
-#include <future>
 #include <thread>
 
 #include "CommandEncoder.h"
@@ -31,6 +30,13 @@ using End = ReceivedJob::End;
 using Sender = std::function<void(int fd)>;
 
 void Send(int fd, const QByteArray& bytes) { ::send(fd, bytes.constData(), bytes.size(), MSG_NOSIGNAL); }
+
+Sender Closing(const char* bytes) {
+    return [bytes](int fd) {
+        Send(fd, bytes);
+        ::shutdown(fd, SHUT_WR);
+    };
+}
 
 // The other side closed or reset the connection.
 bool SawClose(int fd) {
@@ -99,12 +105,7 @@ TEST(JobListener, EndsEachJobByItsOwnLimitAndClosesOnlyOnceItWasHandled) {
         const char* Bytes;  // nullptr: not looked at
         const char* Detail;
     } cases[] = {
-        {"closes after its bytes",
-         [](int fd) {
-             Send(fd, "job");
-             ::shutdown(fd, SHUT_WR);
-         },
-         End::Complete, "job", ""},
+        {"closes after its bytes", Closing("job"), End::Complete, "job", ""},
         {"never closes", [](int fd) { Send(fd, "job"); }, End::Idle, "job", "no byte for 0.3 s"},
         {"one byte every 0.05 s, beyond the job's time",
          [](int fd) {
@@ -137,14 +138,8 @@ TEST(JobListener, PastTheCapConnectionsWaitInOrderAndPastTheWaitingRoomAreRefuse
     ListenerLimits limits = ShortLimits();
     limits.MaxConnections = 1;
     limits.MaxWaiting = 2;
-    const auto closing = [](const char* bytes) {
-        return [bytes](int fd) {
-            Send(fd, bytes);
-            ::shutdown(fd, SHUT_WR);
-        };
-    };
     const std::vector<Handled> handled =
-        Serve(limits, {[](int) {}, closing("second"), closing("third"), closing("fourth")});
+        Serve(limits, {[](int) {}, Closing("second"), Closing("third"), Closing("fourth")});
     ASSERT_EQ(handled.size(), 4u);
     const struct {
         int Sender;
@@ -181,9 +176,21 @@ protected:
         if (cut) bytes.chop(cut);
         return {"127.0.0.1:1", bytes, ending, ending == End::Idle ? "no byte for 0.3 s" : ""};
     }
-    std::unique_ptr<ImageSet> Held() const {
-        auto set = std::make_unique<ImageSet>();
-        return LoadImageSetFile(path, *set) ? std::move(set) : nullptr;
+    enum class Meanwhile { Nothing, EditImage5, HoldLock, Replace, Remove };
+    // What another program does to the file between two jobs; a lock it took is held as
+    // long as the result lives.
+    std::unique_ptr<DocumentLock> Do(Meanwhile what) const {
+        auto lock = std::make_unique<DocumentLock>(path);
+        auto edited = std::make_unique<ImageSet>();
+        if (what == Meanwhile::EditImage5 && LoadImageSetFile(path, *edited)) {
+            edited->Record(5).VerticalPositionOffset = 3;
+            SaveImageSetFile(path, *edited);
+        }
+        if (what == Meanwhile::Replace) test::WriteWholeFile(path, "not a memory");
+        if (what == Meanwhile::Remove) QFile::remove(path);
+        return what == Meanwhile::HoldLock && lock->Acquire(0) == DocumentLock::Result::Locked
+                   ? std::move(lock)
+                   : nullptr;
     }
 
     QTemporaryDir dir;
@@ -198,44 +205,20 @@ protected:
 TEST_F(MemoryDocumentTest, EachJobReadsTheFileAfreshUnderTheLock) {
     const struct {
         const char* Name;
-        std::function<std::shared_ptr<void>(const QString& path)> Meanwhile;  // kept during the job
+        Meanwhile Does;
         ReceivedJob Job;
         bool Applied;
         const char* Says;  // in the problem or the note
         bool FirstKept;    // when applied: slot 1 of the first job is still registered
     } cases[] = {
-        {"an edit of image 5",
-         [](const QString& p) {
-             auto edited = std::make_unique<ImageSet>();
-             LoadImageSetFile(p, *edited);
-             edited->Record(5).VerticalPositionOffset = 3;
-             SaveImageSetFile(p, *edited);
-             return nullptr;
-         },
-         Register(2), true, "", true},
-        {"holds the lock",
-         [](const QString& p) {
-             auto lock = std::make_shared<DocumentLock>(p);
-             lock->Acquire(0);
-             return lock;
-         },
-         Register(2), false, "not stored, cannot lock", false},
-        {"replaces it with something else",
-         [](const QString& p) {
-             test::WriteWholeFile(p, "not a memory");
-             return nullptr;
-         },
-         Register(2), false, "is not a document", false},
-        {"removes it",
-         [](const QString& p) {
-             QFile::remove(p);
-             return nullptr;
-         },
-         Register(2), true, "", false},
-        {"nothing; the sender goes silent after a whole command", [](const QString&) { return nullptr; },
-         Register(2, End::Idle), true, "the peer did not close", true},
-        {"nothing; the sender goes silent within a command", [](const QString&) { return nullptr; },
-         Register(2, End::Idle, 9), false, "no byte for 0.3 s", false},
+        {"an edit", Meanwhile::EditImage5, Register(2), true, "", true},
+        {"holds the lock", Meanwhile::HoldLock, Register(2), false, "not stored, cannot lock", false},
+        {"replaces it", Meanwhile::Replace, Register(2), false, "is not a document", false},
+        {"removes it", Meanwhile::Remove, Register(2), true, "", false},
+        {"silent sender, whole command", Meanwhile::Nothing, Register(2, End::Idle), true,
+         "the peer did not close", true},
+        {"silent sender, part of a command", Meanwhile::Nothing, Register(2, End::Idle, 9), false,
+         "no byte for 0.3 s", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -244,7 +227,7 @@ TEST_F(MemoryDocumentTest, EachJobReadsTheFileAfreshUnderTheLock) {
         ASSERT_EQ(memory.Read(&missing), "");
         EXPECT_TRUE(missing);
         ASSERT_TRUE(memory.Take(Register(1)).Applied);
-        const std::shared_ptr<void> kept = c.Meanwhile(path);
+        const std::unique_ptr<DocumentLock> kept = Do(c.Does);
         const QByteArray meanwhile = test::ReadWholeFile(path);
         const JobVerdict verdict = memory.Take(c.Job);
         EXPECT_EQ(verdict.Applied, c.Applied);
@@ -254,11 +237,11 @@ TEST_F(MemoryDocumentTest, EachJobReadsTheFileAfreshUnderTheLock) {
             EXPECT_EQ(test::ReadWholeFile(path), meanwhile);
             continue;
         }
-        const auto held = Held();
-        ASSERT_TRUE(held);
+        const auto held = std::make_unique<ImageSet>();
+        ASSERT_TRUE(LoadImageSetFile(path, *held));
         EXPECT_EQ(test::RegisteredEntry(*held, 2), test::RegisteredEntry(*sent, 2));
         EXPECT_EQ(test::RegisteredEntry(*held, 1) == test::RegisteredEntry(*sent, 1), c.FirstKept);
-        EXPECT_EQ(held->Record(5).VerticalPositionOffset, QByteArray(c.Name).contains("edit") ? 3 : 0);
+        EXPECT_EQ(held->Record(5).VerticalPositionOffset, c.Does == Meanwhile::EditImage5 ? 3 : 0);
     }
 }
 

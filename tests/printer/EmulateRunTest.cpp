@@ -8,7 +8,7 @@
 
 #include <QDeadlineTimer>
 #include <QTemporaryDir>
-#include <cerrno>
+#include <algorithm>
 
 #include "CliProcess.h"
 #include "DocumentIo.h"
@@ -22,34 +22,31 @@ namespace {
 // how many saw the emulator close them (a reset or no answer counts against it).
 int CleanClosesOfABurst(int port, int count, const QByteArray& bytes) {
     std::vector<pollfd> fds;
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<uint16_t>(port));
     for (int i = 0; i < count; ++i) {
-        const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        address.sin_port = htons(static_cast<uint16_t>(port));
-        ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        fds.push_back({fd, POLLOUT, 0});
+        fds.push_back({::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0), POLLOUT, 0});
+        ::connect(fds.back().fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
     }
-    int clean = 0, open = count;
-    const QDeadlineTimer deadline(20000);
-    while (open > 0 && !deadline.hasExpired() && ::poll(fds.data(), fds.size(), 100) >= 0) {
+    int clean = 0;
+    for (const QDeadlineTimer deadline(20000);
+         !deadline.hasExpired() && ::poll(fds.data(), fds.size(), 100) >= 0;) {
         for (pollfd& p : fds) {
-            if (p.fd < 0 || p.revents == 0) continue;
             char byte;
-            int error = 0;
-            socklen_t length = sizeof error;
-            if (p.events == POLLOUT && ::getsockopt(p.fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 &&
-                !error && ::send(p.fd, bytes.constData(), bytes.size(), MSG_NOSIGNAL) == bytes.size()) {
+            if (p.revents == 0) continue;
+            if (p.events == POLLOUT &&
+                ::send(p.fd, bytes.constData(), bytes.size(), MSG_NOSIGNAL) == bytes.size()) {
                 ::shutdown(p.fd, SHUT_WR);
                 p.events = POLLIN;
                 continue;
             }
-            if (p.events == POLLIN && ::recv(p.fd, &byte, 1, 0) == 0) ++clean;
+            clean += p.events == POLLIN && ::recv(p.fd, &byte, 1, 0) == 0;
             ::close(p.fd);
-            p.fd = -1;
-            --open;
+            p.fd = -1;  // poll passes over it from now on
         }
+        if (std::all_of(fds.begin(), fds.end(), [](const pollfd& p) { return p.fd < 0; })) break;
     }
     for (const pollfd& p : fds)
         if (p.fd >= 0) ::close(p.fd);
