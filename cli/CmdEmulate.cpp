@@ -3,17 +3,17 @@
 #include <QFileInfo>
 #include <QHostAddress>
 #include <QTextStream>
-#include <cstring>
 
 #include "CliCommand.h"
 #include "CliSupport.h"
-#include "DocumentIo.h"
 #include "ImageReset.h"
 #include "JobListener.h"
 #include "LcdRenderer.h"
+#include "MemoryDocument.h"
 #include "OptionTables.h"
 #include "PrinterMemory.h"
 #include "RecordRender.h"
+#include "SingleInstance.h"
 #include "TerminationSignals.h"
 
 namespace zozavud::cli {
@@ -41,61 +41,44 @@ std::optional<Endpoint> ParseEndpoint(const QString& text) {
     return endpoint;
 }
 
-QString EndpointText(const QHostAddress& address, quint16 port) {
-    const QString host = address.protocol() == QAbstractSocket::IPv6Protocol ? '[' + address.toString() + ']'
-                                                                             : address.toString();
-    return QStringLiteral("%1:%2").arg(host).arg(port);
-}
-
-// The memory is a document: a missing one starts fresh (written once the port is ours),
-// anything that is not a document is refused rather than overwritten.
-bool OpenMemory(const QString& path, EditorState& state, LcdRenderer& renderer, bool& fresh) {
-    const QFileInfo info(path);
-    fresh = !info.exists();
-    if (fresh) {
-        RebuildImageSet(state, renderer, [&] { RenderCurrentImage(state, renderer); });
-        return true;
-    }
-    if (!info.isFile() || info.size() != static_cast<qint64>(ImageSetSize)) {
-        Failure(
-            QStringLiteral("%1 is not a document: %2")
-                .arg(path,
-                     info.isFile()
-                         ? QStringLiteral("%1 bytes, a document has %2").arg(info.size()).arg(ImageSetSize)
-                         : QStringLiteral("not a regular file")));
+// Held for the whole run, beside the document lock and named from the same real path,
+// so that a second emulator on the memory finds it taken under any of its names. The
+// lock of an emulator that died is taken over.
+bool HoldMemoryOrReport(const QString& path, std::unique_ptr<SingleInstance>& hold) {
+    const QFileInfo documentLock(DocumentLock(path).LockPath());
+    const QString folder = documentLock.absolutePath();
+    if (!QFileInfo(folder).isDir()) {
+        Failure(QStringLiteral("cannot write %1: the folder %2 does not exist").arg(path, folder));
         return false;
     }
-    if (!LoadDocumentOrReport(path, state)) return false;
-    if (std::memcmp(state.Set->Signature, "LCD1", 4) != 0) {
-        Failure(path + " is not a document: it does not begin with \"LCD1\"");
-        return false;
-    }
-    return true;
+    hold = std::make_unique<SingleInstance>(documentLock.completeBaseName() + ".emulator", folder);
+    if (hold->Failed()) Failure(hold->ErrorText());
+    if (hold->Result() == SingleInstance::Outcome::Held)
+        Failure(QStringLiteral("another emulator is using %1 (it holds %2)").arg(path, hold->LockPath()));
+    return hold->IsFirst();
 }
 
 class Emulator {
 public:
     Emulator(const QString& memoryPath, EditorState& state)
-        : path_(memoryPath), state_(state), out_(stdout) {}
+        : state_(state),
+          memory_(
+              memoryPath, *state.Set, [this](ImageSet&, int n) { MakeFresh(n); },
+              [this](ImageSet&) {
+                  RebuildImageSet(state_, renderer_, [&] { RenderCurrentImage(state_, renderer_); });
+              }),
+          out_(stdout) {}
+
+    MemoryDocument& Memory() { return memory_; }
 
     void Handle(const ReceivedJob& job) {
         ++jobs_;
-        JobVerdict verdict;
-        if (job.Ending != ReceivedJob::End::Complete) {
-            verdict.Problem = job.Detail;
-        } else {
-            const auto before = std::make_unique<ImageSet>(*state_.Set);
-            verdict = ApplyJob(job.Bytes, *state_.Set, [this](ImageSet&, int n) { MakeFresh(n); });
-            QString error;
-            if (verdict.Applied && !SaveImageSetFile(path_, *state_.Set, &error)) {
-                *state_.Set = *before;  // memory and document stay the same
-                verdict.Applied = false;
-                verdict.Problem = QStringLiteral("not stored, cannot write %1: %2").arg(path_, error);
-            }
-        }
+        const JobVerdict verdict = memory_.Take(job);
+        const QString applied =
+            verdict.Note.isEmpty() ? QStringLiteral("applied") : "applied (" + verdict.Note + ')';
         out_ << QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs) << ' ' << job.Peer << ' '
              << verdict.Kind << ' ' << verdict.Slots << ' '
-             << (verdict.Applied ? QStringLiteral("applied") : "refused: " + verdict.Problem) << Qt::endl;
+             << (verdict.Applied ? applied : "refused: " + verdict.Problem) << Qt::endl;
     }
 
     int Jobs() const { return jobs_; }
@@ -107,9 +90,9 @@ private:
         RenderCurrentImage(state_, renderer_);
     }
 
-    QString path_;
     EditorState& state_;
     LcdRenderer renderer_;
+    MemoryDocument memory_;
     QTextStream out_;
     int jobs_ = 0;
 };
@@ -125,19 +108,35 @@ struct EmulateOptions {
     std::optional<MessageLanguage> Language;
 };
 
+// Seconds within min..max, as milliseconds.
+std::optional<int> SecondsMs(const QString& text, double min, double max) {
+    bool ok = false;
+    const double seconds = text.toDouble(&ok);
+    if (!ok || !(seconds >= min && seconds <= max)) return std::nullopt;
+    return static_cast<int>(seconds * 1000);
+}
+
+struct LimitOptions {
+    QCommandLineOption Bytes{"max-job-bytes", "Largest job taken (default 1048576).", "N", "1048576"};
+    QCommandLineOption Idle{"idle-timeout", "Seconds a connection may stay silent (default 10).", "S", "10"};
+    QCommandLineOption Job{"job-timeout", "Seconds a job may take in all (default 60).", "S", "60"};
+    QCommandLineOption Connections{"max-connections", "Connections served at once (default 8).", "N", "8"};
+};
+
 // Numbers within their bounds, or the usage message.
-std::optional<int> ReadLimits(const QCommandLineParser& parser, const QCommandLineOption& bytes,
-                              const QCommandLineOption& idle, const QCommandLineOption& connections,
+std::optional<int> ReadLimits(const QCommandLineParser& parser, const LimitOptions& options,
                               ListenerLimits& limits) {
     bool ok = false;
-    limits.MaxJobBytes = parser.value(bytes).toLongLong(&ok);
+    limits.MaxJobBytes = parser.value(options.Bytes).toLongLong(&ok);
     if (!ok || limits.MaxJobBytes < 1 || limits.MaxJobBytes > (qint64{64} << 20))
         return UsageError(parser, "--max-job-bytes must be 1..67108864");
-    const double seconds = parser.value(idle).toDouble(&ok);
-    if (!ok || seconds < 0.05 || seconds > 3600)
-        return UsageError(parser, "--idle-timeout must be 0.05..3600 seconds");
-    limits.IdleTimeoutMs = static_cast<int>(seconds * 1000);
-    limits.MaxConnections = parser.value(connections).toInt(&ok);
+    const std::optional<int> idleMs = SecondsMs(parser.value(options.Idle), 0.05, 3600);
+    if (!idleMs) return UsageError(parser, "--idle-timeout must be 0.05..3600 seconds");
+    limits.IdleTimeoutMs = *idleMs;
+    const std::optional<int> jobMs = SecondsMs(parser.value(options.Job), 0.05, 86400);
+    if (!jobMs) return UsageError(parser, "--job-timeout must be 0.05..86400 seconds");
+    limits.JobTimeoutMs = *jobMs;
+    limits.MaxConnections = parser.value(options.Connections).toInt(&ok);
     if (!ok || limits.MaxConnections < 1 || limits.MaxConnections > 1024)
         return UsageError(parser, "--max-connections must be 1..1024");
     return std::nullopt;
@@ -150,15 +149,11 @@ std::optional<int> ParseEmulate(const QStringList& arguments, EmulateOptions& op
                                     "any free port).",
                                     "HOST:PORT", "127.0.0.1:9100");
     const QCommandLineOption memory("memory", "The printer's picture memory, a document.", "FILE.lcd");
-    const QCommandLineOption bytes("max-job-bytes", "Largest job taken (default 1048576).", "N", "1048576");
-    const QCommandLineOption idle("idle-timeout", "Seconds a connection may stay silent (default 10).", "S",
-                                  "10");
-    const QCommandLineOption connections("max-connections", "Connections served at once (default 8).", "N",
-                                         "8");
+    const LimitOptions limits;
     const QCommandLineOption language(
         "language", "Language of fresh images: " + LanguageWords().Listed() + " (default from the locale).",
         "L");
-    parser.addOptions({listen, memory, bytes, idle, connections, language});
+    parser.addOptions({listen, memory, limits.Bytes, limits.Idle, limits.Job, limits.Connections, language});
     if (auto exit = ParseArguments(parser, arguments,
                                    "Stands in for a printer's raw port: each connection is one\n"
                                    "job, applied to the picture memory when it is one whole, valid\n"
@@ -171,25 +166,30 @@ std::optional<int> ParseEmulate(const QStringList& arguments, EmulateOptions& op
     if (!parser.isSet(memory) || parser.value(memory).isEmpty())
         return UsageError(parser, "--memory is required");
     options.Memory = parser.value(memory);
-    if (auto exit = ReadLimits(parser, bytes, idle, connections, options.Limits)) return *exit;
+    if (auto exit = ReadLimits(parser, limits, options.Limits)) return *exit;
     return ParseLanguageOption(parser, language, options.Language);
 }
 
 int ExecuteEmulate(const EmulateOptions& options) {
+    const QString& path = options.Memory;
+    std::unique_ptr<SingleInstance> hold;
+    if (!HoldMemoryOrReport(path, hold)) return ExitFailure;
     EditorState state;
     InitLanguage(state, options.Language);
-    LcdRenderer renderer;
-    const QString& path = options.Memory;
-    bool fresh = false;
-    if (!OpenMemory(path, state, renderer, fresh)) return ExitFailure;
-
     Emulator emulator(path, state);
+    bool fresh = false;
+    if (const QString problem = emulator.Memory().Read(&fresh); !problem.isEmpty()) return Failure(problem);
+
     JobListener listener(options.Limits, [&](const ReceivedJob& job) { emulator.Handle(job); });
     QString error;
     if (!listener.Listen(options.Listen.Address, options.Listen.Port, &error))
         return Failure(QStringLiteral("cannot listen on %1: %2")
                            .arg(EndpointText(options.Listen.Address, options.Listen.Port), error));
-    if (fresh && !SaveDocumentOrReport(path, state)) return ExitFailure;
+    if (fresh) {
+        DocumentLock lock(path);
+        if (!LockDocumentOrReport(lock, path)) return ExitFailure;
+        if (!QFileInfo::exists(path) && !SaveDocumentOrReport(path, state)) return ExitFailure;
+    }
     TerminationWatcher stop;
     QObject::connect(&stop, &TerminationWatcher::Requested, &listener, [&] {
         listener.Stop();

@@ -89,4 +89,25 @@ JobVerdict ApplyJob(const QByteArray& job, ImageSet& set, const FreshImage& fres
     return verdict;
 }
 
+bool MayCarryCommand(const ReceivedJob& job) {
+    return job.Ending == ReceivedJob::End::Complete ||
+           (job.Ending == ReceivedJob::End::Idle && !job.Bytes.isEmpty());
+}
+
+JobVerdict ApplyReceivedJob(const ReceivedJob& job, ImageSet& set, const FreshImage& fresh) {
+    if (!MayCarryCommand(job)) {
+        JobVerdict verdict;
+        verdict.Problem = job.Detail;
+        return verdict;
+    }
+    JobVerdict verdict = ApplyJob(job.Bytes, set, fresh);
+    if (job.Ending == ReceivedJob::End::Idle) {
+        if (verdict.Applied)
+            verdict.Note = QStringLiteral("the peer did not close");
+        else
+            verdict.Problem = job.Detail;
+    }
+    return verdict;
+}
+
 }  // namespace zozavud

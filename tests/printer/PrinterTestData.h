@@ -2,6 +2,7 @@
 #include <QString>
 #include <memory>
 
+#include "CommandEncoder.h"
 #include "ImageSet.h"
 
 namespace zozavud::test {
@@ -13,5 +14,10 @@ ImageRecord HandMadeRecord();
 // A document from printer/golden/, or null when it cannot be read.
 std::unique_ptr<ImageSet> LoadGoldenDocument(const QString& name);
 QString GoldenPath(const QString& name);
+
+// The register-all entry of image n: what a slot the printer holds gives back.
+inline QByteArray RegisteredEntry(const ImageSet& set, int n) {
+    return BuildRegisterAllImagesCommand(set).mid(38 + (n - 1) * ImageEntrySize, ImageEntrySize);
+}
 
 }  // namespace zozavud::test
