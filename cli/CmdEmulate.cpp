@@ -1,7 +1,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
-#include <QHostAddress>
 #include <QTextStream>
 #include <cstring>
 
@@ -11,41 +10,17 @@
 #include "ImageReset.h"
 #include "JobListener.h"
 #include "LcdRenderer.h"
+#include "ListenEndpoint.h"
 #include "OptionTables.h"
+#include "OptionValues.h"
 #include "PrinterMemory.h"
 #include "RecordRender.h"
+#include "TerminalText.h"
 #include "TerminationSignals.h"
 
 namespace zozavud::cli {
 
 namespace {
-
-struct Endpoint {
-    QHostAddress Address;
-    quint16 Port = 0;
-};
-
-// HOST:PORT, [IPv6]:PORT, with a numeric host or localhost; the port may be 0 for any
-// free one.
-std::optional<Endpoint> ParseEndpoint(const QString& text) {
-    const int colon = text.lastIndexOf(':');
-    if (colon <= 0) return std::nullopt;
-    QString host = text.left(colon);
-    if (host.startsWith('[') && host.endsWith(']')) host = host.mid(1, host.size() - 2);
-    if (host == QLatin1String("localhost")) host = QStringLiteral("127.0.0.1");
-    bool ok = false;
-    const uint port = text.mid(colon + 1).toUInt(&ok);
-    Endpoint endpoint;
-    if (!ok || port > 65535 || !endpoint.Address.setAddress(host)) return std::nullopt;
-    endpoint.Port = static_cast<quint16>(port);
-    return endpoint;
-}
-
-QString EndpointText(const QHostAddress& address, quint16 port) {
-    const QString host = address.protocol() == QAbstractSocket::IPv6Protocol ? '[' + address.toString() + ']'
-                                                                             : address.toString();
-    return QStringLiteral("%1:%2").arg(host).arg(port);
-}
 
 // The memory is a document: a missing one starts fresh (written once the port is ours),
 // anything that is not a document is refused rather than overwritten.
@@ -59,7 +34,7 @@ bool OpenMemory(const QString& path, EditorState& state, LcdRenderer& renderer, 
     if (!info.isFile() || info.size() != static_cast<qint64>(ImageSetSize)) {
         Failure(
             QStringLiteral("%1 is not a document: %2")
-                .arg(path,
+                .arg(EscapeForTerminal(path),
                      info.isFile()
                          ? QStringLiteral("%1 bytes, a document has %2").arg(info.size()).arg(ImageSetSize)
                          : QStringLiteral("not a regular file")));
@@ -67,7 +42,7 @@ bool OpenMemory(const QString& path, EditorState& state, LcdRenderer& renderer, 
     }
     if (!LoadDocumentOrReport(path, state)) return false;
     if (std::memcmp(state.Set->Signature, "LCD1", 4) != 0) {
-        Failure(path + " is not a document: it does not begin with \"LCD1\"");
+        Failure(EscapeForTerminal(path) + " is not a document: it does not begin with \"LCD1\"");
         return false;
     }
     return true;
@@ -133,10 +108,7 @@ std::optional<int> ReadLimits(const QCommandLineParser& parser, const QCommandLi
     limits.MaxJobBytes = parser.value(bytes).toLongLong(&ok);
     if (!ok || limits.MaxJobBytes < 1 || limits.MaxJobBytes > (qint64{64} << 20))
         return UsageError(parser, "--max-job-bytes must be 1..67108864");
-    const double seconds = parser.value(idle).toDouble(&ok);
-    if (!ok || seconds < 0.05 || seconds > 3600)
-        return UsageError(parser, "--idle-timeout must be 0.05..3600 seconds");
-    limits.IdleTimeoutMs = static_cast<int>(seconds * 1000);
+    if (auto exit = ReadSecondsOption(parser, idle, limits.IdleTimeoutMs)) return *exit;
     limits.MaxConnections = parser.value(connections).toInt(&ok);
     if (!ok || limits.MaxConnections < 1 || limits.MaxConnections > 1024)
         return UsageError(parser, "--max-connections must be 1..1024");
@@ -166,13 +138,16 @@ std::optional<int> ParseEmulate(const QStringList& arguments, EmulateOptions& op
                                    0, ""))
         return *exit;
     const std::optional<Endpoint> endpoint = ParseEndpoint(parser.value(listen));
-    if (!endpoint) return UsageError(parser, "--listen must be HOST:PORT, got " + parser.value(listen));
+    if (!endpoint)
+        return UsageError(parser, "--listen must be HOST:PORT, got " + Quoted(parser.value(listen)));
     options.Listen = *endpoint;
     if (!parser.isSet(memory) || parser.value(memory).isEmpty())
         return UsageError(parser, "--memory is required");
     options.Memory = parser.value(memory);
     if (auto exit = ReadLimits(parser, bytes, idle, connections, options.Limits)) return *exit;
-    return ParseLanguageOption(parser, language, options.Language);
+    if (auto exit = ParseLanguageOption(parser, language, options.Language)) return *exit;
+    if (const QString exposure = ExposureWarning(options.Listen); !exposure.isEmpty()) Warning(exposure);
+    return std::nullopt;
 }
 
 int ExecuteEmulate(const EmulateOptions& options) {
