@@ -9,6 +9,7 @@
 #include "DocumentIo.h"
 #include "OptionTables.h"
 #include "SystemLocale.h"
+#include "TerminalText.h"
 
 namespace zozavud::cli {
 
@@ -20,7 +21,7 @@ std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList&
     const QCommandLineOption help({"h", "help"}, "Show this help.");
     parser.addOption(help);
     if (!positionalSyntax.isEmpty()) parser.addPositionalArgument(positionalSyntax, "");
-    if (!parser.parse(arguments)) return UsageError(parser, parser.errorText());
+    if (!parser.parse(arguments)) return UsageError(parser, EscapeForTerminal(parser.errorText()));
     if (parser.isSet(help)) {
         QTextStream(stdout) << parser.helpText();
         return ExitOk;
@@ -53,7 +54,7 @@ std::optional<int> ParseLanguageOption(const QCommandLineParser& parser, const Q
                                        std::optional<MessageLanguage>& language) {
     if (!parser.isSet(option)) return std::nullopt;
     language = LanguageWords().Parse(parser.value(option));
-    if (!language) return UsageError(parser, "unknown language " + parser.value(option));
+    if (!language) return UsageError(parser, "unknown language " + Quoted(parser.value(option)));
     return std::nullopt;
 }
 
@@ -61,7 +62,7 @@ std::optional<int> ParseKindAndImage(const QCommandLineParser& parser, const QCo
                                      CommandKind& kind, int& image) {
     const QString kindText = parser.positionalArguments().value(0);
     const std::optional<CommandKind> parsed = CommandKindWords().Parse(kindText);
-    if (!parsed) return UsageError(parser, "unknown command kind " + kindText);
+    if (!parsed) return UsageError(parser, "unknown command kind " + Quoted(kindText));
     kind = *parsed;
     const bool needsImage = kind == CommandKind::RegisterImage || kind == CommandKind::DeleteImage;
     if (needsImage && !parser.isSet(imageOption))
@@ -88,46 +89,50 @@ bool LoadDocumentOrReport(const QString& path, EditorState& state, DocumentUse u
     // Into a set of its own first: a refused file must leave the state as it was.
     auto read = std::make_unique<ImageSet>();
     if (!LoadImageSetFile(path, *read, &error, &notADocument)) {
-        Failure(QStringLiteral("cannot read %1: %2").arg(path, error));
+        Failure(QStringLiteral("cannot read %1: %2").arg(EscapeForTerminal(path), EscapeForTerminal(error)));
         return false;
     }
     if (!notADocument.isEmpty() && use == DocumentUse::Rewrite) {
-        Failure(QStringLiteral("%1 is not a document: %2; it is left untouched").arg(path, notADocument));
+        Failure(QStringLiteral("%1 is not a document: %2; it is left untouched")
+                    .arg(EscapeForTerminal(path), notADocument));
         return false;
     }
     if (!notADocument.isEmpty())
         Warning(QStringLiteral("%1 is not a document: %2; reading its first %3 bytes as one")
-                    .arg(path, notADocument)
+                    .arg(EscapeForTerminal(path), notADocument)
                     .arg(sizeof(ImageSet)));
     *state.Set = *read;
     return true;
 }
 
-bool ExistingFileMayBeReplacedOrReport(const QString& path) {
+bool ExistingFileMayBeReplacedOrReport(const QString& path, bool replaceDocument) {
     const QFileInfo info(path);
     if (!info.exists() || (info.isFile() && info.size() == 0)) return true;
     EditorState existing;
-    return LoadDocumentOrReport(path, existing, DocumentUse::Rewrite);
+    if (!LoadDocumentOrReport(path, existing, DocumentUse::Rewrite)) return false;
+    if (replaceDocument) return true;
+    Failure(EscapeForTerminal(path) + " is a document already; it is left untouched (--force replaces it)");
+    return false;
 }
 
 bool LockDocumentOrReport(DocumentLock& lock, const QString& path) {
     // Not even a lock file beside a device or FIFO: nothing is written there.
     if (const QString problem = NonRegularTargetProblem(path); !problem.isEmpty()) {
-        Failure(QStringLiteral("cannot write %1: %2").arg(path, problem));
+        Failure(QStringLiteral("cannot write %1: %2").arg(EscapeForTerminal(path), problem));
         return false;
     }
     QString error;
     // Where no lock file can be made, the document cannot be written either, and the
     // write says why in its own words.
     if (lock.Acquire(DocumentLock::DefaultWaitMs, &error) != DocumentLock::Result::Busy) return true;
-    Failure(QStringLiteral("cannot lock %1: %2").arg(path, error));
+    Failure(QStringLiteral("cannot lock %1: %2").arg(EscapeForTerminal(path), EscapeForTerminal(error)));
     return false;
 }
 
 bool SaveDocumentOrReport(const QString& path, const EditorState& state) {
     QString error;
     if (SaveImageSetFile(path, *state.Set, &error)) return true;
-    Failure(QStringLiteral("cannot write %1: %2").arg(path, error));
+    Failure(QStringLiteral("cannot write %1: %2").arg(EscapeForTerminal(path), EscapeForTerminal(error)));
     return false;
 }
 

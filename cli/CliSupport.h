@@ -43,9 +43,9 @@ void InitLanguage(EditorState& state, std::optional<MessageLanguage> language);
 enum class DocumentUse { Read, Rewrite };
 bool LoadDocumentOrReport(const QString& path, EditorState& state, DocumentUse use = DocumentUse::Read);
 bool SaveDocumentOrReport(const QString& path, const EditorState& state);
-// For a command that writes a fresh document: an existing file at path must be a
-// document already (or empty), else it is reported and left alone.
-bool ExistingFileMayBeReplacedOrReport(const QString& path);
+// For a command that writes a fresh document: an existing file at path must be empty,
+// or a document that replaceDocument allows to replace; else it is reported and left alone.
+bool ExistingFileMayBeReplacedOrReport(const QString& path, bool replaceDocument);
 // Takes the lock that every writer of the document holds from its read to its write;
 // a path that is not a regular file is refused first.
 bool LockDocumentOrReport(DocumentLock& lock, const QString& path);

@@ -6,6 +6,7 @@
 #include "CommandEncoder.h"
 #include "CommandFile.h"
 #include "OptionTables.h"
+#include "TerminalText.h"
 
 namespace zozavud::cli {
 
@@ -55,14 +56,14 @@ int ExecuteCommand(const CommandOptions& options) {
     }
     // The command file is renamed over the target, which must not replace a device or FIFO.
     if (const QString problem = NonRegularTargetProblem(path); !problem.isEmpty())
-        return Failure(QStringLiteral("cannot write %1: %2").arg(path, problem));
+        return Failure(QStringLiteral("cannot write %1: %2").arg(EscapeForTerminal(path), problem));
     bool reported = false;
     const bool written =
         WriteCommandFile(options.Kind, *state.Set, state.CurrentImage, path, [&](const QString& message) {
-            Failure(message);
+            Failure(EscapeForTerminal(message));
             reported = true;
         });
-    if (!written && !reported) return Failure("cannot write " + path);
+    if (!written && !reported) return Failure("cannot write " + EscapeForTerminal(path));
     return written ? ExitOk : ExitFailure;
 }
 

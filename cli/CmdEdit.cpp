@@ -7,6 +7,7 @@
 #include "LcdRenderer.h"
 #include "MessageSlots.h"
 #include "OptionTables.h"
+#include "OptionValues.h"
 #include "PictureConversion.h"
 #include "RecordRender.h"
 #include "ShortString.h"
@@ -39,7 +40,11 @@ struct EditSyntax {
     QCommandLineOption Height{"height", "Font height in pixels (negative: em height).", "H"};
     QCommandLineOption Style{"style", "Comma list of " + StyleWords().Listed() + ".", "S"};
     QCommandLineOption Charset{"charset", "Font charset code (0 ANSI, 128, 134, ...).", "C"};
-    QCommandLineOption Offset{"offset", "Vertical position offset in rows.", "V"};
+    QCommandLineOption Offset{"offset",
+                              QStringLiteral("Vertical position offset in rows, %1..%2.")
+                                  .arg(MinVerticalOffset)
+                                  .arg(MaxVerticalOffset),
+                              "V"};
     QCommandLineOption ResetOffset{"reset-offset", "Default offset for the image's font."};
     QCommandLineOption Clear{"clear", "Reset the image first, as Edit > Clear does."};
     QCommandLineOption Language{"language", "Display language: " + LanguageWords().Listed() + ".", "L"};
@@ -129,11 +134,15 @@ std::optional<int> ParseValues(const QCommandLineParser& parser, const EditSynta
         return UsageError(parser, "--blink must be " + SwitchWords().Choices());
     if (auto exit = ParseLanguageOption(parser, syntax.Language, options.Language)) return *exit;
     if (parser.isSet(syntax.Style) && !(options.Style = ParseStyleList(parser.value(syntax.Style))))
-        return UsageError(parser, "unknown style " + parser.value(syntax.Style));
+        return UsageError(parser, "unknown style " + Quoted(parser.value(syntax.Style)));
     if (parser.isSet(syntax.Height) && !(options.Height = ParseInt32(parser.value(syntax.Height))))
         return UsageError(parser, "--height needs a number");
-    if (parser.isSet(syntax.Offset) && !(options.Offset = ParseInt32(parser.value(syntax.Offset))))
-        return UsageError(parser, "--offset needs a number");
+    if (parser.isSet(syntax.Offset)) {
+        int32_t offset = 0;
+        if (const QString problem = ReadOffset(parser.value(syntax.Offset), offset); !problem.isEmpty())
+            return UsageError(parser, problem);
+        options.Offset = offset;
+    }
     if (parser.isSet(syntax.Charset)) {
         options.Charset = ParseInt32(parser.value(syntax.Charset));
         if (!options.Charset || *options.Charset < 0 || *options.Charset > 255)
@@ -206,11 +215,11 @@ bool EditBitmap(const EditOptions& options, ImageRecord& record) {
     QString error;
     const int lines = SlotLineCount(options.Image);
     if (options.Bitmap && !ImportBitmap(*options.Bitmap, record, lines, &error)) {
-        Failure(error);
+        Failure(EscapeForTerminal(error));
         return false;
     }
     if (options.Picture && !ImportPicture(*options.Picture, record, lines, options.Conversion, &error)) {
-        Failure(error);
+        Failure(EscapeForTerminal(error));
         return false;
     }
     return true;

@@ -1,7 +1,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
-#include <QHostAddress>
 #include <QTextStream>
 
 #include "CliCommand.h"
@@ -9,37 +8,19 @@
 #include "ImageReset.h"
 #include "JobListener.h"
 #include "LcdRenderer.h"
+#include "ListenEndpoint.h"
 #include "MemoryDocument.h"
 #include "OptionTables.h"
+#include "OptionValues.h"
 #include "PrinterMemory.h"
 #include "RecordRender.h"
 #include "SingleInstance.h"
+#include "TerminalText.h"
 #include "TerminationSignals.h"
 
 namespace zozavud::cli {
 
 namespace {
-
-struct Endpoint {
-    QHostAddress Address;
-    quint16 Port = 0;
-};
-
-// HOST:PORT, [IPv6]:PORT, with a numeric host or localhost; the port may be 0 for any
-// free one.
-std::optional<Endpoint> ParseEndpoint(const QString& text) {
-    const int colon = text.lastIndexOf(':');
-    if (colon <= 0) return std::nullopt;
-    QString host = text.left(colon);
-    if (host.startsWith('[') && host.endsWith(']')) host = host.mid(1, host.size() - 2);
-    if (host == QLatin1String("localhost")) host = QStringLiteral("127.0.0.1");
-    bool ok = false;
-    const uint port = text.mid(colon + 1).toUInt(&ok);
-    Endpoint endpoint;
-    if (!ok || port > 65535 || !endpoint.Address.setAddress(host)) return std::nullopt;
-    endpoint.Port = static_cast<quint16>(port);
-    return endpoint;
-}
 
 // Held for the whole run, beside the document lock and named from the same real path,
 // so that a second emulator on the memory finds it taken under any of its names. The
@@ -48,13 +29,15 @@ bool HoldMemoryOrReport(const QString& path, std::unique_ptr<SingleInstance>& ho
     const QFileInfo documentLock(DocumentLock(path).LockPath());
     const QString folder = documentLock.absolutePath();
     if (!QFileInfo(folder).isDir()) {
-        Failure(QStringLiteral("cannot write %1: the folder %2 does not exist").arg(path, folder));
+        Failure(QStringLiteral("cannot write %1: the folder %2 does not exist")
+                    .arg(EscapeForTerminal(path), EscapeForTerminal(folder)));
         return false;
     }
     hold = std::make_unique<SingleInstance>(documentLock.completeBaseName() + ".emulator", folder);
     if (hold->Failed()) Failure(hold->ErrorText());
     if (hold->Result() == SingleInstance::Outcome::Held)
-        Failure(QStringLiteral("another emulator is using %1 (it holds %2)").arg(path, hold->LockPath()));
+        Failure(QStringLiteral("another emulator is using %1 (it holds %2)")
+                    .arg(EscapeForTerminal(path), EscapeForTerminal(hold->LockPath())));
     return hold->IsFirst();
 }
 
@@ -108,14 +91,6 @@ struct EmulateOptions {
     std::optional<MessageLanguage> Language;
 };
 
-// Seconds within min..max, as milliseconds.
-std::optional<int> SecondsMs(const QString& text, double min, double max) {
-    bool ok = false;
-    const double seconds = text.toDouble(&ok);
-    if (!ok || !(seconds >= min && seconds <= max)) return std::nullopt;
-    return static_cast<int>(seconds * 1000);
-}
-
 struct LimitOptions {
     QCommandLineOption Bytes{"max-job-bytes", "Largest job taken (default 1048576).", "N", "1048576"};
     QCommandLineOption Idle{"idle-timeout", "Seconds a connection may stay silent (default 10).", "S", "10"};
@@ -130,12 +105,8 @@ std::optional<int> ReadLimits(const QCommandLineParser& parser, const LimitOptio
     limits.MaxJobBytes = parser.value(options.Bytes).toLongLong(&ok);
     if (!ok || limits.MaxJobBytes < 1 || limits.MaxJobBytes > (qint64{64} << 20))
         return UsageError(parser, "--max-job-bytes must be 1..67108864");
-    const std::optional<int> idleMs = SecondsMs(parser.value(options.Idle), 0.05, 3600);
-    if (!idleMs) return UsageError(parser, "--idle-timeout must be 0.05..3600 seconds");
-    limits.IdleTimeoutMs = *idleMs;
-    const std::optional<int> jobMs = SecondsMs(parser.value(options.Job), 0.05, 86400);
-    if (!jobMs) return UsageError(parser, "--job-timeout must be 0.05..86400 seconds");
-    limits.JobTimeoutMs = *jobMs;
+    if (auto exit = ReadSecondsOption(parser, options.Idle, limits.IdleTimeoutMs)) return *exit;
+    if (auto exit = ReadSecondsOption(parser, options.Job, limits.JobTimeoutMs)) return *exit;
     limits.MaxConnections = parser.value(options.Connections).toInt(&ok);
     if (!ok || limits.MaxConnections < 1 || limits.MaxConnections > 1024)
         return UsageError(parser, "--max-connections must be 1..1024");
@@ -161,13 +132,16 @@ std::optional<int> ParseEmulate(const QStringList& arguments, EmulateOptions& op
                                    0, ""))
         return *exit;
     const std::optional<Endpoint> endpoint = ParseEndpoint(parser.value(listen));
-    if (!endpoint) return UsageError(parser, "--listen must be HOST:PORT, got " + parser.value(listen));
+    if (!endpoint)
+        return UsageError(parser, "--listen must be HOST:PORT, got " + Quoted(parser.value(listen)));
     options.Listen = *endpoint;
     if (!parser.isSet(memory) || parser.value(memory).isEmpty())
         return UsageError(parser, "--memory is required");
     options.Memory = parser.value(memory);
     if (auto exit = ReadLimits(parser, limits, options.Limits)) return *exit;
-    return ParseLanguageOption(parser, language, options.Language);
+    if (auto exit = ParseLanguageOption(parser, language, options.Language)) return *exit;
+    if (const QString exposure = ExposureWarning(options.Listen); !exposure.isEmpty()) Warning(exposure);
+    return std::nullopt;
 }
 
 int ExecuteEmulate(const EmulateOptions& options) {

@@ -108,7 +108,7 @@ int ExecuteInfo(const InfoOptions& options) {
         QJsonObject root;
         root["signature"] = signatureOk ? QStringLiteral("LCD1") : signature;
         root["images"] = images;
-        out << QJsonDocument(root).toJson(QJsonDocument::Indented);
+        out << EscapeJsonForTerminal(QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented)));
         return ExitOk;
     }
     out << "Signature: " << (signatureOk ? QStringLiteral("LCD1") : signature) << "\n";

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include "AtomicFile.h"
@@ -7,6 +8,7 @@
 #include "CliSupport.h"
 #include "CommandAudit.h"
 #include "RegisteredPicture.h"
+#include "TerminalText.h"
 
 namespace zozavud::cli {
 
@@ -35,25 +37,40 @@ void ListCommands(QTextStream& out, const QString& path, int64_t size, const Aud
     if (unlisted > 0) out << "and " << unlisted << " more command(s)\n";
 }
 
-// Writes image_NN.png for every picture the printer holds after the commands.
+// The folders that making path would create, deepest first.
+QStringList MissingFolders(const QString& path) {
+    QStringList missing;
+    for (QFileInfo at(QDir(path).absolutePath()); !at.exists() && !at.isSymLink(); at = QFileInfo(at.path()))
+        missing << at.filePath();
+    return missing;
+}
+
+// Writes image_NN.png for every picture the printer holds after the commands. The folder
+// is made for the first picture; when that fails, the folders made for it are removed.
 bool WritePictures(QTextStream& out, const QString& directory, const Audit& audit) {
-    if (!QDir().mkpath(directory)) {
-        Failure("cannot create the folder " + directory);
-        return false;
-    }
+    const QStringList made = MissingFolders(directory);
     const RegisteredPictures held = ReplayCommands(audit);
+    int written = 0;
+    auto fail = [&](const QString& message) {
+        Failure(message);
+        if (written == 0)
+            for (const QString& folder : made) QDir().rmdir(folder);  // only empty ones go
+        return false;
+    };
     for (int index = 0; index < ImageCount; ++index) {
         if (!held.Slots[index]) continue;
+        if (written == 0 && !QDir().mkpath(directory))
+            return fail("cannot create the folder " + EscapeForTerminal(directory));
         const QString path =
             QDir(directory).filePath(QStringLiteral("image_%1.png").arg(index + 1, 2, 10, QLatin1Char('0')));
         const QByteArray png = RegisteredPicturePng(held.Slots[index]->Pixels);
         QString error;
-        if (png.isEmpty() || !WriteFileAtomically(path, png, &error)) {
-            Failure(QStringLiteral("cannot write %1: %2")
-                        .arg(path, png.isEmpty() ? "PNG encoding failed" : error));
-            return false;
-        }
+        if (png.isEmpty() || !WriteFileAtomically(path, png, &error))
+            return fail(QStringLiteral("cannot write %1: %2")
+                            .arg(EscapeForTerminal(path),
+                                 png.isEmpty() ? "PNG encoding failed" : EscapeForTerminal(error)));
         out << "wrote " << path << "\n";
+        ++written;
     }
     return true;
 }
@@ -84,18 +101,18 @@ std::optional<int> ParseInspect(const QStringList& arguments, InspectOptions& op
 std::optional<QByteArray> ReadJobFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        Failure(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        Failure(QStringLiteral("cannot read %1: %2").arg(EscapeForTerminal(path), file.errorString()));
         return std::nullopt;
     }
     // A device or an endless pipe must not eat the memory; real jobs are a few KiB.
     const QByteArray data = file.read(MaxAuditedSize + 1);
     if (file.error() != QFileDevice::NoError) {
-        Failure(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        Failure(QStringLiteral("cannot read %1: %2").arg(EscapeForTerminal(path), file.errorString()));
         return std::nullopt;
     }
     if (data.size() > MaxAuditedSize) {
         Failure(QStringLiteral("cannot read %1: larger than %2 MiB, not a command file")
-                    .arg(path)
+                    .arg(EscapeForTerminal(path))
                     .arg(MaxAuditedSize >> 20));
         return std::nullopt;
     }

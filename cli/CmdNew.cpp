@@ -12,15 +12,18 @@ namespace {
 struct NewOptions {
     QString Path;
     std::optional<MessageLanguage> Language;
+    bool Force = false;
 };
 
 std::optional<int> ParseNew(const QStringList& arguments, NewOptions& options) {
     QCommandLineParser parser;
     const QCommandLineOption language("language", "Display language: " + LanguageWords().Listed() + ".", "L");
-    parser.addOption(language);
+    const QCommandLineOption force("force", "Replace an existing document.");
+    parser.addOptions({language, force});
     if (auto exit = ParseArguments(parser, arguments, "Writes a fresh document.", 1, "DOC.lcd")) return *exit;
     if (auto exit = ParseLanguageOption(parser, language, options.Language)) return *exit;
     options.Path = parser.positionalArguments().at(0);
+    options.Force = parser.isSet(force);
     return std::nullopt;
 }
 
@@ -31,9 +34,10 @@ int ExecuteNew(const NewOptions& options) {
     RebuildImageSet(state, renderer, [&] { RenderCurrentImage(state, renderer); });
     state.SelectImage(1);
     RenderCurrentImage(state, renderer);
-    // A document being edited is replaced only between edits; any other file not at all.
+    // A document is replaced only when asked, and only between edits; any other file not at all.
     DocumentLock lock(options.Path);
-    if (!LockDocumentOrReport(lock, options.Path) || !ExistingFileMayBeReplacedOrReport(options.Path))
+    if (!LockDocumentOrReport(lock, options.Path) ||
+        !ExistingFileMayBeReplacedOrReport(options.Path, options.Force))
         return ExitFailure;
     return SaveDocumentOrReport(options.Path, state) ? ExitOk : ExitFailure;
 }

@@ -8,6 +8,7 @@
 #include "LcdRenderer.h"
 #include "PreviewScaling.h"
 #include "RecordRender.h"
+#include "TerminalText.h"
 
 namespace zozavud::cli {
 
@@ -21,7 +22,8 @@ int WritePng(const QImage& picture, const QString& path) {
     if (!picture.save(&buffer, "PNG")) return Failure("cannot encode the picture as PNG");
     QString error;
     if (!WriteFileAtomically(path, png, &error))
-        return Failure(QStringLiteral("cannot write %1: %2").arg(path, error));
+        return Failure(
+            QStringLiteral("cannot write %1: %2").arg(EscapeForTerminal(path), EscapeForTerminal(error)));
     return ExitOk;
 }
 

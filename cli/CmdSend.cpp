@@ -4,9 +4,11 @@
 #include "CliSupport.h"
 #include "CommandEncoder.h"
 #include "OptionTables.h"
+#include "OptionValues.h"
 #include "PrinterFleet.h"
 #include "PrinterSend.h"
 #include "Spooler.h"
+#include "TerminalText.h"
 
 namespace zozavud::cli {
 
@@ -28,7 +30,7 @@ std::vector<FleetJob> SubmitAll(Spooler& spooler, const SendSettings& settings, 
         const SendOutcome sent = SendFileToNamedPrinter(spooler, printer, path,
                                                         [&](const QString& message) { problems << message; });
         if (!sent.Sent) {
-            Failure(printer + ": " + problems.join(" / ").replace('\n', ": "));
+            Failure(printer + ": " + EscapeForTerminal(problems.join(" / ").replace('\n', ": ")));
             tally.Count(FleetEnd::Failed);
             continue;
         }
@@ -49,17 +51,7 @@ void ReportEnd(const FleetOutcome& outcome, FleetTally& tally) {
         Failure(QStringLiteral("%1: job %2: %3")
                     .arg(outcome.Job.Printer)
                     .arg(outcome.Job.JobId)
-                    .arg(outcome.Detail));
-}
-
-std::optional<int> ReadSeconds(const QCommandLineParser& parser, const QCommandLineOption& option,
-                               int& milliseconds) {
-    bool ok = false;
-    const double seconds = parser.value(option).toDouble(&ok);
-    if (!ok || seconds <= 0 || seconds > 86400)
-        return UsageError(parser, "--" + option.names().first() + " must be a number of seconds");
-    milliseconds = static_cast<int>(seconds * 1000);
-    return std::nullopt;
+                    .arg(EscapeForTerminal(outcome.Detail)));
 }
 
 struct SendOptions {
@@ -90,11 +82,13 @@ std::optional<int> ParseSend(const QStringList& arguments, SendOptions& options)
     SendSettings& settings = options.Settings;
     settings.Printers = parser.values(printer);
     settings.Printers.removeDuplicates();
-    settings.Printers.removeAll(QString());
     if (settings.Printers.isEmpty()) return UsageError(parser, "--printer is required");
+    for (const QString& name : settings.Printers)
+        if (const QString problem = PrinterNameProblem(name); !problem.isEmpty())
+            return UsageError(parser, QStringLiteral("--printer %1: %2").arg(Quoted(name), problem));
     settings.Wait = parser.isSet(wait);
-    if (auto exit = ReadSeconds(parser, timeout, settings.JobTimeoutMs)) return *exit;
-    if (auto exit = ReadSeconds(parser, answer, settings.AnswerTimeoutMs)) return *exit;
+    if (auto exit = ReadSecondsOption(parser, timeout, settings.JobTimeoutMs)) return *exit;
+    if (auto exit = ReadSecondsOption(parser, answer, settings.AnswerTimeoutMs)) return *exit;
     options.Document = parser.positionalArguments().at(1);
     return std::nullopt;
 }
@@ -109,7 +103,8 @@ int ExecuteSend(const SendOptions& options) {
     spooler->SetAnswerTimeout(settings.AnswerTimeoutMs);
     FleetTally tally;
     const bool written = WithCommandInTemporaryFile(
-        options.Kind, *state.Set, state.CurrentImage, [](const QString& message) { Failure(message); },
+        options.Kind, *state.Set, state.CurrentImage,
+        [](const QString& message) { Failure(EscapeForTerminal(message)); },
         [&](const QString& path) {
             const std::vector<FleetJob> jobs = SubmitAll(*spooler, settings, path, tally);
             if (settings.Wait)

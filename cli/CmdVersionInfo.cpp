@@ -29,15 +29,16 @@ std::optional<int> ParseVersionInfo(const QStringList& arguments, VersionInfoOpt
 int ExecuteVersionInfo(const VersionInfoOptions& options) {
     const QString& path = options.Path;
     const QFileInfo info(path);
-    if (!info.exists()) return Failure(QStringLiteral("%1: no such file").arg(path));
-    if (!info.isFile()) return Failure(QStringLiteral("%1: not a file").arg(path));
-    if (!info.isReadable()) return Failure(QStringLiteral("%1: cannot be read").arg(path));
+    if (!info.exists()) return Failure(QStringLiteral("%1: no such file").arg(EscapeForTerminal(path)));
+    if (!info.isFile()) return Failure(QStringLiteral("%1: not a file").arg(EscapeForTerminal(path)));
+    if (!info.isReadable()) return Failure(QStringLiteral("%1: cannot be read").arg(EscapeForTerminal(path)));
 
     if (GetFileVersionInfoSize(path) == 0)
-        return Failure(QStringLiteral("%1: no version information").arg(path));
+        return Failure(QStringLiteral("%1: no version information").arg(EscapeForTerminal(path)));
     const VersionStringTable found = ReadVersionStrings(path);
     if (found.Categories.isEmpty())
-        return Failure(QStringLiteral("%1: the version information holds no standard values").arg(path));
+        return Failure(QStringLiteral("%1: the version information holds no standard values")
+                           .arg(EscapeForTerminal(path)));
     QTextStream out(stdout);
     for (qsizetype i = 0; i < found.Categories.size(); ++i)
         out << EscapeForTerminal(found.Categories[i]) << '=' << EscapeForTerminal(found.Values[i]) << '\n';

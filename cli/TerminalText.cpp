@@ -52,13 +52,28 @@ QString EscapeForTerminal(const QString& text) {
     return out;
 }
 
+QString Quoted(const QString& text) { return '\'' + EscapeForTerminal(text) + '\''; }
+
+QString EscapeJsonForTerminal(const QString& json) {
+    QString out;
+    out.reserve(json.size());
+    for (const char32_t c : json.toUcs4()) {
+        // Below U+0020 JSON escapes by itself, and its raw layout blanks must stay.
+        if (c >= 0x20 && NeedsEscape(c))
+            out += QStringLiteral("\\u%1").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0'));
+        else
+            out += QString::fromUcs4(&c, 1);
+    }
+    return out;
+}
+
 QString NameCharacters(const QStringList& characters) {
     QStringList named;
     for (const QString& character : characters) {
         const QList<uint> points = character.toUcs4();
         const uint code = points.isEmpty() ? 0 : points.first();
-        named << QStringLiteral("'%1' (U+%2)")
-                     .arg(EscapeForTerminal(character),
+        named << QStringLiteral("%1 (U+%2)")
+                     .arg(Quoted(character),
                           QStringLiteral("%1").arg(code, 4, 16, QLatin1Char('0')).toUpper());
     }
     return named.join(QStringLiteral(", "));

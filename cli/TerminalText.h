@@ -11,6 +11,13 @@ namespace zozavud::cli {
 // \r, \e, \xHH below U+0100, \u{HHHH} above; a backslash becomes \\ so that the output
 // reads back unambiguously. Everything else is kept.
 QString EscapeForTerminal(const QString& text);
+// 'text', escaped so: a file name or an option's word in a message.
+QString Quoted(const QString& text);
+
+// JSON text as QJsonDocument writes it, with the characters it leaves raw that the
+// plain output escapes (DEL, C1, the reordering and line-breaking ones) as \uHHHH.
+// Those appear only inside strings, so the JSON reads back the same.
+QString EscapeJsonForTerminal(const QString& json);
 
 // "'Ж' (U+0416), '😀' (U+1F600)": characters named for a message.
 QString NameCharacters(const QStringList& characters);

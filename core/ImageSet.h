@@ -18,6 +18,9 @@ inline constexpr int LcdRows = 25;
 inline constexpr int VisibleColumns = 128;
 inline constexpr int LayerSize = LcdColumns * LcdRows;
 inline constexpr int ShortStringCapacity = 255;
+// The offset control's range, in rows. A stored offset may lie anywhere and draws as stored.
+inline constexpr int MinVerticalOffset = -24;
+inline constexpr int MaxVerticalOffset = 24;
 
 // Colour values are 0x00BBGGRR. A layer element is a colour, never a bit.
 inline constexpr int32_t ColorBlank = 0xFFFFFF;

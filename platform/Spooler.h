@@ -79,4 +79,8 @@ inline QString NotFinishedDetail(int timeoutMs, const QString& printerMessage) {
 // The platform's spooler: libcups on Unix, the Windows spooler on Windows.
 std::unique_ptr<Spooler> CreateSystemSpooler();
 
+// Why no printer of the platform's spooler can have this name, for a message; empty when
+// one can. Names typed by the user are checked with it before anything is sent.
+QString PrinterNameProblem(const QString& deviceName);
+
 }  // namespace zozavud

@@ -14,7 +14,26 @@ QString SilentServerMessage(int timeoutMs) {
         .arg(timeoutMs / 1000.0);
 }
 
+// CUPS keeps a queue (and an instance) under its name: printable characters but a space,
+// '/', '#' and a backslash, at most 127 bytes.
+bool CupsCanHoldName(const QString& name) {
+    if (name.isEmpty() || name.toUtf8().size() > 127) return false;
+    for (const char32_t c : name.toUcs4())
+        if (!QChar::isPrint(c) || QChar::isSpace(c) || c == '/' || c == '#' || c == '\\') return false;
+    return true;
+}
+
 }  // namespace
+
+QString PrinterNameProblem(const QString& deviceName) {
+    // "queue/instance" names an instance of the queue, as the printer list gives it.
+    const qsizetype slash = deviceName.indexOf('/');
+    if (CupsCanHoldName(deviceName.left(slash)) && (slash < 0 || CupsCanHoldName(deviceName.mid(slash + 1))))
+        return QString();
+    return QStringLiteral(
+        "a CUPS printer is QUEUE or QUEUE/INSTANCE, each 1..127 bytes of printable characters "
+        "other than space, '/', '#' and '\\'");
+}
 
 CupsSpooler::~CupsSpooler() {
     if (documentOpen_) {
@@ -117,6 +136,10 @@ CupsSpooler::QueueAnswer CupsSpooler::AskPrinter(http_t* http, const QByteArray&
 bool CupsSpooler::OpenPrinter(const QString& deviceName) {
     lastError_.clear();
     printer_.clear();
+    if (const QString problem = PrinterNameProblem(deviceName); !problem.isEmpty()) {
+        lastError_ = QStringLiteral("There is no printer \"%1\": %2.").arg(deviceName, problem);
+        return false;
+    }
     http_t* http = Connection();
     if (!http) return false;
     // "name/instance" names an instance: its options are the client's, the queue is the name.

@@ -121,4 +121,9 @@ private:
 
 std::unique_ptr<Spooler> CreateSystemSpooler() { return std::make_unique<WindowsSpooler>(); }
 
+// The Windows spooler looks up any other name, a server's share (\\server\printer) included.
+QString PrinterNameProblem(const QString& deviceName) {
+    return deviceName.isEmpty() ? QStringLiteral("a printer's name is never empty") : QString();
+}
+
 }  // namespace zozavud

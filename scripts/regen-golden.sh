@@ -33,7 +33,7 @@ set_byte() {
 }
 
 if [ "$documents" = yes ]; then
-  "$cli" new "$golden/fresh.lcd" --language en
+  "$cli" new "$golden/fresh.lcd" --language en --force
   cp "$golden/fresh.lcd" "$golden/edited.lcd"
   "$cli" edit "$golden/edited.lcd" --image 2 --text1 "Hello"
   "$cli" edit "$golden/edited.lcd" --image 3 --text1 "A long message that scrolls across the whole display"

@@ -49,7 +49,7 @@ void TFormZozAvudMain::FormCreate() {
     UpDownVericalPositionOffset = new UpDownControl(ui_->EditVerticalPositionOffset, ui_->GroupBoxAttribute);
     UpDownVericalPositionOffset->setObjectName("UpDownVericalPositionOffset");
     UpDownVericalPositionOffset->setGeometry(ui_->UpDownVericalPositionOffsetPlace->geometry());
-    UpDownVericalPositionOffset->SetRange(-24, 24);
+    UpDownVericalPositionOffset->SetRange(MinVerticalOffset, MaxVerticalOffset);
     ui_->UpDownVericalPositionOffsetPlace->hide();
 
     ApplyDesignFonts();
