@@ -12,24 +12,11 @@
 namespace zozavud {
 namespace {
 
-struct Permissions {
-    unsigned Mode = 0;
-    uid_t Owner = 0;
-    gid_t Group = 0;
-};
-
-bool operator==(const Permissions& a, const Permissions& b) {
-    return a.Mode == b.Mode && a.Owner == b.Owner && a.Group == b.Group;
-}
-
-std::ostream& operator<<(std::ostream& out, const Permissions& p) {
-    return out << std::oct << p.Mode << std::dec << " " << p.Owner << ":" << p.Group;
-}
-
-Permissions PermissionsOf(const QString& path) {
+// "mode owner:group"
+QString PermissionsOf(const QString& path) {
     struct stat info {};
-    if (stat(QFile::encodeName(path).constData(), &info) != 0) return {};
-    return {info.st_mode & 07777, info.st_uid, info.st_gid};
+    if (stat(QFile::encodeName(path).constData(), &info) != 0) return "missing";
+    return QString::asprintf("%o %u:%u", info.st_mode & 07777, info.st_uid, info.st_gid);
 }
 
 // The temporary file renamed over the document was ours with the default mode: a shared
@@ -42,31 +29,34 @@ TEST(WriteFileAtomically, AReplacedFileKeepsItsModeOwnerAndGroup) {
     const gid_t shared = root ? 100 : getgid();
     const struct {
         const char* What;
-        Permissions Before;
+        unsigned Mode;
+        uid_t Owner;
+        gid_t Group;
         bool ThroughLink;
     } cases[] = {
-        {"shared with a group", {0660, getuid(), shared}, false},
-        {"read-only", {0444, getuid(), getgid()}, false},
-        {"another's, group-readable", {0640, other, shared}, false},
-        {"executable and set-group-id", {02755, getuid(), shared}, false},
-        {"behind a symlink", {0600, other, shared}, true},
+        {"shared with a group", 0660, getuid(), shared, false},
+        {"read-only", 0444, getuid(), getgid(), false},
+        {"another's, group-readable", 0640, other, shared, false},
+        {"executable and set-group-id", 02755, getuid(), shared, false},
+        {"behind a symlink", 0600, other, shared, true},
     };
     for (const auto& c : cases) {
         QTemporaryDir dir;
         const QString file = dir.filePath("doc.lcd");
         ASSERT_TRUE(test::WriteWholeFile(file, "old"));
-        ASSERT_EQ(chown(QFile::encodeName(file).constData(), c.Before.Owner, c.Before.Group), 0) << c.What;
-        ASSERT_EQ(chmod(QFile::encodeName(file).constData(), c.Before.Mode), 0) << c.What;
+        ASSERT_EQ(chown(QFile::encodeName(file).constData(), c.Owner, c.Group), 0) << c.What;
+        ASSERT_EQ(chmod(QFile::encodeName(file).constData(), c.Mode), 0) << c.What;
+        const QString before = PermissionsOf(file);
         const QString target = c.ThroughLink ? dir.filePath("link.lcd") : file;
         ASSERT_TRUE(!c.ThroughLink || QFile::link(file, target)) << c.What;
         QString error;
-        if (!root && c.Before.Mode == 0444) {
+        if (!root && c.Mode == 0444) {
             EXPECT_FALSE(WriteFileAtomically(target, "new", &error)) << c.What;  // as before
             continue;
         }
         ASSERT_TRUE(WriteFileAtomically(target, "new", &error)) << c.What << ": " << error.toStdString();
         EXPECT_EQ(test::ReadWholeFile(file), "new") << c.What;
-        EXPECT_EQ(PermissionsOf(file), c.Before) << c.What;
+        EXPECT_EQ(PermissionsOf(file), before) << c.What;
         EXPECT_EQ(QFileInfo(target).isSymLink(), c.ThroughLink) << c.What;
     }
     // A new file gets what the umask gives, as any other program's.
@@ -75,7 +65,7 @@ TEST(WriteFileAtomically, AReplacedFileKeepsItsModeOwnerAndGroup) {
     const bool written = WriteFileAtomically(dir.filePath("new.lcd"), "new");
     umask(oldMask);
     ASSERT_TRUE(written);
-    EXPECT_EQ(PermissionsOf(dir.filePath("new.lcd")).Mode, 0640u);
+    EXPECT_EQ(PermissionsOf(dir.filePath("new.lcd")), QString::asprintf("640 %u:%u", geteuid(), getegid()));
 }
 
 }  // namespace

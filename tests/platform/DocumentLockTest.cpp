@@ -1,20 +1,16 @@
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
 #include <QTemporaryDir>
-#include <cstring>
 #include <functional>
 
 #include "DocumentLock.h"
+#include "SpecialFiles.h"
 #include "TestFiles.h"
 
 namespace zozavud {
@@ -25,18 +21,6 @@ qint64 DeadPid() {
     if (child == 0) _exit(0);
     waitpid(child, nullptr, 0);
     return child;
-}
-
-bool BindSocket(const QString& path) {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = QFile::encodeName(path);
-    if (name.size() >= static_cast<qsizetype>(sizeof address.sun_path)) return false;
-    std::memcpy(address.sun_path, name.constData(), name.size());
-    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    const bool bound = fd >= 0 && bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    if (fd >= 0) close(fd);
-    return bound;
 }
 
 // Before, an empty or garbage lock made every writer wait out the bound and fail, a FIFO
@@ -60,12 +44,11 @@ TEST(DocumentLock, ALockNamingNoLiveOwnerIsTakenOverAndANonFileRefusedAtOnce) {
          ""},
         {"a dead owner's lock", [&](const QString& l) { return test::WriteWholeFile(l, deadOwner); },
          Result::Locked, ""},
-        {"a folder", [](const QString& l) { return QDir().mkdir(l); }, Result::Refused, "a folder"},
-        {"a FIFO", [](const QString& l) { return mkfifo(QFile::encodeName(l).constData(), 0600) == 0; },
-         Result::Refused, "a FIFO"},
+        {"a folder", MakeFolder, Result::Refused, "a folder"},
+        {"a FIFO", MakeFifo, Result::Refused, "a FIFO"},
         {"a link to /dev/zero", [](const QString& l) { return QFile::link("/dev/zero", l); }, Result::Refused,
          "a symbolic link to /dev/zero"},
-        {"a socket", BindSocket, Result::Refused, "a socket"},
+        {"a socket", MakeSocket, Result::Refused, "a socket"},
     };
     constexpr int waitMs = 4000;
     for (const auto& c : cases) {
@@ -78,9 +61,10 @@ TEST(DocumentLock, ALockNamingNoLiveOwnerIsTakenOverAndANonFileRefusedAtOnce) {
         QString error;
         EXPECT_EQ(lock.Acquire(waitMs, &error), c.Want) << c.What;
         EXPECT_LT(clock.elapsed(), waitMs / 2) << c.What << " waited for the bound";
-        if (c.Want == Result::Locked) continue;
-        EXPECT_TRUE(error.contains(doc + ".lock is " + c.Named)) << error.toStdString();
-        EXPECT_FALSE(QFileInfo(doc + ".lock").isFile()) << c.What << " was replaced";
+        // Held as a lock file of our own, or what stood there is left as it was.
+        EXPECT_EQ(QFileInfo(doc + ".lock").isFile(), c.Want == Result::Locked) << c.What;
+        EXPECT_TRUE(error.contains(doc + ".lock is " + c.Named) || c.Want == Result::Locked)
+            << error.toStdString();
     }
 }
 
