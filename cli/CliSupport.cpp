@@ -124,7 +124,7 @@ bool LockDocumentOrReport(DocumentLock& lock, const QString& path) {
     QString error;
     // Where no lock file can be made, the document cannot be written either, and the
     // write says why in its own words.
-    if (lock.Acquire(DocumentLock::DefaultWaitMs, &error) != DocumentLock::Result::Busy) return true;
+    if (!DocumentLock::StopsTheWrite(lock.Acquire(DocumentLock::DefaultWaitMs, &error))) return true;
     Failure(QStringLiteral("cannot lock %1: %2").arg(EscapeForTerminal(path), EscapeForTerminal(error)));
     return false;
 }

@@ -60,7 +60,7 @@ bool DocumentCommands::SaveDocument() {
     // would be lost under its save, so wait for it.
     DocumentLock lock(state_.FileName);
     QString why;
-    if (lock.Acquire(lockWaitMs_, &why) != DocumentLock::Result::Busy) why.clear();
+    if (!DocumentLock::StopsTheWrite(lock.Acquire(lockWaitMs_, &why))) why.clear();
     if (!why.isEmpty() || !SaveImageSetFile(state_.FileName, *state_.Set)) {
         QString message = QStringLiteral("Can not File save. (%1)").arg(state_.FileName);
         if (!why.isEmpty()) message += "\n" + why;

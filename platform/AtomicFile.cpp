@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "KeptPermissions.h"
+
 namespace zozavud {
 
 QString NonRegularTargetProblem(const QString& path) {
@@ -17,6 +19,7 @@ bool WriteFileAtomically(const QString& path, const QByteArray& content, QString
         if (error) *error = problem;
         return false;
     }
+    const KeptPermissions kept = KeptPermissions::Of(path);
     QSaveFile file(path);
     auto fail = [&](const QString& why) {
         if (error) *error = why;
@@ -34,6 +37,7 @@ bool WriteFileAtomically(const QString& path, const QByteArray& content, QString
     }
     if (!file.flush() || file.error() != QFileDevice::NoError) return fail(file.errorString());
     if (file.size() != content.size()) return fail(QStringLiteral("short write"));
+    if (QString why; !kept.GiveTo(file, &why)) return fail(why);
     if (!file.commit()) {
         if (error) *error = file.errorString();
         return false;

@@ -8,6 +8,8 @@
 
 namespace zozavud {
 
+struct LockAttempt;
+
 class DocumentLock {
 public:
     // How long a writer waits for another to finish before it gives up.
@@ -27,12 +29,20 @@ public:
         // No lock file can be made there (missing or read-only folder): neither can the
         // document be written, and that write reports its own reason.
         Unavailable,
+        // Something that no lock can be (a folder, FIFO, symlink, device or socket) stands
+        // at the lock's path, and is left as it is; error names it. Refused at once.
+        Refused,
     };
-    // Waits up to waitMs. A lock left by a writer that died is taken over.
+    // Whether the writer must stop (and tell error) rather than go on to its write.
+    static bool StopsTheWrite(Result result) { return result == Result::Busy || result == Result::Refused; }
+    // Waits up to waitMs. A lock that names no running owner on this host (left by a
+    // writer that died, or empty or garbage) is taken over.
     Result Acquire(int waitMs = DefaultWaitMs, QString* error = nullptr);
     QString LockPath() const { return lockPath_; }
 
 private:
+    Result GiveUp(const LockAttempt& last, int waitMs, QString* error) const;
+
     QString lockPath_;
     std::unique_ptr<QLockFile> lock_;
 };

@@ -1,8 +1,9 @@
 #include "SingleInstance.h"
 
+#include "LockAttempt.h"
+
 #include <QDir>
 #include <QStandardPaths>
-#include <QThread>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -19,9 +20,6 @@ QString LockFolder() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     return folder.isEmpty() ? QDir::tempPath() : folder;
 }
-
-// A copy that is starting writes its lock file right after creating it.
-constexpr int OwnerWriteWaitMs = 200;
 
 }  // namespace
 
@@ -41,52 +39,34 @@ SingleInstance::SingleInstance(const QString& title, const QString& folder)
     TakeLock();
 }
 
-// What stands at the lock's path: nothing, a lock file, or something no lock can be.
-// Looked at before the lock is tried, since reading a pipe there would block.
-bool SingleInstance::PathCanHoldLock(bool& exists) {
-    std::error_code code;
-    const fs::file_type type = fs::symlink_status(NativePath(path_), code).type();
-    exists = type != fs::file_type::not_found;
-    if (type == fs::file_type::directory)
-        Fail(EISDIR);
-    else if (exists && type != fs::file_type::regular)
-        Fail(EEXIST);
-    return !Failed();
-}
-
 void SingleInstance::TakeLock() {
+    using Attempt = LockAttempt::Outcome;
     // A few rounds, for a lock that comes and goes while we look at it.
     for (int round = 0; round < 3; ++round) {
-        bool exists = false;
-        if (!PathCanHoldLock(exists)) return;
-        errno = 0;
-        if (lock_->tryLock(0)) {
-            outcome_ = Outcome::First;
-            return;
+        const LockAttempt attempt = TryLockOnce(*lock_, path_);
+        switch (attempt.What) {
+            case Attempt::Locked:
+                outcome_ = Outcome::First;
+                return;
+            case Attempt::Held:
+                return;
+            case Attempt::Again:
+                continue;
+            case Attempt::NotAFile:
+                Fail(attempt.Kind == LockPathKind::Folder ? EISDIR : EEXIST);
+                return;
+            case Attempt::Stuck:
+            case Attempt::CannotCreate:
+                Fail(attempt.SystemError);
+                return;
         }
-        const int openError = errno;
-        if (lock_->error() != QLockFile::LockFailedError) {
-            const bool denied = lock_->error() == QLockFile::PermissionError;
-            Fail(openError != 0 ? openError : denied ? EACCES : EIO);
-            return;
-        }
-        // A file is at the lock's path: the lock of a running copy, or no lock at all.
-        if (!PathCanHoldLock(exists)) return;
-        if (!exists) continue;
-        qint64 pid = 0;
-        QString host, application;
-        if (lock_->getLockInfo(&pid, &host, &application)) return;  // held by a running copy
-        QThread::msleep(OwnerWriteWaitMs);
-        if (lock_->getLockInfo(&pid, &host, &application)) return;
-        lock_->removeStaleLockFile();
     }
 }
 
 void SingleInstance::Fail(int systemError) {
     outcome_ = Outcome::Failed;
-    const std::string text = std::error_code(systemError, std::generic_category()).message();
     error_ = QStringLiteral("Can not create the lock file. (%1)\n%2")
-                 .arg(QDir::toNativeSeparators(path_), QString::fromLocal8Bit(text.c_str()));
+                 .arg(QDir::toNativeSeparators(path_), SystemErrorText(systemError));
 }
 
 }  // namespace zozavud

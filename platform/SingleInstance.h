@@ -26,7 +26,6 @@ public:
 
 private:
     void TakeLock();
-    bool PathCanHoldLock(bool& exists);
     void Fail(int systemError);
 
     QString path_;

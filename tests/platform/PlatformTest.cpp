@@ -1,9 +1,6 @@
 #include <grp.h>
 #include <gtest/gtest.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,11 +11,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <cstring>
 
 #include "AtomicFile.h"
 #include "DocumentLock.h"
 #include "SingleInstance.h"
+#include "SpecialFiles.h"
 #include "SystemLocale.h"
 #include "TemporaryFolder.h"
 #include "TestFiles.h"
@@ -197,28 +194,6 @@ TEST(WriteFileAtomically, ReplacesWholeOrLeavesTheOldFile) {
     EXPECT_FALSE(WriteFileAtomically(dir.filePath("missing/out.bin"), "x", &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"out.bin"});
-}
-
-// Each maker puts something that is not a regular file at path; false when it cannot here.
-bool MakeFifo(const QString& path) { return mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }
-bool MakeSocket(const QString& path) {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = QFile::encodeName(path);
-    if (name.size() >= static_cast<qsizetype>(sizeof address.sun_path)) return false;
-    std::memcpy(address.sun_path, name.constData(), name.size());
-    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    const bool bound = fd >= 0 && bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    if (fd >= 0) close(fd);
-    return bound;
-}
-// A null device of our own: only root may make one, and replacing it would harm nothing.
-bool MakeDevice(const QString& path) {
-    return mknod(QFile::encodeName(path).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
-}
-bool MakeFolder(const QString& path) { return QDir().mkdir(path); }
-bool MakeLinkToFifo(const QString& path) {
-    return MakeFifo(path + ".fifo") && QFile::link(path + ".fifo", path);
 }
 
 TEST(WriteFileAtomically, NeverReplacesADeviceFifoSocketOrFolder) {
