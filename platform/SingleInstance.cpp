@@ -1,11 +1,12 @@
 #include "SingleInstance.h"
 
 #include <QDir>
-#include <QStandardPaths>
 #include <QThread>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
+
+#include "RuntimeFolder.h"
 
 namespace zozavud {
 
@@ -15,20 +16,29 @@ namespace fs = std::filesystem;
 
 fs::path NativePath(const QString& path) { return fs::path(path.toStdU16String()); }
 
-QString LockFolder() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return folder.isEmpty() ? QDir::tempPath() : folder;
-}
-
 // A copy that is starting writes its lock file right after creating it.
 constexpr int OwnerWriteWaitMs = 200;
 
 }  // namespace
 
-SingleInstance::SingleInstance(const QString& title) : SingleInstance(title, LockFolder()) {}
+SingleInstance::SingleInstance(const QString& title) {
+    const LockFolder folder = PrivateLockFolder();
+    if (!folder.Path.isEmpty()) {
+        Start(title, folder.Path);
+        return;
+    }
+    outcome_ = Outcome::Unguarded;
+    error_ = QStringLiteral(
+                 "Can not create a private folder for the lock file. (%1)\n%2\n"
+                 "The editor runs without the single-instance check: other copies are not noticed, "
+                 "and files are not handed over to this window.")
+                 .arg(QDir::toNativeSeparators(folder.Refused), folder.Reason);
+}
 
-SingleInstance::SingleInstance(const QString& title, const QString& folder)
-    : path_(QDir(folder).filePath(title + ".lock")) {
+SingleInstance::SingleInstance(const QString& title, const QString& folder) { Start(title, folder); }
+
+void SingleInstance::Start(const QString& title, const QString& folder) {
+    path_ = QDir(folder).filePath(title + ".lock");
     std::error_code code;
     fs::create_directories(NativePath(folder), code);
     if (code) {
@@ -42,7 +52,8 @@ SingleInstance::SingleInstance(const QString& title, const QString& folder)
 }
 
 // What stands at the lock's path: nothing, a lock file, or something no lock can be.
-// Looked at before the lock is tried, since reading a pipe there would block.
+// Looked at before the lock is tried, since reading a pipe there would block. A file of
+// another user, whatever owner it names, is no lock of ours and goes.
 bool SingleInstance::PathCanHoldLock(bool& exists) {
     std::error_code code;
     const fs::file_type type = fs::symlink_status(NativePath(path_), code).type();
@@ -51,6 +62,10 @@ bool SingleInstance::PathCanHoldLock(bool& exists) {
         Fail(EISDIR);
     else if (exists && type != fs::file_type::regular)
         Fail(EEXIST);
+    else if (exists && OwnedByOtherUser(path_)) {
+        exists = false;
+        if (fs::remove(NativePath(path_), code); code) Fail(code.value());
+    }
     return !Failed();
 }
 
