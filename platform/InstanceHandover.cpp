@@ -5,6 +5,8 @@
 #include <QLocalSocket>
 #include <QThread>
 
+#include "RuntimeFolder.h"
+
 namespace zozavud {
 
 namespace {
@@ -13,6 +15,7 @@ namespace {
 constexpr char OpenWord[] = "open ";
 constexpr char RaiseLine[] = "raise";
 constexpr char Receipt[] = "ok\n";
+// The longest request line, its newline counted; a longer one is refused whole.
 constexpr qsizetype MaxRequest = 64 * 1024;
 
 }  // namespace
@@ -64,8 +67,9 @@ void HandoverServer::Read(QLocalSocket* socket) {
         if (socket->bytesAvailable() > MaxRequest) socket->abort();
         return;
     }
-    const QByteArray line = socket->readLine(MaxRequest).chopped(1);
-    const std::optional<QString> path = ParseHandoverRequest(line);
+    const QByteArray line = socket->readLine(MaxRequest + 1);
+    const bool whole = line.endsWith('\n') && line.size() <= MaxRequest;
+    const std::optional<QString> path = whole ? ParseHandoverRequest(line.chopped(1)) : std::nullopt;
     if (!path) {
         socket->abort();
         return;
@@ -82,6 +86,11 @@ bool HandOverToRunningCopy(const QString& name, const QString& path, int timeout
     QLocalSocket socket;
     // The running copy may hold the lock but not yet listen: try again until the deadline.
     for (;;) {
+        // Another user's socket would learn the file's name: it is never spoken to.
+        if (OwnedByOtherUser(name)) {
+            if (error) *error = "the hand-over socket belongs to another user";
+            return false;
+        }
         socket.connectToServer(name);
         if (socket.waitForConnected(int(std::max<qint64>(1, deadline.remainingTime())))) break;
         if (deadline.hasExpired()) {

@@ -36,7 +36,8 @@ private:
 };
 
 // Sends the request and waits up to timeoutMs for the running copy's receipt; false with
-// a reason when no copy took it. An empty path asks it to come forward only.
+// a reason when no copy took it, or when the socket belongs to another user. An empty path
+// asks it to come forward only.
 bool HandOverToRunningCopy(const QString& name, const QString& path, int timeoutMs, QString* error);
 
 // The request's bytes, and the path back from them (nullopt for anything malformed).

@@ -1,12 +1,12 @@
 #include "SingleInstance.h"
 
-#include "LockAttempt.h"
-
 #include <QDir>
-#include <QStandardPaths>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
+
+#include "LockAttempt.h"
+#include "RuntimeFolder.h"
 
 namespace zozavud {
 
@@ -16,17 +16,26 @@ namespace fs = std::filesystem;
 
 fs::path NativePath(const QString& path) { return fs::path(path.toStdU16String()); }
 
-QString LockFolder() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return folder.isEmpty() ? QDir::tempPath() : folder;
-}
-
 }  // namespace
 
-SingleInstance::SingleInstance(const QString& title) : SingleInstance(title, LockFolder()) {}
+SingleInstance::SingleInstance(const QString& title) {
+    const LockFolder folder = PrivateLockFolder();
+    if (!folder.Path.isEmpty()) {
+        Start(title, folder.Path);
+        return;
+    }
+    outcome_ = Outcome::Unguarded;
+    error_ = QStringLiteral(
+                 "Can not create a private folder for the lock file. (%1)\n%2\n"
+                 "The editor runs without the single-instance check: other copies are not noticed, "
+                 "and files are not handed over to this window.")
+                 .arg(QDir::toNativeSeparators(folder.Refused), folder.Reason);
+}
 
-SingleInstance::SingleInstance(const QString& title, const QString& folder)
-    : path_(QDir(folder).filePath(title + ".lock")) {
+SingleInstance::SingleInstance(const QString& title, const QString& folder) { Start(title, folder); }
+
+void SingleInstance::Start(const QString& title, const QString& folder) {
+    path_ = QDir(folder).filePath(title + ".lock");
     std::error_code code;
     fs::create_directories(NativePath(folder), code);
     if (code) {
@@ -39,10 +48,21 @@ SingleInstance::SingleInstance(const QString& title, const QString& folder)
     TakeLock();
 }
 
+// A lock file of another user, whatever owner it names, is no lock of ours and goes
+// before the lock is tried.
+bool SingleInstance::RemoveForeignLock() {
+    std::error_code code;
+    if (fs::symlink_status(NativePath(path_), code).type() != fs::file_type::regular) return true;
+    if (!OwnedByOtherUser(path_)) return true;
+    if (fs::remove(NativePath(path_), code); code) Fail(code.value());
+    return !Failed();
+}
+
 void SingleInstance::TakeLock() {
     using Attempt = LockAttempt::Outcome;
     // A few rounds, for a lock that comes and goes while we look at it.
     for (int round = 0; round < 3; ++round) {
+        if (!RemoveForeignLock()) return;
         const LockAttempt attempt = TryLockOnce(*lock_, path_);
         switch (attempt.What) {
             case Attempt::Locked:

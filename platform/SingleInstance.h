@@ -8,24 +8,30 @@ namespace zozavud {
 // Held for the whole run; a second copy finds the lock taken. The lock of a copy that
 // crashed is taken over, and so is a lock file that names no owner. A lock that cannot
 // be made at all (a folder that cannot be written, something else in its place) is a
-// fault of its own, with the system's words for it, never mistaken for a second copy.
+// fault of its own, with the system's words for it, never mistaken for a second copy. A
+// lock file of another user is never a running copy: it is removed, or the lock fails.
 class SingleInstance {
 public:
-    enum class Outcome { First, Held, Failed };
+    // Unguarded: no private folder for the lock could be had, so no check was made.
+    enum class Outcome { First, Held, Failed, Unguarded };
 
+    // The lock in the user's private runtime folder (see PrivateLockFolder).
     explicit SingleInstance(const QString& title);
-    // The lock in that folder instead of the user's runtime folder.
+    // The lock in that folder instead, made when missing.
     SingleInstance(const QString& title, const QString& folder);
 
     Outcome Result() const { return outcome_; }
     bool IsFirst() const { return outcome_ == Outcome::First; }
     bool Failed() const { return outcome_ == Outcome::Failed; }
     // For Failed: the fixed first line with the lock's path, the system's text below.
+    // For Unguarded: the folder refused, why, and that the editor runs unguarded.
     QString ErrorText() const { return error_; }
     QString LockPath() const { return path_; }
 
 private:
+    void Start(const QString& title, const QString& folder);
     void TakeLock();
+    bool RemoveForeignLock();
     void Fail(int systemError);
 
     QString path_;

@@ -46,7 +46,7 @@ JobVerdict MemoryDocument::Take(const ReceivedJob& job) {
     QString problem;
     // Where no lock file can be made, neither can the memory be written, and the write
     // says why in its own words.
-    if (lock.Acquire(lockWaitMs_, &problem) == DocumentLock::Result::Busy)
+    if (DocumentLock::StopsTheWrite(lock.Acquire(lockWaitMs_, &problem)))
         return NotStored(verdict, QStringLiteral("cannot lock %1: %2").arg(path_, problem));
     if (problem = Read(); !problem.isEmpty()) return NotStored(verdict, problem);
     const auto before = std::make_unique<ImageSet>(set_);

@@ -47,13 +47,16 @@ int RunEditor(int argc, char** argv) {
 
     // A lock that cannot be made is a fault: the system's words in an error box, and a failed
     // exit. A second copy hands its file to the running one, or only brings it forward, and ends.
+    // Without a private folder for the lock, the box says so and the window runs unguarded.
     const SingleInstance instance(ApplicationTitle);
     if (instance.Failed()) {
         ShowFileErrorBox(nullptr, instance.ErrorText());
         return 1;
     }
+    if (instance.Result() == SingleInstance::Outcome::Unguarded)
+        ShowFileErrorBox(nullptr, instance.ErrorText());
     const QString handover = HandoverName(instance.LockPath());
-    if (!instance.IsFirst()) {
+    if (instance.Result() == SingleInstance::Outcome::Held) {
         QString error;
         if (HandOverToRunningCopy(handover, *document, HandoverTimeoutMs, &error) || document->isEmpty())
             return 0;
@@ -67,7 +70,7 @@ int RunEditor(int argc, char** argv) {
     window.InitialiseEditor(SystemDefaultLocaleId());
     HandoverServer server;
     QString error;
-    if (!server.Listen(handover, &error))
+    if (instance.IsFirst() && !server.Listen(handover, &error))
         std::fprintf(stderr, "zozavud: files cannot be handed to this window: %s\n", qPrintable(error));
     // Queued: the save prompt that opening may show must not run inside the socket's handler.
     QObject::connect(&server, &HandoverServer::HandedOver, &window, &TFormZozAvudMain::HandOverFile,

@@ -173,16 +173,31 @@ wait_exit "$EDITOR" 10 || fail "the editor did not end on File > Exit after the 
 PIDS=""
 
 # 6. A lock that cannot be made is no second copy: an "Error" box, then a failed exit.
+close_error_box() {  # what the box is for
+  i=0
+  until BOX=$(xdotool search --onlyvisible --name "^Error" 2>/dev/null | head -1) && [ -n "$BOX" ]; do
+    i=$((i + 1)); [ $i -gt 100 ] && fail "no error box for $1"; sleep 0.1
+  done
+  xdotool windowfocus --sync "$BOX" 2>/dev/null
+  xdotool key --clearmodifiers Return
+}
 BAD_RUNTIME="$WORK/bad-runtime"
 mkdir -p "$BAD_RUNTIME/$TITLE.lock" && chmod 700 "$BAD_RUNTIME"
 XDG_RUNTIME_DIR="$BAD_RUNTIME" "$EDITOR_BIN" >"$WORK/editor.log" 2>&1 & EDITOR=$!; PIDS="$EDITOR"
-i=0
-until BOX=$(xdotool search --onlyvisible --name "^Error" 2>/dev/null | head -1) && [ -n "$BOX" ]; do
-  i=$((i + 1)); [ $i -gt 100 ] && fail "no error box for a lock that cannot be made"; sleep 0.1
-done
-xdotool windowfocus --sync "$BOX" 2>/dev/null
-xdotool key --clearmodifiers Return
+close_error_box "a lock that cannot be made"
 wait_exit "$EDITOR" 10 || fail "the editor did not end after the error box"
 [ "$STATUS" -ne 0 ] || fail "the editor ended with 0 after failing to make its lock"
+PIDS=""
+
+# 7. No private folder for the lock (links planted where Qt's and our own would go): the
+#    "Error" box says so, and the window opens all the same.
+SHARED="$WORK/shared-tmp"
+mkdir -p "$SHARED" && ln -s / "$SHARED/runtime-$(id -un)" && ln -s / "$SHARED/zozavud-$(id -u)"
+env -u XDG_RUNTIME_DIR TMPDIR="$SHARED" "$EDITOR_BIN" >"$WORK/editor.log" 2>&1 & EDITOR=$!; PIDS="$EDITOR"
+close_error_box "a lock folder others could plant files in"
+WINDOW=$(wait_window "$EDITOR") || fail "no window after the box for an unusable lock folder"
+menu_exit "$WINDOW" "$EDITOR"
+wait_exit "$EDITOR" 10 || fail "the unguarded editor did not end on File > Exit"
+[ "$STATUS" -eq 0 ] || fail "the unguarded editor ended with $STATUS"
 PIDS=""
 echo "PASS"
