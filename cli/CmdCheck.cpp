@@ -52,7 +52,10 @@ std::optional<int> ParseCheck(const QStringList& arguments, CheckOptions& option
                                    "glyphs outside the 25 rows or off the canvas, dots beyond column\n"
                                    "128 in an image that does not scroll, texts cut at 255 bytes,\n"
                                    "characters the image's code page cannot hold and fonts the\n"
-                                   "system replaced. Exit 0 when clean, 3 with warnings,\n"
+                                   "system replaced. Notes, which count as no warning, tell of\n"
+                                   "losses in default messages and of a default message drawn in\n"
+                                   "its language's face because the image's face has no glyphs\n"
+                                   "for it. Exit 0 when clean, 3 with warnings,\n"
                                    "1 when the document cannot be read.",
                                    1, "DOC.lcd"))
         return *exit;

@@ -1,13 +1,23 @@
 #pragma once
 // The print spooler as the send operation needs it: pick a printer by name, hand it one
-// raw job, write its bytes. One job at a time per object; calls block until done.
+// raw job, write its bytes. One job at a time per object; calls block until done. An
+// object is used by one thread at a time, which need not be the thread that made it.
 
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <atomic>
+#include <functional>
 #include <memory>
 
 namespace zozavud {
+
+class Spooler;
+
+// Turns true, from any thread, when the caller of some spooler work stopped waiting for it.
+using CancelFlag = std::atomic<bool>;
+// Spooler calls made as one piece of work, wherever they run.
+using SpoolerWork = std::function<void(Spooler& spooler, const CancelFlag& cancelled)>;
 
 class Spooler {
 public:
@@ -41,6 +51,11 @@ public:
     // How long the print server may take to answer one request before the operation
     // fails saying so. A server that did not answer once is not asked again.
     virtual void SetAnswerTimeout(int timeoutMs) { (void)timeoutMs; }
+
+    // While a flag is set (null clears it), a call waiting for the print server gives up
+    // soon after the flag turns true, and an open job is then given up rather than
+    // completed. Spoolers whose calls cannot be cut short ignore it.
+    virtual void SetCancelFlag(const CancelFlag* flag) { (void)flag; }
 
     // One look at a job, without waiting: ended (printed or not, and why) or still on its
     // way. A job that cannot finish (stopped queue, held job) is cancelled and reported

@@ -2,9 +2,14 @@
 
 #include <cups/cups.h>
 
+#include <algorithm>
+
 namespace zozavud {
 
 namespace {
+
+// How often a wait for the server looks whether it was cancelled or its time is up.
+constexpr int AnswerSliceMs = 200;
 
 QString ServerName() { return QStringLiteral("%1:%2").arg(QString::fromUtf8(cupsServer())).arg(ippPort()); }
 
@@ -44,6 +49,9 @@ CupsSpooler::~CupsSpooler() {
 }
 
 http_t* CupsSpooler::Connection() {
+    answerClock_.start();
+    if (cutShort_) Disconnect();  // in the middle of a request nobody waits for
+    cutShort_ = false;
     if (http_) return http_;
     if (serverSilent_) {
         lastError_ = SilentServerMessage(answerTimeoutMs_);
@@ -56,13 +64,20 @@ http_t* CupsSpooler::Connection() {
         return nullptr;
     }
     // Without this a server that accepts and never answers holds every call for minutes.
-    httpSetTimeout(http_, answerTimeoutMs_ / 1000.0, &CupsSpooler::OnAnswerTimeout, this);
+    httpSetTimeout(http_, std::min(answerTimeoutMs_, AnswerSliceMs) / 1000.0, &CupsSpooler::OnAnswerTimeout,
+                   this);
     return http_;
 }
 
-int CupsSpooler::OnAnswerTimeout(http_t*, void* self) {
-    static_cast<CupsSpooler*>(self)->serverSilent_ = true;
-    return 0;  // give up the request
+int CupsSpooler::OnAnswerTimeout(http_t*, void* data) {
+    auto* self = static_cast<CupsSpooler*>(data);
+    if (self->Cancelled()) {
+        self->cutShort_ = true;
+        return 0;  // give up the request
+    }
+    if (self->answerClock_.elapsed() < self->answerTimeoutMs_) return 1;  // wait on
+    self->serverSilent_ = true;
+    return 0;
 }
 
 void CupsSpooler::Disconnect() {
@@ -71,6 +86,10 @@ void CupsSpooler::Disconnect() {
 }
 
 void CupsSpooler::TakeCupsError() {
+    if (cutShort_) {
+        lastError_ = QStringLiteral("Cancelled before the print server answered.");
+        return;
+    }
     if (serverSilent_) {
         // The connection is in the middle of a request nobody answers: drop it.
         lastError_ = SilentServerMessage(answerTimeoutMs_);
@@ -214,10 +233,11 @@ bool CupsSpooler::StartDocument(const QString& documentName) {
 bool CupsSpooler::WriteData(const char* data, qint64 size) {
     lastError_.clear();
     // A null connection would make libcups open its default one: never hand it on.
-    if (!documentOpen_ || writeFailed_ || size < 0 || !http_) {
+    if (!documentOpen_ || writeFailed_ || size < 0 || !http_ || Cancelled()) {
         writeFailed_ = true;
         return false;
     }
+    answerClock_.start();
     if (cupsWriteRequestData(http_, data, static_cast<size_t>(size)) != HTTP_STATUS_CONTINUE) {
         TakeCupsError();
         writeFailed_ = true;
@@ -230,7 +250,7 @@ bool CupsSpooler::EndDocument() {
     if (!documentOpen_) return false;
     documentOpen_ = false;
     lastError_.clear();
-    if (writeFailed_) {
+    if (writeFailed_ || Cancelled()) {
         // Cancel over a fresh connection before the broken upload is dropped, so that no
         // part of the job can start printing in between.
         http_t* upload = http_;
@@ -240,6 +260,7 @@ bool CupsSpooler::EndDocument() {
         return false;
     }
     if (!http_) return false;
+    answerClock_.start();
     const ipp_status_t status = cupsFinishDocument(http_, printer_.constData());
     if (status > IPP_STATUS_OK_CONFLICTING) {
         TakeCupsError();

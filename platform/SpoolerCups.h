@@ -3,6 +3,7 @@
 // client.conf, the local scheduler); jobs are raw, so no filter touches the bytes.
 
 #include <QByteArray>
+#include <QElapsedTimer>
 
 #include "Spooler.h"
 
@@ -30,6 +31,7 @@ public:
     QString LastErrorDetail() const override { return lastError_; }
     int LastJobId() const override { return jobId_; }
     void SetAnswerTimeout(int timeoutMs) override { answerTimeoutMs_ = timeoutMs; }
+    void SetCancelFlag(const CancelFlag* flag) override { cancel_ = flag; }
     JobCheck CheckJob(const QString& deviceName, int jobId) override;
     void GiveUpJob(const QString& deviceName, int jobId) override;
     JobOutcome FollowJob(const QString& deviceName, int jobId, int timeoutMs) override;
@@ -49,11 +51,18 @@ private:
     QueueAnswer AskPrinter(http_t* http, const QByteArray& queue);
     int CreateJob(http_t* http, const QByteArray& title);  // the job id, 0 on failure
 
+    bool Cancelled() const { return cancel_ && cancel_->load(); }
+
+    // Called on each slice of silence: keeps waiting until the operation's answer time is
+    // up or the caller cancelled.
     static int OnAnswerTimeout(http_t* http, void* self);
 
     http_t* http_ = nullptr;
     int answerTimeoutMs_ = 30000;
+    QElapsedTimer answerClock_;  // since the operation began
+    const CancelFlag* cancel_ = nullptr;
     bool serverSilent_ = false;  // it did not answer in time: not asked again
+    bool cutShort_ = false;      // a request was given up on cancel: its connection is dropped
     QByteArray printer_;         // name of the open printer, empty when none
     int jobId_ = 0;
     bool documentOpen_ = false;

@@ -18,8 +18,11 @@ QString Message(const char* firstLine, const QString& detail = {}) {
     return text;
 }
 
-// Reads and writes in pieces; false when a write failed (shown) or a read failed (shown).
-bool CopyFileToSpooler(Spooler& spooler, QFile& file, const ShowMessage& show) {
+bool Stopped(const CancelFlag* cancelled) { return cancelled && cancelled->load(); }
+
+// Reads and writes in pieces; false when a write failed (shown), a read failed (shown) or
+// the work was cancelled.
+bool CopyFileToSpooler(Spooler& spooler, QFile& file, const ShowMessage& show, const CancelFlag* cancelled) {
     std::vector<char> buffer(SendPieceSize);
     for (;;) {
         const qint64 got = file.read(buffer.data(), SendPieceSize);
@@ -30,6 +33,7 @@ bool CopyFileToSpooler(Spooler& spooler, QFile& file, const ShowMessage& show) {
             return false;
         }
         if (got == 0) return true;
+        if (Stopped(cancelled)) return false;
         if (!spooler.WriteData(buffer.data(), got)) {
             show(Message("WritePrinter Error", spooler.LastErrorDetail()));
             return false;
@@ -37,10 +41,36 @@ bool CopyFileToSpooler(Spooler& spooler, QFile& file, const ShowMessage& show) {
     }
 }
 
+// One job on the open printer: start, the file's bytes, end.
+SendOutcome SendDocument(Spooler& spooler, const QString& deviceName, const QString& path,
+                         const ShowMessage& show, const CancelFlag* cancelled) {
+    SendOutcome outcome;
+    if (!spooler.StartDocument(QString::fromLatin1(PrintJobName))) {
+        show(Message("StartDocPrinter Error", spooler.LastErrorDetail()));
+        return outcome;
+    }
+    bool copied = false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        show(QStringLiteral("Temporary File Open Error (%1)").arg(path));
+    } else {
+        copied = CopyFileToSpooler(spooler, file, show, cancelled);
+        file.close();
+    }
+    const bool ended = spooler.EndDocument();
+    // A spooler that refuses the finished job must not pass for success.
+    if (copied && !ended) show(Message("EndDocPrinter Error", spooler.LastErrorDetail()));
+    outcome.Sent = copied && ended;
+    outcome.JobId = spooler.LastJobId();
+    // Nobody waits for this job any more: a spooler that took it anyway gives it up.
+    if (ended && Stopped(cancelled) && outcome.JobId > 0) spooler.GiveUpJob(deviceName, outcome.JobId);
+    return outcome;
+}
+
 }  // namespace
 
 SendOutcome SendFileToNamedPrinter(Spooler& spooler, const QString& deviceName, const QString& path,
-                                   const ShowMessage& show) {
+                                   const ShowMessage& show, const CancelFlag* cancelled) {
     SendOutcome outcome;
     if (!spooler.LoadDeviceSettings(deviceName)) {
         show(Message("GetPrinter error", spooler.LastErrorDetail()));
@@ -53,23 +83,7 @@ SendOutcome SendFileToNamedPrinter(Spooler& spooler, const QString& deviceName, 
     if (!spooler.OpenPrinter(deviceName)) {
         show(Message("OpenPrinter Error", spooler.LastErrorDetail()));
     } else {
-        if (!spooler.StartDocument(QString::fromLatin1(PrintJobName))) {
-            show(Message("StartDocPrinter Error", spooler.LastErrorDetail()));
-        } else {
-            bool copied = false;
-            QFile file(path);
-            if (!file.open(QIODevice::ReadOnly)) {
-                show(QStringLiteral("Temporary File Open Error (%1)").arg(path));
-            } else {
-                copied = CopyFileToSpooler(spooler, file, show);
-                file.close();
-            }
-            const bool ended = spooler.EndDocument();
-            // A spooler that refuses the finished job must not pass for success.
-            if (copied && !ended) show(Message("EndDocPrinter Error", spooler.LastErrorDetail()));
-            outcome.Sent = copied && ended;
-            outcome.JobId = spooler.LastJobId();
-        }
+        if (!Stopped(cancelled)) outcome = SendDocument(spooler, deviceName, path, show, cancelled);
         spooler.ClosePrinter();
     }
     spooler.UnlockDeviceSettings();
@@ -102,7 +116,17 @@ bool WithCommandInTemporaryFile(CommandKind kind, const ImageSet& set, int curre
 
 PrinterSender::PrinterSender(Spooler& spooler, PrinterChooser& chooser, ShowMessage showMessage,
                              ShowMessage showFileError)
-    : spooler_(spooler),
+    : PrinterSender(
+          [&spooler](const QString&, const SpoolerWork& work) {
+              const CancelFlag never{false};
+              work(spooler, never);
+              return true;
+          },
+          chooser, std::move(showMessage), std::move(showFileError)) {}
+
+PrinterSender::PrinterSender(SpoolerRunner run, PrinterChooser& chooser, ShowMessage showMessage,
+                             ShowMessage showFileError)
+    : run_(std::move(run)),
       chooser_(chooser),
       showMessage_(std::move(showMessage)),
       showFileError_(showFileError ? std::move(showFileError) : showMessage_) {}
@@ -113,19 +137,52 @@ void PrinterSender::SendCommand(CommandKind kind, const ImageSet& set, int curre
 }
 
 void PrinterSender::SendFileToPrinter(const QString& path) {
+    // Shared with the work, which may outlive this call when the user stops waiting.
+    struct Found {
+        QStringList Names;
+        QString Detail, Default;
+    };
+    const auto found = std::make_shared<Found>();
+    const bool knowCurrent = !current_.isEmpty();
+    if (!run_(QStringLiteral("Looking for printers..."),
+              [found, knowCurrent](Spooler& spooler, const CancelFlag&) {
+                  found->Names = spooler.PrinterNames();
+                  found->Detail = spooler.LastErrorDetail();
+                  if (!knowCurrent && !found->Names.isEmpty()) found->Default = spooler.DefaultPrinterName();
+              }))
+        return;
     // An empty printer dialog helps nobody: say why there is nothing to choose.
-    if (spooler_.PrinterNames().isEmpty()) {
-        showMessage_(Message(NoPrinterMessage, spooler_.LastErrorDetail()));
+    if (found->Names.isEmpty()) {
+        showMessage_(Message(NoPrinterMessage, found->Detail));
         return;
     }
-    const std::optional<QString> chosen = chooser_.ChoosePrinter(CurrentPrinter());
+    const std::optional<QString> chosen =
+        chooser_.ChoosePrinter(knowCurrent ? current_ : found->Default, found->Names);
     if (!chosen) return;
     current_ = *chosen;
-    SendFileToNamedPrinter(spooler_, current_, path, showMessage_);
+    const auto messages = std::make_shared<QStringList>();
+    const QString printer = current_;
+    const bool waited =
+        run_(QStringLiteral("Sending to \"%1\"...").arg(printer),
+             [messages, printer, path](Spooler& spooler, const CancelFlag& cancelled) {
+                 SendFileToNamedPrinter(
+                     spooler, printer, path,
+                     [messages](const QString& message) { messages->append(message); }, &cancelled);
+             });
+    if (!waited) {
+        showMessage_(QString::fromLatin1(SendCancelledMessage));
+        return;
+    }
+    for (const QString& message : *messages) showMessage_(message);
 }
 
 QString PrinterSender::CurrentPrinter() const {
-    return current_.isEmpty() ? spooler_.DefaultPrinterName() : current_;
+    if (!current_.isEmpty()) return current_;
+    const auto name = std::make_shared<QString>();
+    if (!run_(QStringLiteral("Looking for printers..."),
+              [name](Spooler& spooler, const CancelFlag&) { *name = spooler.DefaultPrinterName(); }))
+        return {};
+    return *name;
 }
 
 }  // namespace zozavud

@@ -139,6 +139,26 @@ FaceFile DrawnFile(const FontSpec& font) {
     return FindFaceFile(font.Name, font.Charset, font.Style & FontStyleBold, font.Style & FontStyleItalic);
 }
 
+// The face that draws the lines, where it is not the record's own or a stand-in for it.
+void CheckDrawnFace(const FontSpec& recordFont, const DrawnText& text, std::vector<FitWarning>& warnings) {
+    if (text.LanguageFace)
+        warnings.push_back({FitWarningKind::LanguageFace,
+                            QStringLiteral("font \"%1\" has no glyphs for the slot's default message: it is "
+                                           "drawn in the language's face \"%2\" (charset %3)")
+                                .arg(recordFont.Name, text.Font.Name)
+                                .arg(text.Font.Charset),
+                            0, true});
+    const FaceFile file = DrawnFile(text.Font);
+    const QString drawn = SubstitutedFamily(text.Font, file);
+    if (drawn.isEmpty()) return;
+    const QString why = file.LacksCharset
+                            ? QStringLiteral("has no characters of charset %1").arg(text.Font.Charset)
+                            : QStringLiteral("is not installed");
+    warnings.push_back(
+        {FitWarningKind::FontSubstituted,
+         QStringLiteral("font \"%1\" %2: the text is drawn in \"%3\"").arg(text.Font.Name, why, drawn)});
+}
+
 }  // namespace
 
 QString SubstitutedFace(const FontSpec& font) { return SubstitutedFamily(font, DrawnFile(font)); }
@@ -156,16 +176,13 @@ std::vector<FitWarning> FitChecker::Check(const ImageRecord& record, int imageNo
     context.Language = language;
     const RenderOutcome outcome = renderer_->Render(*copy, context);
 
-    const FontSpec recordFont = FontSpecFromRecord(*copy);
+    const DrawnText text = TextToDraw(*copy, language);
+    const bool useDefaults = text.DefaultMessage;
     Line lines[2];
+    lines[0].Text = text.Line1;
+    lines[1].Text = text.Line2;
     lines[1].Number = 2;
-    const bool useDefaults = copy->Text1.Length == 0 && copy->Text2.Length == 0;
-    for (int i = 0; i < 2; ++i) {
-        const ShortString& text = i == 0 ? copy->Text1 : copy->Text2;
-        lines[i].Text = useDefaults ? DefaultText(imageNo, language, i + 1)
-                                    : DecodeText(ShortStringBytes(text), copy->FontCharset);
-    }
-    canvas_->SetFont(recordFont);
+    canvas_->SetFont(text.Font);
     for (Line& line : lines) line.Size = canvas_->Measure(line.Text);
     // The placement the renderer used, so the lines land where it drew them.
     const LinePlacements places =
@@ -195,17 +212,7 @@ std::vector<FitWarning> FitChecker::Check(const ImageRecord& record, int imageNo
     CheckHiddenColumns(record, warnings);
     CheckCutTexts(record, warnings);
     const bool drawsText = lines[0].Size.width() > 0 || lines[1].Size.width() > 0;
-    if (drawsText) {
-        const FaceFile file = DrawnFile(recordFont);
-        const QString drawn = SubstitutedFamily(recordFont, file);
-        const QString why = file.LacksCharset
-                                ? QStringLiteral("has no characters of charset %1").arg(recordFont.Charset)
-                                : QStringLiteral("is not installed");
-        if (!drawn.isEmpty())
-            warnings.push_back({FitWarningKind::FontSubstituted,
-                                QStringLiteral("font \"%1\" %2: the text is drawn in \"%3\"")
-                                    .arg(recordFont.Name, why, drawn)});
-    }
+    if (drawsText) CheckDrawnFace(FontSpecFromRecord(*copy), text, warnings);
     return warnings;
 }
 

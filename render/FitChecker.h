@@ -1,7 +1,8 @@
 #pragma once
 // Finds what an image loses on the way to the printer: glyphs outside the 25-row window
 // or off the work canvas, dots the printer never shows, texts cut at 255 bytes and
-// faces the system had to replace. Needs the font database (a QGuiApplication).
+// faces the system had to replace; notes a default message drawn in the language's face.
+// Needs the font database (a QGuiApplication).
 
 #include <QString>
 #include <memory>
@@ -23,6 +24,7 @@ enum class FitWarningKind {
     HiddenColumns,
     TextCut,
     FontSubstituted,
+    LanguageFace,  // a default message the record's face cannot draw, in the language's face
 };
 
 struct FitWarning {

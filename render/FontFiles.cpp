@@ -152,4 +152,9 @@ FaceFile FindFaceFile(const QString& face, uint8_t charset, bool bold, bool ital
     return file;
 }
 
+bool AddFontFile(const QString& path) {
+    return FcConfigAppFontAddFile(Config(), reinterpret_cast<const FcChar8*>(path.toUtf8().constData())) ==
+           FcTrue;
+}
+
 }  // namespace zozavud

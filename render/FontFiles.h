@@ -21,6 +21,11 @@ struct FaceFile {
 
 FaceFile FindFaceFile(const QString& face, uint8_t charset, bool bold, bool italic);
 
+// Adds the faces of a font file to those looked among, for the rest of the run (tests
+// bring faces of their own this way); false when it holds no font. Faces found before
+// stay as they were found.
+bool AddFontFile(const QString& path);
+
 // The language fontconfig weighs a match by, for a Windows charset ("en" for the rest).
 const char* CharsetLanguage(uint8_t charset);
 

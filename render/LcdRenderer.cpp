@@ -1,9 +1,11 @@
 #include "LcdRenderer.h"
 
 #include "CodePage.h"
+#include "LanguageTables.h"
 #include "MessageSlots.h"
 #include "PreviewScaling.h"
 #include "ShortString.h"
+#include "TextFont.h"
 #include "WorkCanvas.h"
 
 namespace zozavud {
@@ -36,6 +38,29 @@ LinePlacements PlaceLines(int lineCount, bool animated, int w1, int h1, bool lea
     return p;
 }
 
+DrawnText TextToDraw(const ImageRecord& record, MessageLanguage language) {
+    DrawnText text;
+    text.Font = FontSpecFromRecord(record);
+    text.DefaultMessage = record.Text1.Length == 0 && record.Text2.Length == 0;
+    if (!text.DefaultMessage) {
+        text.Line1 = DecodeText(ShortStringBytes(record.Text1), record.FontCharset);
+        text.Line2 = DecodeText(ShortStringBytes(record.Text2), record.FontCharset);
+        return text;
+    }
+    text.Line1 = DefaultText(record.ImageNo, language, 1);
+    text.Line2 = DefaultText(record.ImageNo, language, 2);
+    FontSpec own = text.Font;
+    own.Name = QString::fromLatin1(LanguageFont(language));
+    own.Charset = LanguageCharset(language);
+    if (own.Charset == text.Font.Charset && own.Name.compare(text.Font.Name, Qt::CaseInsensitive) == 0)
+        return text;
+    const std::shared_ptr<TextFont> face = TextFont::For(text.Font);
+    if (face->HasGlyphsFor(text.Line1) && face->HasGlyphsFor(text.Line2)) return text;
+    text.Font = own;
+    text.LanguageFace = true;
+    return text;
+}
+
 LcdRenderer::LcdRenderer() : canvas_(std::make_unique<WorkCanvas>()), preview_(ScaledPreview(dots_, 2)) {}
 
 LcdRenderer::~LcdRenderer() = default;
@@ -45,16 +70,10 @@ RenderOutcome LcdRenderer::Render(ImageRecord& record, const RenderContext& cont
     outcome.LineCount = SlotLineCount(record.ImageNo);
 
     canvas_->Clear();
-    canvas_->SetFont(FontSpecFromRecord(record));
-
-    QString line1, line2;
-    if (record.Text1.Length == 0 && record.Text2.Length == 0) {
-        line1 = DefaultText(record.ImageNo, context.Language, 1);
-        line2 = DefaultText(record.ImageNo, context.Language, 2);
-    } else {
-        line1 = DecodeText(ShortStringBytes(record.Text1), record.FontCharset);
-        line2 = DecodeText(ShortStringBytes(record.Text2), record.FontCharset);
-    }
+    const DrawnText text = TextToDraw(record, context.Language);
+    canvas_->SetFont(text.Font);
+    const QString& line1 = text.Line1;
+    const QString& line2 = text.Line2;
     const QSize size1 = canvas_->Measure(line1);
     const QSize size2 = canvas_->Measure(line2);
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "Composition.h"
+#include "GdiFont.h"
 #include "ImageSet.h"
 #include "MessageLanguage.h"
 
@@ -34,6 +35,18 @@ struct LinePlacements {
 };
 LinePlacements PlaceLines(int lineCount, bool animated, int w1, int h1, bool leadingSpace1, int w2, int h2,
                           bool leadingSpace2);
+
+// The lines an image shows and the font that draws them: its own texts in its font or,
+// without text, the slot's default message in the language. Where the record's face has
+// no glyphs for that message, the language's own face and charset draw it instead, as
+// the platform links a fallback face; height, style and colour stay the record's.
+struct DrawnText {
+    QString Line1, Line2;
+    FontSpec Font;
+    bool DefaultMessage = false;
+    bool LanguageFace = false;  // the default message is drawn in the language's face
+};
+DrawnText TextToDraw(const ImageRecord& record, MessageLanguage language);
 
 class LcdRenderer {
 public:

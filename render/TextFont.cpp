@@ -272,6 +272,13 @@ int TextFont::Width(const QString& text) {
     return width;
 }
 
+bool TextFont::HasGlyphsFor(const QString& text) const {
+    if (!face_->Handle) return false;
+    for (const char32_t code : text.toUcs4())
+        if (!QChar::isSpace(code) && FT_Get_Char_Index(face_->Handle, code) == 0) return false;
+    return true;
+}
+
 void TextFont::Draw(QImage& image, int x, int y, QRgb colour, const QString& text) {
     if (image.depth() != 32) return;  // the canvas's format; others are not drawn on
     const int w = image.width(), h = image.height();

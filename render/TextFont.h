@@ -49,6 +49,8 @@ public:
 
     // The sum of the glyphs' measured advances, no kerning.
     int Width(const QString& text);
+    // True when the face has a glyph of its own for every character of the text but spaces.
+    bool HasGlyphsFor(const QString& text) const;
     // Lights the text's pixels in the image, its cell's top-left at (x, y); clipped.
     void Draw(QImage& image, int x, int y, QRgb colour, const QString& text);
     // The lit pixels' box for a cell at (0, 0); empty when nothing would be lit.

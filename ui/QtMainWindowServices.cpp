@@ -33,10 +33,10 @@ private:
 
 }  // namespace
 
-QtMainWindowServices::QtMainWindowServices(QWidget* parent, std::function<Spooler&()> printers)
+QtMainWindowServices::QtMainWindowServices(QWidget* parent)
     : parent_(parent),
       commandFiles_(std::make_unique<QtCommandFileChooser>(parent)),
-      printers_(std::make_unique<QtPrinterChooser>(parent, std::move(printers))) {}
+      printers_(std::make_unique<QtPrinterChooser>(parent)) {}
 
 QtMainWindowServices::~QtMainWindowServices() = default;
 

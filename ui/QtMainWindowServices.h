@@ -10,15 +10,11 @@
 class QWidget;
 
 namespace zozavud {
-class Spooler;
-}
-
-namespace zozavud {
 
 // The real dialogs and boxes, parented to the main window.
 class QtMainWindowServices : public MainWindowServices {
 public:
-    QtMainWindowServices(QWidget* parent, std::function<Spooler&()> printers);
+    explicit QtMainWindowServices(QWidget* parent);
     ~QtMainWindowServices() override;
 
     std::optional<QString> ChooseOpenPath() override;

@@ -5,17 +5,15 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 
-#include "Spooler.h"
-
 namespace zozavud {
 
-std::optional<QString> QtPrinterChooser::ChoosePrinter(const QString& current) {
+std::optional<QString> QtPrinterChooser::ChoosePrinter(const QString& current, const QStringList& names) {
     QDialog dialog(parent_);
     dialog.setWindowTitle("Print Setup");
     auto* layout = new QFormLayout(&dialog);
     auto* printers = new QComboBox(&dialog);
     printers->setObjectName("ComboBoxPrinter");
-    printers->addItems(spooler_().PrinterNames());
+    printers->addItems(names);
     if (const int index = printers->findText(current); index >= 0) printers->setCurrentIndex(index);
     printers->setMinimumWidth(240);
     layout->addRow("&Printer:", printers);

@@ -11,7 +11,7 @@
 #include "PrinterSend.h"
 #include "QtMainWindowServices.h"
 #include "RecordRender.h"
-#include "Spooler.h"
+#include "SpoolerThread.h"
 #include "UpDownControl.h"
 #include "ui_UnitZozAvudMain.h"
 
@@ -20,8 +20,7 @@ namespace zozavud {
 TFormZozAvudMain::TFormZozAvudMain(QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::TFormZozAvudMain>()) {
     ui_->setupUi(this);
-    auto services =
-        std::make_unique<QtMainWindowServices>(this, [this]() -> Spooler& { return SystemSpooler(); });
+    auto services = std::make_unique<QtMainWindowServices>(this);
     services->SetFontPreview([this](const FontSpec& font) { return FontPreview(font); });
     SetServices(std::move(services));
     commandFileName_ = std::make_unique<CommandFileNameKeeper>();

@@ -15,6 +15,7 @@
 #include "EditorState.h"
 #include "GdiFont.h"
 #include "LcdRenderer.h"
+#include "Spooler.h"
 
 class QMenu;
 class QToolBar;
@@ -31,6 +32,7 @@ class FontChooser;
 class MainWindowServices;
 class PrinterSender;
 class Spooler;
+class SpoolerThread;
 class TDlgAbout;
 class UpDownControl;
 enum class CommandKind;
@@ -48,9 +50,9 @@ public:
     // Dialogs and boxes the window shows, the document commands' among them; tests put
     // fakes in their place.
     void SetServices(std::unique_ptr<MainWindowServices> services);
-    // The print spooler; the system's unless a test gives another.
+    // The print spooler, called on a thread of its own; the system's unless a test gives
+    // another.
     void SetSpooler(std::unique_ptr<Spooler> spooler);
-    Spooler& SystemSpooler();
 
     EditorState& State() { return state_; }
     const EditorState& State() const { return state_; }
@@ -168,6 +170,9 @@ private:
     void OpenHelpFile();
     void CreateCommandFile(CommandKind kind);
     void SendCommand(CommandKind kind);
+    // Runs the spooler work behind a window-modal progress box with Cancel; false when
+    // the user cancelled before the work ended.
+    bool WaitForSpooler(const QString& waitingFor, const SpoolerWork& work);
     void EditText1Change(int tag);
     void EditText1KeyPress();
     void ButtonTextClearClick();
@@ -184,7 +189,7 @@ private:
     std::unique_ptr<MainWindowServices> services_;
     std::unique_ptr<DocumentCommands> documents_;
     std::unique_ptr<CommandFileNameKeeper> commandFileName_;
-    std::unique_ptr<Spooler> spooler_;
+    std::unique_ptr<SpoolerThread> spoolerThread_;
     std::unique_ptr<PrinterSender> sender_;
     TDlgAbout* about_ = nullptr;
     bool closing_ = false;

@@ -17,7 +17,7 @@ namespace {
 class FixedChooser : public PrinterChooser {
 public:
     std::optional<QString> answer;
-    std::optional<QString> ChoosePrinter(const QString&) override { return answer; }
+    std::optional<QString> ChoosePrinter(const QString&, const QStringList&) override { return answer; }
 };
 
 class CupsSendTest : public ::testing::Test {

@@ -23,7 +23,7 @@ public:
     QStringList offered;  // the preselected printer of each call
     std::function<void()> whileOpen;
 
-    std::optional<QString> ChoosePrinter(const QString& current) override {
+    std::optional<QString> ChoosePrinter(const QString& current, const QStringList&) override {
         offered << current;
         if (whileOpen) whileOpen();
         return answer;

@@ -39,7 +39,7 @@ public:
     }
     CommandFileChooser& CommandFiles() override { return commandFiles_; }
     PrinterChooser& Printers() override { return *this; }
-    std::optional<QString> ChoosePrinter(const QString& current) override {
+    std::optional<QString> ChoosePrinter(const QString& current, const QStringList&) override {
         Log << "printer: " + current;
         return Next(PrinterAnswers, nullptr);
     }
