@@ -9,8 +9,8 @@ character in bytes, default byte(s), default character, the character the defaul
 read as, the bytes the default character is written as, 12 bytes of lead-byte ranges),
 then the word count up to the wide-character table, 256 single-byte entries, a glyph
 table flag (and 256 glyphs), the number of lead-byte ranges and, when there are any, 256
-row offsets followed by one 256-entry row per lead byte; then one entry per UTF-16 code
-unit (a byte, or a word for double-byte pages) with the look-alikes included.
+row offsets followed by one 256-entry row per lead byte, and one word more; then one entry
+per UTF-16 code unit (a byte, or a word for double-byte pages), look-alikes included.
 
 The output keeps the byte-to-character side whole and, of the character-to-byte side, only
 what differs from its inverse (DeriveWideChar below and in core/CodePageTable.cpp): the best

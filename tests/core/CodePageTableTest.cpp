@@ -19,7 +19,8 @@ void Check(const std::vector<Case>& cases) {
     for (const Case& c : cases) {
         const QString text = QString::fromUtf8(c.Text);
         if (c.Way != Reads) {
-            EXPECT_EQ(EncodeText(text, c.Charset).toHex(' '), c.Bytes.toHex(' ')) << c.Text;
+            EXPECT_EQ(EncodeText(text, c.Charset).toHex(' ').toStdString(), c.Bytes.toHex(' ').toStdString())
+                << c.Text;
         }
         if (c.Way != Writes) {
             EXPECT_EQ(DecodeText(c.Bytes, c.Charset), text) << c.Bytes.toHex(' ').data();
