@@ -15,16 +15,15 @@ namespace {
 // Not a failure: the document was read and checked, and has something to look at.
 constexpr int ExitWarnings = 3;
 
-// The stored texts (and font name) that read back as characters their code page cannot
-// hold: bytes that are no character there, which the renderer draws as a stand-in and
-// which a new edit of the text would store as "?".
+// The stored texts (and font name) holding bytes that are no character of their code
+// page: they read back as the page's default character (or a private-use one), which the
+// renderer draws as a stand-in.
 QStringList LostCharacterWarnings(const ImageRecord& record) {
     const std::pair<const char*, const ShortString*> fields[] = {
         {"text line 1", &record.Text1}, {"text line 2", &record.Text2}, {"font name", &record.FontName}};
     QStringList warnings;
     for (const auto& [what, field] : fields) {
-        const QString text = DecodeText(ShortStringBytes(*field), record.FontCharset);
-        const QStringList lost = LostCharacters(text, record.FontCharset);
+        const QStringList lost = UndefinedByteCharacters(ShortStringBytes(*field), record.FontCharset);
         if (lost.isEmpty()) continue;
         warnings << QStringLiteral(
                         "%1 holds bytes that are no character of code page %2 "

@@ -173,16 +173,20 @@ std::optional<int> ParseEdit(const QStringList& arguments, EditOptions& options)
     return std::nullopt;
 }
 
-// Names on stderr the characters of a text that the image's code page cannot hold:
-// they are stored as "?", and the edit goes on.
+// Names on stderr the characters of a text that the image's code page cannot hold, each
+// with what is stored for it (a look-alike or "?"), and the edit goes on.
 void WarnOfLostCharacters(int image, const QString& what, const QString& text, uint8_t charset) {
     const QStringList lost = LostCharacters(text, charset);
     if (lost.isEmpty()) return;
-    Warning(QStringLiteral("image %1, %2: code page %3 (charset %4) cannot hold %5; stored as \"?\"")
+    QStringList named;
+    for (const QString& character : lost)
+        named << QStringLiteral("%1 stored as \"%2\"")
+                     .arg(NameCharacters({character}), EscapeForTerminal(StoredForm(character, charset)));
+    Warning(QStringLiteral("image %1, %2: code page %3 (charset %4) cannot hold %5")
                 .arg(image)
                 .arg(what, QString::fromLatin1(CodePageForCharset(charset)))
                 .arg(charset)
-                .arg(NameCharacters(lost)));
+                .arg(named.join(QStringLiteral(", "))));
 }
 
 void StoreText(const EditOptions& options, const QString& what, const QString& text, ImageRecord& record,

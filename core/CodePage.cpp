@@ -1,52 +1,15 @@
 #include "CodePage.h"
 
-#include <unicode/ucnv.h>
-
-#include <memory>
+#include "CharsetNames.h"
+#include "CodePageTable.h"
 
 namespace zozavud {
 
 namespace {
 
-struct ConverterCloser {
-    void operator()(UConverter* c) const { ucnv_close(c); }
-};
-using Converter = std::unique_ptr<UConverter, ConverterCloser>;
-
-Converter OpenConverter(uint8_t charset) {
-    UErrorCode status = U_ZERO_ERROR;
-    Converter converter(ucnv_open(CodePageForCharset(charset), &status));
-    if (U_FAILURE(status) || !converter) {
-        status = U_ZERO_ERROR;
-        converter.reset(ucnv_open("windows-1252", &status));
-    }
-    status = U_ZERO_ERROR;
-    ucnv_setSubstChars(converter.get(), "?", 1, &status);
-    return converter;
-}
-
-// Bytes of one code point in the converter's code page ("?" when it has none).
-QByteArray EncodeCodePoint(UConverter* converter, const QString& codePoint) {
-    char buffer[16];
-    UErrorCode status = U_ZERO_ERROR;
-    ucnv_resetFromUnicode(converter);
-    const int32_t length =
-        ucnv_fromUChars(converter, buffer, sizeof buffer, reinterpret_cast<const UChar*>(codePoint.utf16()),
-                        static_cast<int32_t>(codePoint.size()), &status);
-    if (U_FAILURE(status) || length <= 0) return QByteArray("?");
-    return QByteArray(buffer, length);
-}
-
-QString DecodeWith(UConverter* converter, const QByteArray& bytes) {
-    QString result(bytes.size() * 2 + 2, Qt::Uninitialized);
-    UErrorCode status = U_ZERO_ERROR;
-    ucnv_resetToUnicode(converter);
-    const int32_t length =
-        ucnv_toUChars(converter, reinterpret_cast<UChar*>(result.data()), static_cast<int32_t>(result.size()),
-                      bytes.constData(), static_cast<int32_t>(bytes.size()), &status);
-    if (U_FAILURE(status)) return QString::fromLatin1(bytes);
-    result.truncate(length);
-    return result;
+const CodePageTable& TableFor(uint8_t charset) {
+    const CodePageTable* table = CodePageTable::Find(CharsetCodePage(charset));
+    return table ? *table : *CodePageTable::Find(1252);
 }
 
 // 2 for a whole surrogate pair at i, else 1.
@@ -54,54 +17,62 @@ qsizetype CodePointWidth(const QString& text, qsizetype i) {
     return text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
 }
 
-}  // namespace
+void AppendBytes(QByteArray& out, uint16_t bytes) {
+    if (bytes > 0xFF) out += static_cast<char>(bytes >> 8);
+    out += static_cast<char>(bytes & 0xFF);
+}
 
-const char* CodePageForCharset(uint8_t charset) {
-    switch (charset) {
-        case 0:
-        case 1:
-            return "windows-1252";
-        case 77:
-            return "macintosh";
-        case 128:
-            return "windows-31j";
-        case 129:
-            return "windows-949";
-        case 134:
-            return "windows-936";
-        case 136:
-            return "windows-950";
-        case 161:
-            return "windows-1253";
-        case 162:
-            return "windows-1254";
-        case 163:
-            return "windows-1258";
-        case 177:
-            return "windows-1255";
-        case 178:
-            return "windows-1256";
-        case 186:
-            return "windows-1257";
-        case 204:
-            return "windows-1251";
-        case 222:
-            return "windows-874";
-        case 238:
-            return "windows-1250";
-        case 255:
-            return "ibm-437";
-        default:
-            return "windows-1252";
+// The platform writes each UTF-16 code unit by itself.
+QByteArray EncodeCodePoint(const CodePageTable& table, QStringView codePoint) {
+    QByteArray bytes;
+    for (const QChar unit : codePoint) AppendBytes(bytes, table.Write(unit.unicode()));
+    return bytes;
+}
+
+// A lead byte followed by any byte but 0 is one pair; a lead byte at the end, or before a
+// 0, reads as the default character alone.
+template <typename Visit>
+void ForEachSequence(const CodePageTable& table, const QByteArray& bytes, Visit visit) {
+    for (qsizetype i = 0; i < bytes.size();) {
+        const auto byte = static_cast<uint8_t>(bytes[i]);
+        if (!table.IsLeadByte(byte)) {
+            visit(byte, table.Read(byte), false);
+            ++i;
+        } else if (i + 1 < bytes.size() && bytes[i + 1] != 0) {
+            const auto trail = static_cast<uint8_t>(bytes[i + 1]);
+            visit(static_cast<uint16_t>(byte << 8 | trail), table.Read(byte, trail), true);
+            i += 2;
+        } else {
+            visit(byte, table.DefaultChar(), true);
+            ++i;
+        }
     }
 }
 
+QString Decode(const CodePageTable& table, const QByteArray& bytes) {
+    QString result;
+    result.reserve(bytes.size());
+    ForEachSequence(table, bytes, [&result](uint16_t, char16_t unit, bool) { result += QChar(unit); });
+    return result;
+}
+
+// As the platform's strict conversion finds it: the default character read from other
+// bytes than its own, a lead byte alone, or a single byte that only a private-use
+// character stands for.
+bool IsUndefined(const CodePageTable& table, uint16_t sequence, char16_t unit, bool fromLeadByte) {
+    if (unit == table.DefaultChar() && sequence != table.DefaultCharBytes()) return true;
+    if (fromLeadByte) return sequence <= 0xFF;
+    return unit >= 0xE000 && unit <= 0xF8FF;
+}
+
+}  // namespace
+
 QByteArray EncodeText(const QString& text, uint8_t charset, int maxBytes) {
-    Converter converter = OpenConverter(charset);
+    const CodePageTable& table = TableFor(charset);
     QByteArray result;
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype width = CodePointWidth(text, i);
-        const QByteArray bytes = EncodeCodePoint(converter.get(), text.mid(i, width));
+        const QByteArray bytes = EncodeCodePoint(table, QStringView(text).mid(i, width));
         if (result.size() + bytes.size() > maxBytes) break;
         result += bytes;
         i += width;
@@ -109,14 +80,19 @@ QByteArray EncodeText(const QString& text, uint8_t charset, int maxBytes) {
     return result;
 }
 
-QString DecodeText(const QByteArray& bytes, uint8_t charset) {
-    if (bytes.isEmpty()) return QString();
-    Converter converter = OpenConverter(charset);
-    return DecodeWith(converter.get(), bytes);
+QByteArray EncodeTextKeeping(const QString& text, const QByteArray& stored, uint8_t charset) {
+    return DecodeText(stored, charset) == text ? stored : EncodeText(text, charset);
+}
+
+QString DecodeText(const QByteArray& bytes, uint8_t charset) { return Decode(TableFor(charset), bytes); }
+
+QString StoredForm(const QString& character, uint8_t charset) {
+    const CodePageTable& table = TableFor(charset);
+    return Decode(table, EncodeCodePoint(table, character));
 }
 
 QStringList LostCharacters(const QString& text, uint8_t charset) {
-    Converter converter = OpenConverter(charset);
+    const CodePageTable& table = TableFor(charset);
     QStringList lost;
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype width = CodePointWidth(text, i);
@@ -124,10 +100,20 @@ QStringList LostCharacters(const QString& text, uint8_t charset) {
         i += width;
         if (lost.contains(character)) continue;
         // Read back what would be stored: a "?" or a look-alike is not the character.
-        if (DecodeWith(converter.get(), EncodeCodePoint(converter.get(), character)) != character)
-            lost << character;
+        if (Decode(table, EncodeCodePoint(table, character)) != character) lost << character;
     }
     return lost;
+}
+
+QStringList UndefinedByteCharacters(const QByteArray& bytes, uint8_t charset) {
+    const CodePageTable& table = TableFor(charset);
+    QStringList found;
+    ForEachSequence(table, bytes, [&](uint16_t sequence, char16_t unit, bool fromLeadByte) {
+        const QString character(QChar{unit});
+        if (IsUndefined(table, sequence, unit, fromLeadByte) && !found.contains(character))
+            found << character;
+    });
+    return found;
 }
 
 }  // namespace zozavud

@@ -20,7 +20,8 @@ void StoreFontSpec(ImageRecord& record, const FontSpec& font) {
     record.FontCharset = font.Charset;
     record.FontColor = font.Color;
     record.FontHeight = font.Height;
-    StoreShortString(record.FontName, EncodeText(font.Name, font.Charset));
+    StoreShortString(record.FontName,
+                     EncodeTextKeeping(font.Name, ShortStringBytes(record.FontName), font.Charset));
     record.FontStyle = font.Style & 0x0F;
 }
 

@@ -114,7 +114,7 @@ void TFormZozAvudMain::EditText1Change(int tag) {
     auto store = [this, box, tag] {
         ImageRecord& record = state_.CurrentRecord();
         ShortString& field = tag == 0 ? record.Text1 : record.Text2;
-        StoreShortString(field, EncodeText(box->text(), record.FontCharset));
+        StoreShortString(field, EncodeTextKeeping(box->text(), ShortStringBytes(field), record.FontCharset));
         RenderImage();
     };
     // Filling the boxes from the record is no edit; typing merges into one step per box.

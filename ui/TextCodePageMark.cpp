@@ -16,7 +16,8 @@ constexpr QRgb WarningBase = 0xFFFFE0A0;
 }  // namespace
 
 void MarkUnstorableText(QLineEdit& box, uint8_t charset) {
-    const QString missing = LostCharacters(box.text(), charset).join(QString());
+    const QStringList lost = LostCharacters(box.text(), charset);
+    const QString missing = lost.join(QString());
     const bool marked = box.property("UnstorableMarked").toBool();
     if (missing.isEmpty()) {
         if (!marked) return;
@@ -28,8 +29,10 @@ void MarkUnstorableText(QLineEdit& box, uint8_t charset) {
     QPalette palette = box.palette();
     palette.setColor(QPalette::Base, QColor::fromRgb(WarningBase));
     box.setPalette(palette);
-    box.setToolTip(QStringLiteral("The %1 code page cannot store %2: the picture shows \"?\" instead.")
-                       .arg(QString::fromLatin1(CharsetName(charset)), missing));
+    QString stored;
+    for (const QString& character : lost) stored += StoredForm(character, charset);
+    box.setToolTip(QStringLiteral("The %1 code page cannot store %2: the picture shows \"%3\" instead.")
+                       .arg(QString::fromLatin1(CharsetName(charset)), missing, stored));
     box.setProperty("UnstorableMarked", true);
 }
 

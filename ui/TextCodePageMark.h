@@ -1,6 +1,6 @@
 #pragma once
 // Marks a text box that holds characters the image's code page cannot store: they turn
-// into "?" in the picture, so the box says which ones while it holds them.
+// into look-alikes or "?" in the picture, so the box says which ones while it holds them.
 
 #include <cstdint>
 

@@ -29,7 +29,8 @@ TEST(CodePage, EncodesInTheCharsetsCodePage) {
 
 TEST(CodePage, MissingCharactersBecomeQuestionMarks) {
     EXPECT_EQ(EncodeText(QString::fromUtf8("a联b"), 0), "a?b");
-    EXPECT_EQ(EncodeText(QString::fromUtf8("😀"), 128), "?");
+    EXPECT_EQ(EncodeText(QString::fromUtf8("😀"), 128),
+              "??");  // one "?" per UTF-16 unit, as the platform writes
 }
 
 TEST(CodePage, LostCharactersNamesEachCharacterThatWouldBeStoredWrongOnce) {
