@@ -18,4 +18,8 @@ struct CliCommand {
 
 const std::vector<CliCommand>& Commands();
 
+// The version values of an executable, one Key=Value a line on stdout, as version-info
+// prints them; --version gives those of the tool itself.
+int PrintVersionValues(const QString& path);
+
 }  // namespace zozavud::cli

@@ -8,6 +8,8 @@
 #include "CliCommand.h"
 #include "StandardStreams.h"
 #include "TemporaryFolder.h"
+#include "TerminalText.h"
+#include "UsageText.h"
 
 namespace zozavud::cli {
 
@@ -23,7 +25,8 @@ void PrintUsage(QTextStream& out) {
     out << "Usage: zozavud-cli <command> [options]\n\nCommands:\n";
     for (const CliCommand& command : Commands())
         out << "  " << QString::fromLatin1(command.Name).leftJustified(14) << command.Summary << "\n";
-    out << "\nRun 'zozavud-cli <command> --help' for the options of a command.\n";
+    out << "\nRun 'zozavud-cli <command> --help' for the options of a command,\n"
+           "'zozavud-cli --version' for the version values of the tool.\n";
 }
 
 int RunCommandLine(int argc, char** argv, const QStringList& arguments) {
@@ -36,6 +39,10 @@ int RunCommandLine(int argc, char** argv, const QStringList& arguments) {
         QTextStream out(stdout);
         PrintUsage(out);
         return ExitOk;
+    }
+    if (arguments[1] == "--version" || arguments[1] == "-V") {
+        const QCoreApplication app(argc, argv);
+        return PrintVersionValues(QCoreApplication::applicationFilePath());
     }
     for (const CliCommand& command : Commands()) {
         if (arguments[1] != command.Name) continue;
@@ -50,8 +57,10 @@ int RunCommandLine(int argc, char** argv, const QStringList& arguments) {
         own.prepend(QStringLiteral("zozavud-cli ") + command.Name);
         return command.Run(own);
     }
-    err << "zozavud-cli: unknown command '" << arguments[1] << "'\n\n";
-    PrintUsage(err);
+    QStringList names;
+    for (const CliCommand& command : Commands()) names << QLatin1String(command.Name);
+    err << "zozavud-cli: unknown command " << Quoted(arguments[1]) << "; use " << names.join(", ") << "\n"
+        << HelpHint("zozavud-cli") << "\n";
     return ExitUsage;
 }
 

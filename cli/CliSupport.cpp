@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QTextStream>
+#include <cstdio>
 #include <memory>
 
 #include "AtomicFile.h"
@@ -10,12 +11,24 @@
 #include "OptionTables.h"
 #include "SystemLocale.h"
 #include "TerminalText.h"
+#include "UsageText.h"
 
 namespace zozavud::cli {
+
+namespace {
+
+// "zozavud-cli edit": the command being parsed, which its help and its mistakes name.
+QString& RunningCommand() {
+    static QString command = QStringLiteral("zozavud-cli");
+    return command;
+}
+
+}  // namespace
 
 std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList& arguments,
                                   const QString& description, int positionalCount,
                                   const QString& positionalSyntax) {
+    RunningCommand() = arguments.value(0, QStringLiteral("zozavud-cli"));
     parser.setApplicationDescription(description);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({"h", "help"}, "Show this help.");
@@ -23,22 +36,30 @@ std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList&
     if (!positionalSyntax.isEmpty()) parser.addPositionalArgument(positionalSyntax, "");
     if (!parser.parse(arguments)) return UsageError(parser, EscapeForTerminal(parser.errorText()));
     if (parser.isSet(help)) {
-        QTextStream(stdout) << parser.helpText();
+        QTextStream(stdout) << CommandHelpText(parser, RunningCommand());
         return ExitOk;
     }
-    if (parser.positionalArguments().size() != positionalCount)
-        return UsageError(parser, QStringLiteral("expected %1 argument(s)").arg(positionalCount));
+    Q_ASSERT(positionalSyntax.split(' ', Qt::SkipEmptyParts).size() == positionalCount);
+    if (const QString problem = PositionalProblem(positionalSyntax, parser.positionalArguments());
+        !problem.isEmpty())
+        return UsageError(parser, problem);
     return std::nullopt;
 }
 
-int UsageError(const QCommandLineParser& parser, const QString& message) {
-    QTextStream(stderr) << "zozavud-cli: " << message << "\n\n" << parser.helpText();
+int UsageError(const QCommandLineParser&, const QString& message) {
+    QTextStream(stderr) << "zozavud-cli: " << message << "\n" << HelpHint(RunningCommand()) << "\n";
     return ExitUsage;
 }
 
 int Failure(const QString& message) {
     QTextStream(stderr) << "zozavud-cli: " << message << "\n";
     return ExitFailure;
+}
+
+bool WriteToStandardOutput(const QByteArray& bytes) {
+    return std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout) ==
+               static_cast<size_t>(bytes.size()) &&
+           std::fflush(stdout) == 0;
 }
 
 void Warning(const QString& message) { QTextStream(stderr) << "zozavud-cli: warning: " << message << "\n"; }
@@ -54,7 +75,7 @@ std::optional<int> ParseLanguageOption(const QCommandLineParser& parser, const Q
                                        std::optional<MessageLanguage>& language) {
     if (!parser.isSet(option)) return std::nullopt;
     language = LanguageWords().Parse(parser.value(option));
-    if (!language) return UsageError(parser, "unknown language " + Quoted(parser.value(option)));
+    if (!language) return UsageError(parser, UnknownWord("language", parser.value(option), LanguageWords()));
     return std::nullopt;
 }
 
@@ -62,7 +83,7 @@ std::optional<int> ParseKindAndImage(const QCommandLineParser& parser, const QCo
                                      CommandKind& kind, int& image) {
     const QString kindText = parser.positionalArguments().value(0);
     const std::optional<CommandKind> parsed = CommandKindWords().Parse(kindText);
-    if (!parsed) return UsageError(parser, "unknown command kind " + Quoted(kindText));
+    if (!parsed) return UsageError(parser, UnknownWord("command kind", kindText, CommandKindWords()));
     kind = *parsed;
     const bool needsImage = kind == CommandKind::RegisterImage || kind == CommandKind::DeleteImage;
     if (needsImage && !parser.isSet(imageOption))

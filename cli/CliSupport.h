@@ -15,12 +15,17 @@ namespace zozavud::cli {
 
 // Parses; on --help prints the help and gives ExitOk, on a bad option prints the
 // problem and gives ExitUsage. Returns nullopt when the command should go on.
+// arguments[0] is the command ("zozavud-cli edit"), which the help and the usage errors
+// name; positionalSyntax names the positionalCount arguments, space-separated.
 std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList& arguments,
                                   const QString& description, int positionalCount,
                                   const QString& positionalSyntax);
 
+// The message, and where the command's help is, on stderr; gives ExitUsage.
 int UsageError(const QCommandLineParser& parser, const QString& message);
 int Failure(const QString& message);
+// Bytes for "-o -"; false when they did not all go out.
+bool WriteToStandardOutput(const QByteArray& bytes);
 // A line on stderr for something the command goes on despite.
 void Warning(const QString& message);
 

@@ -1,5 +1,3 @@
-#include <cstdio>
-
 #include "AtomicFile.h"
 #include "CliCommand.h"
 #include "CliSupport.h"
@@ -7,16 +5,11 @@
 #include "CommandFile.h"
 #include "OptionTables.h"
 #include "TerminalText.h"
+#include "UsageText.h"
 
 namespace zozavud::cli {
 
 namespace {
-
-bool WriteToStandardOutput(const QByteArray& bytes) {
-    return std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout) ==
-               static_cast<size_t>(bytes.size()) &&
-           std::fflush(stdout) == 0;
-}
 
 struct CommandOptions {
     QString Document, Output;  // Output "-" is stdout
@@ -26,7 +19,7 @@ struct CommandOptions {
 
 std::optional<int> ParseCommand(const QStringList& arguments, CommandOptions& options) {
     QCommandLineParser parser;
-    const QCommandLineOption image("image", "The current image, 1..19 (register and delete).", "N");
+    const QCommandLineOption image = ImageOption("register and delete");
     const QCommandLineOption output({"o", "output"}, "Command file to write, or - for stdout.", "OUT.prn");
     parser.addOptions({image, output});
     if (auto exit = ParseArguments(

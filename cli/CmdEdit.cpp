@@ -2,6 +2,7 @@
 #include "CliCommand.h"
 #include "CliSupport.h"
 #include "CodePage.h"
+#include "FitChecker.h"
 #include "GdiFont.h"
 #include "ImageReset.h"
 #include "LcdRenderer.h"
@@ -12,6 +13,7 @@
 #include "RecordRender.h"
 #include "ShortString.h"
 #include "TerminalText.h"
+#include "UsageText.h"
 
 namespace zozavud::cli {
 
@@ -33,7 +35,7 @@ struct EditOptions {
 
 // The options of the command line, declared once for the parser and its help.
 struct EditSyntax {
-    QCommandLineOption Image{"image", "Image number, 1..19.", "N"};
+    QCommandLineOption Image = ImageOption();
     QCommandLineOption Text1{"text1", "Line 1.", "T"};
     QCommandLineOption Text2{"text2", "Line 2.", "T"};
     QCommandLineOption Font{"font", "Font face name.", "NAME"};
@@ -110,7 +112,8 @@ std::optional<int> ParsePictureOptions(const QCommandLineParser& parser, const E
             return UsageError(parser, "--" + option->names().first() + " needs --picture");
     if (parser.isSet(syntax.Dither)) {
         const auto method = DitherWords().Parse(parser.value(syntax.Dither));
-        if (!method) return UsageError(parser, "--dither must be " + DitherWords().Choices());
+        if (!method)
+            return UsageError(parser, UnknownWord("dither", parser.value(syntax.Dither), DitherWords()));
         options.Dither = *method;
     }
     if (parser.isSet(syntax.Threshold)) {
@@ -120,7 +123,7 @@ std::optional<int> ParsePictureOptions(const QCommandLineParser& parser, const E
     }
     if (parser.isSet(syntax.Fit)) {
         const auto fit = FitWords().Parse(parser.value(syntax.Fit));
-        if (!fit) return UsageError(parser, "--fit must be " + FitWords().Choices());
+        if (!fit) return UsageError(parser, UnknownWord("fit", parser.value(syntax.Fit), FitWords()));
         options.Fit = *fit;
     }
     options.Invert = parser.isSet(syntax.Invert);
@@ -131,10 +134,10 @@ std::optional<int> ParsePictureOptions(const QCommandLineParser& parser, const E
 std::optional<int> ParseValues(const QCommandLineParser& parser, const EditSyntax& syntax,
                                EditOptions& options) {
     if (parser.isSet(syntax.Blink) && !(options.Blink = SwitchWords().Parse(parser.value(syntax.Blink))))
-        return UsageError(parser, "--blink must be " + SwitchWords().Choices());
+        return UsageError(parser, UnknownWord("blink", parser.value(syntax.Blink), SwitchWords()));
     if (auto exit = ParseLanguageOption(parser, syntax.Language, options.Language)) return *exit;
     if (parser.isSet(syntax.Style) && !(options.Style = ParseStyleList(parser.value(syntax.Style))))
-        return UsageError(parser, "unknown style " + Quoted(parser.value(syntax.Style)));
+        return UsageError(parser, UnknownWord("style", parser.value(syntax.Style), StyleWords()));
     if (parser.isSet(syntax.Height) && !(options.Height = ParseInt32(parser.value(syntax.Height))))
         return UsageError(parser, "--height needs a number");
     if (parser.isSet(syntax.Offset)) {
@@ -206,6 +209,10 @@ void EditText(const EditOptions& options, ImageRecord& record, EditorState& stat
         if (options.Style) edited.Style = *options.Style;
         WarnOfLostCharacters(options.Image, "font name", edited.Name, edited.Charset);
         StoreFontSpec(record, edited);
+        // The face is stored as given; the line says what this system draws it with instead.
+        if (options.Font || options.Charset)
+            if (const QString problem = FontSubstitutionProblem(edited); !problem.isEmpty())
+                Warning(QStringLiteral("image %1: %2").arg(options.Image).arg(EscapeForTerminal(problem)));
     }
     if (options.Text1) StoreText(options, "line 1", *options.Text1, record, record.Text1);
     if (options.Text2) StoreText(options, "line 2", *options.Text2, record, record.Text2);

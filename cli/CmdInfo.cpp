@@ -10,6 +10,7 @@
 #include "OptionTables.h"
 #include "ShortString.h"
 #include "TerminalText.h"
+#include "UsageText.h"
 
 namespace zozavud::cli {
 
@@ -79,7 +80,7 @@ struct InfoOptions {
 
 std::optional<int> ParseInfo(const QStringList& arguments, InfoOptions& options) {
     QCommandLineParser parser;
-    const QCommandLineOption image("image", "Only this image, 1..19.", "N");
+    const QCommandLineOption image = ImageOption("only this image");
     const QCommandLineOption json("json", "Print JSON.");
     parser.addOptions({image, json});
     if (auto exit = ParseArguments(parser, arguments, "Shows every field of each image.", 1, "DOC.lcd"))

@@ -6,22 +6,28 @@
 #include "CliSupport.h"
 #include "ContactSheet.h"
 #include "LcdRenderer.h"
+#include "PictureOutput.h"
 #include "PreviewScaling.h"
 #include "RecordRender.h"
 #include "TerminalText.h"
+#include "UsageText.h"
 
 namespace zozavud::cli {
 
 namespace {
 
-// Encodes the picture and writes it whole, or leaves any older file as it was.
-int WritePng(const QImage& picture, const QString& path) {
-    QByteArray png;
-    QBuffer buffer(&png);
+// Encodes the picture in the format its name asks for and writes it whole, or leaves any
+// older file as it was; "-" is stdout.
+int WritePicture(const QImage& picture, const QString& path) {
+    const char* format = PictureFormatFor(path);
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, "PNG")) return Failure("cannot encode the picture as PNG");
+    if (!format || !picture.save(&buffer, format))
+        return Failure(QStringLiteral("cannot encode the picture as %1").arg(QLatin1String(format)));
+    if (path == QLatin1String("-")) return WriteToStandardOutput(encoded) ? ExitOk : ExitFailure;
     QString error;
-    if (!WriteFileAtomically(path, png, &error))
+    if (!WriteFileAtomically(path, encoded, &error))
         return Failure(
             QStringLiteral("cannot write %1: %2").arg(EscapeForTerminal(path), EscapeForTerminal(error)));
     return ExitOk;
@@ -32,7 +38,7 @@ int WriteContactSheet(const QString& documentPath, const QString& path, int scal
     EditorState state;
     InitLanguage(state, std::nullopt);
     if (!LoadDocumentOrReport(documentPath, state)) return ExitFailure;
-    return WritePng(DrawContactSheet(*state.Set, scale), path);
+    return WritePicture(DrawContactSheet(*state.Set, scale), path);
 }
 
 struct PreviewOptions {
@@ -54,18 +60,24 @@ std::optional<int> ParseSheet(const QCommandLineParser& parser, const QCommandLi
 
 std::optional<int> ParsePreview(const QStringList& arguments, PreviewOptions& options) {
     QCommandLineParser parser;
-    const QCommandLineOption image("image", "Image number, 1..19.", "N");
-    const QCommandLineOption output({"o", "output"}, "PNG file to write.", "OUT.png");
+    const QCommandLineOption image = ImageOption();
+    const QCommandLineOption output(
+        {"o", "output"},
+        "Picture file to write, " + PictureExtensions() + " (the format it names); - for PNG on stdout.",
+        "OUT.png");
     const QCommandLineOption scale("scale", "Pixels per dot (default 2).", "K", "2");
     const QCommandLineOption ticks("ticks", "Animation ticks before the picture is taken.", "T", "0");
     const QCommandLineOption all("all", "All 19 pictures at rest, numbered, in one sheet (scale 1..8).");
     parser.addOptions({image, output, scale, ticks, all});
-    if (auto exit = ParseArguments(parser, arguments,
-                                   "Writes the preview of an image, or with --all a sheet of all 19, as PNG.",
-                                   1, "DOC.lcd"))
+    if (auto exit =
+            ParseArguments(parser, arguments,
+                           "Writes the preview of an image, or with --all a sheet of all 19.", 1, "DOC.lcd"))
         return *exit;
     options.Path = parser.positionalArguments().at(0);
     options.Output = parser.value(output);
+    if (parser.isSet(output) && !PictureFormatFor(options.Output))
+        return UsageError(parser,
+                          "-o " + Quoted(options.Output) + ": the tool writes " + PictureExtensions());
     options.All = parser.isSet(all);
     if (options.All) {
         if (parser.isSet(image) || parser.isSet(ticks))
@@ -99,7 +111,7 @@ int ExecutePreview(const PreviewOptions& options) {
     LcdRenderer renderer;
     RenderCurrentImage(state, renderer);
 
-    return WritePng(ScaledPreview(renderer.Dots(), options.Scale), options.Output);
+    return WritePicture(ScaledPreview(renderer.Dots(), options.Scale), options.Output);
 }
 
 }  // namespace

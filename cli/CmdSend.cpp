@@ -9,6 +9,7 @@
 #include "PrinterSend.h"
 #include "Spooler.h"
 #include "TerminalText.h"
+#include "UsageText.h"
 
 namespace zozavud::cli {
 
@@ -63,7 +64,7 @@ struct SendOptions {
 
 std::optional<int> ParseSend(const QStringList& arguments, SendOptions& options) {
     QCommandLineParser parser;
-    const QCommandLineOption image("image", "The current image, 1..19 (register and delete).", "N");
+    const QCommandLineOption image = ImageOption("register and delete");
     const QCommandLineOption printer("printer", "A print queue; repeat for more printers.", "QUEUE");
     const QCommandLineOption wait("wait", "Follow every job until it is printed.");
     const QCommandLineOption timeout("timeout", "With --wait: seconds for all jobs (default 60).", "S", "60");

@@ -26,8 +26,9 @@ std::optional<int> ParseVersionInfo(const QStringList& arguments, VersionInfoOpt
     return std::nullopt;
 }
 
-int ExecuteVersionInfo(const VersionInfoOptions& options) {
-    const QString& path = options.Path;
+}  // namespace
+
+int PrintVersionValues(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) return Failure(QStringLiteral("%1: no such file").arg(EscapeForTerminal(path)));
     if (!info.isFile()) return Failure(QStringLiteral("%1: not a file").arg(EscapeForTerminal(path)));
@@ -45,12 +46,10 @@ int ExecuteVersionInfo(const VersionInfoOptions& options) {
     return ExitOk;
 }
 
-}  // namespace
-
 int RunVersionInfo(const QStringList& arguments) {
     VersionInfoOptions options;
     if (auto exit = ParseVersionInfo(arguments, options)) return *exit;
-    return ExecuteVersionInfo(options);
+    return PrintVersionValues(options.Path);
 }
 
 }  // namespace zozavud::cli

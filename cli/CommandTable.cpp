@@ -18,7 +18,7 @@ const std::vector<CliCommand>& Commands() {
         {"new", "Write a fresh document", true, RunNew},
         {"edit", "Edit one image of a document", true, RunEdit},
         {"info", "Show the fields of a document's images", false, RunInfo},
-        {"preview", "Write an image's preview, or all 19 as a sheet, as PNG", true, RunPreview},
+        {"preview", "Write an image's preview, or all 19 as a sheet, as PNG, JPEG or BMP", true, RunPreview},
         {"version-info", "Print an executable's version values", false, RunVersionInfo},
         {"command", "Write a printer command file", false, RunCommand},
         {"send", "Send a printer command to printers", false, RunSend},

@@ -148,18 +148,21 @@ void CheckDrawnFace(const FontSpec& recordFont, const DrawnText& text, std::vect
                                 .arg(recordFont.Name, text.Font.Name)
                                 .arg(text.Font.Charset),
                             0, true});
-    const FaceFile file = DrawnFile(text.Font);
-    const QString drawn = SubstitutedFamily(text.Font, file);
-    if (drawn.isEmpty()) return;
-    const QString why = file.LacksCharset
-                            ? QStringLiteral("has no characters of charset %1").arg(text.Font.Charset)
-                            : QStringLiteral("is not installed");
-    warnings.push_back(
-        {FitWarningKind::FontSubstituted,
-         QStringLiteral("font \"%1\" %2: the text is drawn in \"%3\"").arg(text.Font.Name, why, drawn)});
+    if (const QString problem = FontSubstitutionProblem(text.Font); !problem.isEmpty())
+        warnings.push_back({FitWarningKind::FontSubstituted, problem});
 }
 
 }  // namespace
+
+QString FontSubstitutionProblem(const FontSpec& font) {
+    const FaceFile file = DrawnFile(font);
+    const QString drawn = SubstitutedFamily(font, file);
+    if (drawn.isEmpty()) return {};
+    const QString why = file.LacksCharset
+                            ? QStringLiteral("has no characters of charset %1").arg(font.Charset)
+                            : QStringLiteral("is not installed");
+    return QStringLiteral("font \"%1\" %2: the text is drawn in \"%3\"").arg(font.Name, why, drawn);
+}
 
 QString SubstitutedFace(const FontSpec& font) { return SubstitutedFamily(font, DrawnFile(font)); }
 

@@ -54,5 +54,8 @@ private:
 // The face a record names and the one the system draws it with, when these differ
 // beyond the stand-ins our own substitution table chose; empty when they agree.
 QString SubstitutedFace(const FontSpec& font);
+// 'font "X" is not installed: the text is drawn in "Y"' (or has no characters of the
+// charset) when SubstitutedFace finds a stand-in; empty when the face draws itself.
+QString FontSubstitutionProblem(const FontSpec& font);
 
 }  // namespace zozavud

@@ -77,10 +77,10 @@ TEST_F(PictureCli, BadOptionsAndBrokenFilesLeaveTheDocumentAsItWas) {
         int Exit;
         const char* Message;
     } cases[] = {
-        {{"--picture", logo, "--dither", "stucki"}, 2, "--dither must be"},
+        {{"--picture", logo, "--dither", "stucki"}, 2, "unknown dither"},
         {{"--picture", logo, "--threshold", "256"}, 2, "--threshold must be 0..255"},
         {{"--picture", logo, "--threshold", "dark"}, 2, "--threshold must be 0..255"},
-        {{"--picture", logo, "--fit", "cover"}, 2, "--fit must be"},
+        {{"--picture", logo, "--fit", "cover"}, 2, "unknown fit"},
         {{"--fit", "width"}, 2, "--fit needs --picture"},
         {{"--invert"}, 2, "--invert needs --picture"},
         {{"--picture", logo, "--bitmap", logo}, 2, "--picture excludes"},
