@@ -48,7 +48,7 @@ QString KnownFunctionCodes() {
     return codes.isEmpty() ? last : codes.join(", ") + " or " + last;
 }
 
-// The body sizes a command of this function may have, smallest first.
+// Whether a body of this length fits the layout; a register command takes 1..19 entries.
 bool BodySizeAllowed(const CommandLayout& layout, int64_t length) {
     if (layout.Body != CommandBody::Entries) return length == layout.BodySize();
     const int64_t entries = (length - CommandFunctionSize) / ImageEntrySize;

@@ -64,44 +64,19 @@ struct CommandLayout {
     constexpr int CommandSize() const { return CommandPrefixSize + BodySize(); }
 };
 
+// clang-format off
 inline constexpr CommandLayout CommandLayouts[] = {
-    {CommandKind::RegisterImage,
-     {'0', 'p'},
-     CommandBody::Entries,
-     1,
-     "",
-     true,
-     "register",
-     "register",
-     "regist_%1.prn"},
-    {CommandKind::RegisterAllImages,
-     {'0', 'p'},
-     CommandBody::Entries,
-     ImageCount,
-     "",
-     false,
-     "register-all",
-     "register",
-     "regist_all.prn"},
-    {CommandKind::DeleteImage,
-     {'0', 'B'},
-     CommandBody::SlotIndex,
-     0,
-     "",
-     true,
-     "delete",
-     "delete",
-     "delete_%1.prn"},
-    {CommandKind::DeleteAllImages,
-     {'0', 'A'},
-     CommandBody::AllSlots,
-     0,
-     "CLR",
-     false,
-     "delete-all",
-     "delete-all",
-     "delete_all.prn"},
+    // kind, function, body, entries, text, needs image, tool word, audit name, file name
+    {CommandKind::RegisterImage,     {'0', 'p'}, CommandBody::Entries,   1,          "",    true,
+     "register",     "register",   "regist_%1.prn"},
+    {CommandKind::RegisterAllImages, {'0', 'p'}, CommandBody::Entries,   ImageCount, "",    false,
+     "register-all", "register",   "regist_all.prn"},
+    {CommandKind::DeleteImage,       {'0', 'B'}, CommandBody::SlotIndex, 0,          "",    true,
+     "delete",       "delete",     "delete_%1.prn"},
+    {CommandKind::DeleteAllImages,   {'0', 'A'}, CommandBody::AllSlots,  0,          "CLR", false,
+     "delete-all",   "delete-all", "delete_all.prn"},
 };
+// clang-format on
 inline constexpr int CommandKindCount = static_cast<int>(std::size(CommandLayouts));
 
 constexpr const CommandLayout& LayoutOf(CommandKind kind) { return CommandLayouts[static_cast<int>(kind)]; }
