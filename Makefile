@@ -56,7 +56,7 @@ fuzz: deps
 	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" \
 	  -DZOZAVUD_BUILD_TESTS=OFF -DZOZAVUD_BUILD_BENCHMARKS=OFF -DZOZAVUD_BUILD_FUZZERS=ON > /dev/null
-	@cmake --build $(FUZZ_DIR) --target fuzz_document fuzz_bitmap fuzz_version
+	@cmake --build $(FUZZ_DIR) --target fuzzers
 	@fuzz/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 # The Debian package, checked once built (see packaging/); one that fails is not left behind.

@@ -85,8 +85,7 @@ std::optional<int> ParseKindAndImage(const QCommandLineParser& parser, const QCo
     const std::optional<CommandKind> parsed = CommandKindWords().Parse(kindText);
     if (!parsed) return UsageError(parser, UnknownWord("command kind", kindText, CommandKindWords()));
     kind = *parsed;
-    const bool needsImage = kind == CommandKind::RegisterImage || kind == CommandKind::DeleteImage;
-    if (needsImage && !parser.isSet(imageOption))
+    if (LayoutOf(kind).NeedsImage && !parser.isSet(imageOption))
         return UsageError(parser, "--image is required for " + kindText);
     image = 1;
     if (parser.isSet(imageOption)) {

@@ -22,9 +22,8 @@ void ListCommands(QTextStream& out, const QString& path, int64_t size, const Aud
     out << path << ": " << size << " bytes, " << audit.CommandCount << " command(s)\n";
     int number = 0;
     for (const AuditedCommand& command : audit.Commands) {
-        out << "command " << ++number << " at " << Offset(command.Offset) << ": "
-            << AuditedKindName(command.Kind);
-        if (command.Kind == AuditedKind::Register)
+        out << "command " << ++number << " at " << Offset(command.Offset) << ": " << KindName(command.Kind);
+        if (BodyOf(command) == CommandBody::Entries)
             out << ", " << command.Entries.size() << (command.Entries.size() == 1 ? " entry" : " entries");
         if (command.DeleteIndex) out << ", image " << *command.DeleteIndex + 1;
         out << "\n";

@@ -5,11 +5,11 @@
 namespace zozavud::cli {
 
 const OptionWords<CommandKind>& CommandKindWords() {
-    static const OptionWords<CommandKind> words({{"register", CommandKind::RegisterImage},
-                                                 {"register-all", CommandKind::RegisterAllImages},
-                                                 {"delete", CommandKind::DeleteImage},
-                                                 {"delete-all", CommandKind::DeleteAllImages}},
-                                                Qt::CaseSensitive);
+    static const OptionWords<CommandKind> words = [] {
+        std::vector<OptionWord<CommandKind>> table;
+        for (const CommandLayout& layout : CommandLayouts) table.push_back({layout.Word, layout.Kind});
+        return OptionWords<CommandKind>(std::move(table), Qt::CaseSensitive);
+    }();
     return words;
 }
 

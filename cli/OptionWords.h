@@ -26,6 +26,9 @@ class OptionWords {
 public:
     OptionWords(std::initializer_list<OptionWord<T>> words, Qt::CaseSensitivity matching)
         : words_(words), matching_(matching) {}
+    // For a table built from another one.
+    OptionWords(std::vector<OptionWord<T>> words, Qt::CaseSensitivity matching)
+        : words_(std::move(words)), matching_(matching) {}
 
     std::optional<T> Parse(const QString& text) const {
         for (const OptionWord<T>& word : words_)

@@ -63,10 +63,9 @@ void CheckLoader(const QByteArray& bytes, ImageSet& set) {
 }
 
 void CheckCommandSizes(const ImageSet& set) {
-    constexpr CommandKind kinds[] = {CommandKind::RegisterImage, CommandKind::RegisterAllImages,
-                                     CommandKind::DeleteImage, CommandKind::DeleteAllImages};
-    for (const CommandKind kind : kinds) {
-        const bool perImage = kind == CommandKind::RegisterImage || kind == CommandKind::DeleteImage;
+    for (const CommandLayout& layout : CommandLayouts) {
+        const CommandKind kind = layout.Kind;
+        const bool perImage = layout.NeedsImage;
         for (int n = perImage ? 0 : 1; n <= (perImage ? ImageCount + 1 : 1); ++n) {
             const QByteArray command = BuildCommand(kind, set, n);
             const bool inRange = !perImage || (n >= 1 && n <= ImageCount);

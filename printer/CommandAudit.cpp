@@ -1,5 +1,6 @@
 #include "CommandAudit.h"
 
+#include <QStringList>
 #include <algorithm>
 #include <cstring>
 
@@ -7,34 +8,14 @@ namespace zozavud {
 
 namespace {
 
-constexpr uint8_t LeadIn[CommandLeadInSize] = {0x12, 0x14, 0x05, 0x2A, 0x3D, 0x21, 0x3F, 0x25, 0x23};
-constexpr uint8_t Gs[3] = {0x1D, 0x28, 0x79};
-constexpr char LcdName[] = "LCD       ";  // "LCD" and seven spaces
-constexpr char Spaces[] = "          ";
-constexpr uint8_t EntryGeometry[4] = {0x20, 0x00, 0x20, 0x00};
-constexpr char ClearText[] = "CLR";
-
-constexpr int64_t GsOffset = 9;
-constexpr int64_t NameOffset = 12;
-constexpr int64_t SpacesOffset = 22;
-constexpr int64_t LengthOffset = 32;
-constexpr int64_t DeleteBodySize = DeleteImageCommandSize - CommandPrefixSize;
-constexpr int64_t DeleteAllBodySize = DeleteAllImagesCommandSize - CommandPrefixSize;
+constexpr int64_t GsOffset = CommandLeadInSize;
+constexpr int64_t NameOffset = GsOffset + 3;
+constexpr int64_t SpacesOffset = NameOffset + 10;
+constexpr int64_t LengthOffset = CommandLengthOffset;
+constexpr auto* Gs = CommandHeaderText;
+constexpr auto* LcdName = CommandHeaderText + 3;            // "LCD" and seven spaces
+constexpr auto* Spaces = CommandHeaderText + 13;            // ten spaces
 constexpr int PaddingStart = LcdRows * PixelBlockRowBytes;  // 800
-
-const char* LayoutDescription(AuditedKind kind) {
-    switch (kind) {
-        case AuditedKind::Register:
-            return "2 + 1031 bytes per entry, 1..19 entries";
-        case AuditedKind::Delete:
-            return "3 body bytes";
-        case AuditedKind::DeleteAll:
-            return "5 body bytes";
-        case AuditedKind::Unknown:
-            break;
-    }
-    return "";
-}
 
 QString Hex(const uint8_t* bytes, int64_t count) {
     QString text;
@@ -43,6 +24,36 @@ QString Hex(const uint8_t* bytes, int64_t count) {
         text += QStringLiteral("%1").arg(bytes[i], 2, 16, QLatin1Char('0')).toUpper();
     }
     return text;
+}
+
+QString LayoutDescription(const CommandLayout& layout) {
+    if (layout.Body == CommandBody::Entries)
+        return QStringLiteral("%1 + %2 bytes per entry, 1..%3 entries")
+            .arg(CommandFunctionSize)
+            .arg(ImageEntrySize)
+            .arg(MaxCommandEntries);
+    return QStringLiteral("%1 body bytes").arg(layout.BodySize());
+}
+
+QString FunctionCodes(const CommandLayout& layout) {
+    return Hex(reinterpret_cast<const uint8_t*>(layout.Code), CommandFunctionSize);
+}
+
+// "30 70, 30 42 or 30 41": each function code once, in table order.
+QString KnownFunctionCodes() {
+    QStringList codes;
+    for (const CommandLayout& layout : CommandLayouts)
+        if (!codes.contains(FunctionCodes(layout))) codes << FunctionCodes(layout);
+    const QString last = codes.takeLast();
+    return codes.isEmpty() ? last : codes.join(", ") + " or " + last;
+}
+
+// Whether a body of this length fits the layout; a register command takes 1..19 entries.
+bool BodySizeAllowed(const CommandLayout& layout, int64_t length) {
+    if (layout.Body != CommandBody::Entries) return length == layout.BodySize();
+    const int64_t entries = (length - CommandFunctionSize) / ImageEntrySize;
+    return length >= CommandFunctionSize && (length - CommandFunctionSize) % ImageEntrySize == 0 &&
+           entries >= 1 && entries <= MaxCommandEntries;
 }
 
 class Parser {
@@ -88,7 +99,7 @@ private:
 
     // A whole lead-in with GS ( y after it: where a following command may start.
     bool CommandStartsAt(int64_t pos) const {
-        return Matches(pos, LeadIn, CommandLeadInSize) && Matches(pos + GsOffset, Gs, 3);
+        return Matches(pos, CommandLeadIn, CommandLeadInSize) && Matches(pos + GsOffset, Gs, 3);
     }
 
     // A damaged lead-in is still a command when its GS ( y is intact, and the last bytes
@@ -96,7 +107,8 @@ private:
     bool LooksLikeCommand(int64_t pos) const {
         if (Matches(pos + GsOffset, Gs, 3)) return true;
         return Present(pos, GsOffset + 3) < GsOffset + 3 &&
-               FirstMismatch(pos, LeadIn, CommandLeadInSize) < 0 && FirstMismatch(pos + GsOffset, Gs, 3) < 0;
+               FirstMismatch(pos, CommandLeadIn, CommandLeadInSize) < 0 &&
+               FirstMismatch(pos + GsOffset, Gs, 3) < 0;
     }
 
     int64_t SkipNoise(int64_t pos) {
@@ -104,7 +116,7 @@ private:
         while (next < size_ && !CommandStartsAt(next)) ++next;
         Problem(pos, QStringLiteral("%1 byte(s) that are not a command: a command begins with %2")
                          .arg(next - pos)
-                         .arg(Hex(LeadIn, CommandLeadInSize)));
+                         .arg(Hex(CommandLeadIn, CommandLeadInSize)));
         return next;
     }
 
@@ -129,7 +141,7 @@ private:
             Problem(pos, QStringLiteral("command %1 of the file: a command file holds exactly one "
                                         "command")
                              .arg(out_.CommandCount + 1));
-        CheckField(pos, LeadIn, CommandLeadInSize, "lead-in");
+        CheckField(pos, CommandLeadIn, CommandLeadInSize, "lead-in");
         CheckField(pos + GsOffset, Gs, 3, "GS ( y");
         CheckField(pos + NameOffset, LcdName, 10, "\"LCD\" and seven spaces");
         CheckField(pos + SpacesOffset, Spaces, 10, "ten spaces");
@@ -162,68 +174,53 @@ private:
         return body + extent;
     }
 
-    AuditedKind ReadFunctionCode(int64_t body) {
+    std::optional<CommandKind> ReadFunctionCode(int64_t body) {
         const uint8_t* code = bytes_ + body;
-        if (code[0] == '0' && code[1] == 'p') return AuditedKind::Register;
-        if (code[0] == '0' && code[1] == 'B') return AuditedKind::Delete;
-        if (code[0] == '0' && code[1] == 'A') return AuditedKind::DeleteAll;
-        Problem(
-            body,
-            QStringLiteral("unknown function code %1 (30 70, 30 42 or 30 41 expected)").arg(Hex(code, 2)));
-        return AuditedKind::Unknown;
+        const std::optional<CommandKind> kind = KindOfFunction(code[0], code[1]);
+        if (!kind)
+            Problem(body, QStringLiteral("unknown function code %1 (%2 expected)")
+                              .arg(Hex(code, CommandFunctionSize), KnownFunctionCodes()));
+        return kind;
     }
 
     void ParseBody(AuditedCommand& command, int64_t body, int64_t extent) {
-        switch (command.Kind) {
-            case AuditedKind::Register:
+        if (!command.Kind) return;
+        const CommandLayout& layout = LayoutOf(*command.Kind);
+        switch (layout.Body) {
+            case CommandBody::Entries:
                 ParseEntries(command, body, extent);
+                command.Kind = KindOfEntries(*command.Kind, static_cast<int>(command.Entries.size()));
                 break;
-            case AuditedKind::Delete:
+            case CommandBody::SlotIndex:
                 ParseDelete(command, body, extent);
                 break;
-            case AuditedKind::DeleteAll:
-                if (extent < DeleteAllBodySize)
-                    Problem(body + extent, "the delete-all body ends before \"CLR\"");
-                else
-                    CheckField(body + 2, ClearText, 3, "\"CLR\" after 30 41");
-                break;
-            case AuditedKind::Unknown:
+            case CommandBody::AllSlots:
+                ParseText(layout, body, extent);
                 break;
         }
     }
 
-    bool LayoutAllows(AuditedKind kind, int64_t length) const {
-        switch (kind) {
-            case AuditedKind::Register: {
-                const int64_t entries = (length - 2) / ImageEntrySize;
-                return length >= 2 && (length - 2) % ImageEntrySize == 0 && entries >= 1 &&
-                       entries <= ImageCount;
-            }
-            case AuditedKind::Delete:
-                return length == DeleteBodySize;
-            case AuditedKind::DeleteAll:
-                return length == DeleteAllBodySize;
-            case AuditedKind::Unknown:
-                return true;
-        }
-        return true;
+    void ParseText(const CommandLayout& layout, int64_t body, int64_t extent) {
+        const int64_t textSize = layout.BodySize() - CommandFunctionSize;
+        if (extent < layout.BodySize())
+            Problem(body + extent,
+                    QStringLiteral("the %1 body ends before \"%2\"").arg(layout.Name, layout.Text));
+        else
+            CheckField(body + CommandFunctionSize, layout.Text, textSize,
+                       QStringLiteral("\"%1\" after %2").arg(layout.Text, FunctionCodes(layout)));
     }
 
     // The body size of the layout that ends exactly where the data or the next command
     // begins; -1 when none does.
-    int64_t CleanLayoutSize(AuditedKind kind, int64_t body, int64_t available) const {
+    int64_t CleanLayoutSize(const CommandLayout& layout, int64_t body, int64_t available) const {
         auto endsCleanly = [&](int64_t size) {
             return size <= available && (body + size == size_ || CommandStartsAt(body + size));
         };
-        if (kind == AuditedKind::Register) {
-            for (int entries = 1; entries <= ImageCount; ++entries)
-                if (endsCleanly(2 + int64_t{entries} * ImageEntrySize))
-                    return 2 + int64_t{entries} * ImageEntrySize;
-        } else if (kind == AuditedKind::Delete && endsCleanly(DeleteBodySize)) {
-            return DeleteBodySize;
-        } else if (kind == AuditedKind::DeleteAll && endsCleanly(DeleteAllBodySize)) {
-            return DeleteAllBodySize;
-        }
+        if (layout.Body != CommandBody::Entries)
+            return endsCleanly(layout.BodySize()) ? layout.BodySize() : -1;
+        for (int entries = 1; entries <= MaxCommandEntries; ++entries)
+            if (endsCleanly(CommandFunctionSize + int64_t{entries} * ImageEntrySize))
+                return CommandFunctionSize + int64_t{entries} * ImageEntrySize;
         return -1;
     }
 
@@ -231,43 +228,48 @@ private:
     // the layout and ends where the data or the next command begins. Otherwise a layout
     // size that ends there frames it, and the field is the damaged part: a length that
     // fits some other layout (1033 on a register-all) is as wrong as one that fits none.
-    int64_t BodyExtent(AuditedKind kind, int64_t body, int64_t length, int64_t available) {
-        const bool allowed = LayoutAllows(kind, length);
+    int64_t BodyExtent(const std::optional<CommandKind>& kind, int64_t body, int64_t length,
+                       int64_t available) {
+        if (!kind) return std::min(length, available);
+        const CommandLayout& layout = LayoutOf(*kind);
+        const bool allowed = BodySizeAllowed(layout, length);
         const bool endsCleanly =
             length <= available && (body + length == size_ || CommandStartsAt(body + length));
         if (allowed && endsCleanly) return length;
-        const int64_t layout = CleanLayoutSize(kind, body, available);
-        if (length <= available && layout >= 0) {  // a longer field was reported already
+        const int64_t clean = CleanLayoutSize(layout, body, available);
+        if (length <= available && clean >= 0) {  // a longer field was reported already
             Problem(body - 4, QStringLiteral("length field %1 does not agree with the %2 command: "
                                              "it has %3 body bytes (%4)")
                                   .arg(length)
-                                  .arg(AuditedKindName(kind))
-                                  .arg(layout)
-                                  .arg(LayoutDescription(kind)));
+                                  .arg(layout.Name)
+                                  .arg(clean)
+                                  .arg(LayoutDescription(layout)));
         } else if (length <= available && !allowed) {
             Problem(body - 4, QStringLiteral("length field %1 does not fit a %2 command (%3)")
                                   .arg(length)
-                                  .arg(AuditedKindName(kind), LayoutDescription(kind)));
+                                  .arg(layout.Name, LayoutDescription(layout)));
         }
-        return layout >= 0 ? layout : std::min(length, available);
+        return clean >= 0 ? clean : std::min(length, available);
     }
 
     void ParseDelete(AuditedCommand& command, int64_t body, int64_t extent) {
-        if (extent < DeleteBodySize) {
+        if (extent < LayoutOf(CommandKind::DeleteImage).BodySize()) {
             Problem(body + extent, "the delete body ends before its image index");
             return;
         }
-        command.DeleteIndex = bytes_[body + 2];
+        command.DeleteIndex = bytes_[body + CommandFunctionSize];
         if (*command.DeleteIndex >= ImageCount)
-            Problem(body + 2, QStringLiteral("image index %1 outside 0..18").arg(*command.DeleteIndex));
+            Problem(body + CommandFunctionSize,
+                    QStringLiteral("image index %1 outside 0..18").arg(*command.DeleteIndex));
     }
 
     void ParseEntries(AuditedCommand& command, int64_t body, int64_t extent) {
         const int64_t end = body + extent;
-        if (extent <= 2) Problem(body + 2, "a register command without any entry");
+        if (extent <= CommandFunctionSize)
+            Problem(body + CommandFunctionSize, "a register command without any entry");
         int64_t firstOffset[256];
         std::fill(std::begin(firstOffset), std::end(firstOffset), -1);
-        for (int64_t at = body + 2; at < end; at += ImageEntrySize) {
+        for (int64_t at = body + CommandFunctionSize; at < end; at += ImageEntrySize) {
             AuditedEntry entry = ParseEntry(at, std::min<int64_t>(ImageEntrySize, end - at));
             if (firstOffset[entry.Index] >= 0)
                 Problem(at, QStringLiteral("image index %1 registered twice in one command (first at "
@@ -300,7 +302,7 @@ private:
             Problem(at + 2, QStringLiteral("scroll byte %1, 0 or 1 expected").arg(entry.Scroll));
         if (entry.Blink != 0 && entry.Scroll != 0)
             Problem(at + 1, "blink and scroll both set: an entry carries one of them at most");
-        CheckField(at + 3, EntryGeometry, 4, "32 bytes per row and 32 rows");
+        CheckField(at + 3, ImageEntryGeometry, 4, "32 bytes per row and 32 rows");
         const int64_t pixels = std::max<int64_t>(0, present - 7);
         if (pixels > 0) std::memcpy(entry.Pixels.data(), e + 7, static_cast<size_t>(pixels));
         for (int64_t i = PaddingStart; i < pixels; ++i) {

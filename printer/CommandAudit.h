@@ -26,14 +26,14 @@ struct AuditedEntry {
     PixelBlock Pixels{};    // zero past the bytes present
 };
 
-enum class AuditedKind { Register, Delete, DeleteAll, Unknown };
-
 struct AuditedCommand {
     int64_t Offset = 0;
-    AuditedKind Kind = AuditedKind::Unknown;
+    // By the function code; a register command of 19 entries is RegisterAllImages, of any
+    // other count RegisterImage. None for an unknown code.
+    std::optional<CommandKind> Kind;
     uint32_t BodyLength = 0;             // as the length field says
-    std::vector<AuditedEntry> Entries;   // Register only
-    std::optional<uint8_t> DeleteIndex;  // Delete only
+    std::vector<AuditedEntry> Entries;   // CommandBody::Entries only
+    std::optional<uint8_t> DeleteIndex;  // CommandBody::SlotIndex only
 };
 
 // What the printer holds after the commands, in order: registrations replace each
@@ -67,6 +67,7 @@ Audit AuditCommands(const QByteArray& data);
 void ReplayCommand(const AuditedCommand& command, RegisteredPictures& held);
 RegisteredPictures ReplayCommands(const Audit& audit);
 
-QString AuditedKindName(AuditedKind kind);
+// The command's body layout, if its kind is known.
+std::optional<CommandBody> BodyOf(const AuditedCommand& command);
 
 }  // namespace zozavud

@@ -1,28 +1,17 @@
 #pragma once
-// The four printer commands, built byte for byte from the image set. Nothing here
-// renders: each image is packed from its RenderedData as it stands.
+// The printer commands, built byte for byte from the image set by their layouts in
+// CommandLayout.h. Nothing here renders: each image is packed from its RenderedData as
+// it stands.
 
 #include <QByteArray>
 #include <array>
 #include <cstdint>
 
+#include "CommandLayout.h"
 #include "ImageSet.h"
 #include "PixelBlock.h"
 
 namespace zozavud {
-
-enum class CommandKind { RegisterImage, RegisterAllImages, DeleteImage, DeleteAllImages };
-
-inline constexpr int CommandLeadInSize = 9;
-inline constexpr int CommandHeaderSize = 27;
-inline constexpr int CommandPrefixSize = CommandLeadInSize + CommandHeaderSize;  // 36
-inline constexpr int ImageEntrySize = 7 + PixelBlockSize;                        // 1031
-
-inline constexpr int RegisterImageCommandSize = CommandPrefixSize + 2 + ImageEntrySize;  // 1069
-inline constexpr int RegisterAllImagesCommandSize =
-    CommandPrefixSize + 2 + ImageCount * ImageEntrySize;                  // 19627
-inline constexpr int DeleteImageCommandSize = CommandPrefixSize + 3;      // 39
-inline constexpr int DeleteAllImagesCommandSize = CommandPrefixSize + 5;  // 41
 
 // Row y, column x is bit 7 - x % 8 of byte 32 * y + x / 8; rows 25..31 stay zero.
 PixelBlock PackImagePixels(const ImageRecord& record);

@@ -4,21 +4,6 @@
 
 namespace zozavud {
 
-QString DefaultCommandFileName(CommandKind kind, int imageNo) {
-    const QString number = QStringLiteral("%1").arg(imageNo, 2, 10, QLatin1Char('0'));
-    switch (kind) {
-        case CommandKind::RegisterImage:
-            return QStringLiteral("regist_") + number + ".prn";
-        case CommandKind::RegisterAllImages:
-            return QStringLiteral("regist_all.prn");
-        case CommandKind::DeleteImage:
-            return QStringLiteral("delete_") + number + ".prn";
-        case CommandKind::DeleteAllImages:
-            return QStringLiteral("delete_all.prn");
-    }
-    return {};
-}
-
 QString CommandFileOpenError(const QString& path) {
     return QStringLiteral("Can not File open. (%1)").arg(path);
 }

@@ -9,8 +9,7 @@
 
 namespace zozavud {
 
-// "regist_07.prn", "regist_all.prn", "delete_07.prn", "delete_all.prn".
-QString DefaultCommandFileName(CommandKind kind, int imageNo);
+// DefaultCommandFileName, the name of each kind's file, comes with CommandLayout.h.
 
 // "Can not File open. (path)"
 QString CommandFileOpenError(const QString& path);

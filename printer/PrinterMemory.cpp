@@ -11,17 +11,17 @@ constexpr int32_t DotColor = 0x000000;
 
 std::vector<int> SlotsOf(const AuditedCommand& command) {
     std::vector<int> numbers;
-    switch (command.Kind) {
-        case AuditedKind::Register:
+    const std::optional<CommandBody> body = BodyOf(command);
+    if (!body) return numbers;
+    switch (*body) {
+        case CommandBody::Entries:
             for (const AuditedEntry& entry : command.Entries) numbers.push_back(entry.Index + 1);
             break;
-        case AuditedKind::Delete:
+        case CommandBody::SlotIndex:
             if (command.DeleteIndex) numbers.push_back(*command.DeleteIndex + 1);
             break;
-        case AuditedKind::DeleteAll:
+        case CommandBody::AllSlots:
             for (int n = 1; n <= ImageCount; ++n) numbers.push_back(n);
-            break;
-        case AuditedKind::Unknown:
             break;
     }
     return numbers;
@@ -68,7 +68,7 @@ JobVerdict ApplyJob(const QByteArray& job, ImageSet& set, const FreshImage& fres
     JobVerdict verdict;
     if (!audit.Commands.empty()) {
         const AuditedCommand& first = audit.Commands.front();
-        if (first.Kind != AuditedKind::Unknown) verdict.Kind = AuditedKindName(first.Kind);
+        if (first.Kind) verdict.Kind = KindName(first.Kind);
         verdict.Slots = SlotList(SlotsOf(first));
     }
     const AuditedCommand* command = audit.SoleCommand();
@@ -79,7 +79,7 @@ JobVerdict ApplyJob(const QByteArray& job, ImageSet& set, const FreshImage& fres
                                                        .arg(audit.Problems.front().Message);
         return verdict;
     }
-    if (command->Kind == AuditedKind::Register) {
+    if (BodyOf(*command) == CommandBody::Entries) {
         for (const AuditedEntry& entry : command->Entries)
             StoreRegisteredEntry(entry, set.Record(entry.Index + 1));
     } else {

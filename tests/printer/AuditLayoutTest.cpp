@@ -71,9 +71,9 @@ TEST(AuditGolden, EntriesCarryTheDocumentsAttributes) {
 TEST(AuditGolden, KindsAndDeleteIndexes) {
     const Audit del = AuditCommands(Golden("fresh_delete_19.prn"));
     ASSERT_EQ(del.Commands.size(), 1u);
-    EXPECT_EQ(del.Commands[0].Kind, AuditedKind::Delete);
+    EXPECT_EQ(del.Commands[0].Kind, CommandKind::DeleteImage);
     EXPECT_EQ(del.Commands[0].DeleteIndex, 18);
-    EXPECT_EQ(AuditCommands(Golden("delete_all.prn")).Commands[0].Kind, AuditedKind::DeleteAll);
+    EXPECT_EQ(AuditCommands(Golden("delete_all.prn")).Commands[0].Kind, CommandKind::DeleteAllImages);
     EXPECT_EQ(AuditCommands(Golden("fresh_regist_07.prn")).Commands[0].Entries[0].Index, 6);
 }
 
