@@ -5,6 +5,7 @@
 # pages are also copied to HTML, whole, so that no page of an older build lingers there.
 # The titles of the contents and index are escaped on the way (HelpSitemap.cmake).
 
+cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/HelpSitemap.cmake)
 
 foreach(dir ${WORK} ${HTML})
