@@ -53,8 +53,8 @@ TEST(OpenHelp, AFailedOpenerEndsTheSearchForAViewer) {
                 return c.Opening.contains(opener.Program);
             });
         EXPECT_EQ(tried, c.Tried) << c.Existing << " " << c.Desktop;
-        EXPECT_TRUE(message.startsWith(c.Message)) << message.toStdString();
         EXPECT_EQ(message.isEmpty(), !*c.Message) << message.toStdString();
+        if (*c.Message) EXPECT_TRUE(message.startsWith(c.Message)) << message.toStdString();
         if (!tried.isEmpty() && message.startsWith("No program"))
             EXPECT_TRUE(message.contains("Install xchm"));
     }
