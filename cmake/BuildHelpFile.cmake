@@ -3,6 +3,10 @@
 #         -DOUTPUT=zozavud.chm -DCHMCMD=chmcmd -P BuildHelpFile.cmake
 # SOURCE holds the pages and the contents (zozavud.hhc) and index (zozavud.hhk). The
 # pages are also copied to HTML, whole, so that no page of an older build lingers there.
+# The titles of the contents and index are escaped on the way (HelpSitemap.cmake).
+
+cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/HelpSitemap.cmake)
 
 foreach(dir ${WORK} ${HTML})
   file(REMOVE_RECURSE ${dir})
@@ -24,7 +28,11 @@ foreach(page ${PAGES})
   file(COPY ${SOURCE}/${page} DESTINATION ${HTML}/${folder})
   string(APPEND project_file "${page}\n")
 endforeach()
-file(COPY ${SOURCE}/zozavud.hhc ${SOURCE}/zozavud.hhk DESTINATION ${WORK})
+foreach(sitemap zozavud.hhc zozavud.hhk)
+  file(READ ${SOURCE}/${sitemap} text)
+  sitemap_walk("${text}" escaped titles)
+  file(WRITE ${WORK}/${sitemap} "${escaped}")
+endforeach()
 file(WRITE ${WORK}/zozavud.hhp "${project_file}")
 
 execute_process(COMMAND ${CHMCMD} zozavud.hhp WORKING_DIRECTORY ${WORK}

@@ -19,4 +19,12 @@ bool HelpViewer::DesktopHasViewer() {
            !query.readAllStandardOutput().trimmed().isEmpty();
 }
 
+QString HelpViewer::DesktopOpener() { return QStringLiteral("xdg-open"); }
+
+QStringList HelpViewer::HelpFileViewers() { return {QStringLiteral("xchm"), QStringLiteral("kchmviewer")}; }
+
+QStringList HelpViewer::Browsers() {
+    return {QStringLiteral("sensible-browser"), QStringLiteral("x-www-browser")};
+}
+
 }  // namespace zozavud

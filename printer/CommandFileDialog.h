@@ -34,9 +34,11 @@ public:
 
     // Proposes the kept name, or the kind's default name when none is kept; writes the
     // chosen file; then forgets the name if it was the default (exact, with case) and
-    // keeps the chosen path otherwise. Cancelling restores the name held before.
-    void CreateCommandFile(CommandKind kind, const ImageSet& set, int currentImage,
-                           CommandFileChooser& chooser, const std::function<void(const QString&)>& showError);
+    // keeps the chosen path otherwise. Cancelling restores the name held before. Returns
+    // the path written; nothing when cancelled or when the write failed (shown).
+    std::optional<QString> CreateCommandFile(CommandKind kind, const ImageSet& set, int currentImage,
+                                             CommandFileChooser& chooser,
+                                             const std::function<void(const QString&)>& showError);
 
 private:
     QString fileName_;

@@ -131,12 +131,14 @@ PrinterSender::PrinterSender(SpoolerRunner run, PrinterChooser& chooser, ShowMes
       showMessage_(std::move(showMessage)),
       showFileError_(showFileError ? std::move(showFileError) : showMessage_) {}
 
-void PrinterSender::SendCommand(CommandKind kind, const ImageSet& set, int currentImage) {
+bool PrinterSender::SendCommand(CommandKind kind, const ImageSet& set, int currentImage) {
+    bool sent = false;
     WithCommandInTemporaryFile(kind, set, currentImage, showFileError_,
-                               [this](const QString& path) { SendFileToPrinter(path); });
+                               [this, &sent](const QString& path) { sent = SendFileToPrinter(path); });
+    return sent;
 }
 
-void PrinterSender::SendFileToPrinter(const QString& path) {
+bool PrinterSender::SendFileToPrinter(const QString& path) {
     // Shared with the work, which may outlive this call when the user stops waiting.
     struct Found {
         QStringList Names;
@@ -150,30 +152,35 @@ void PrinterSender::SendFileToPrinter(const QString& path) {
                   found->Detail = spooler.LastErrorDetail();
                   if (!knowCurrent && !found->Names.isEmpty()) found->Default = spooler.DefaultPrinterName();
               }))
-        return;
-    // An empty printer dialog helps nobody: say why there is nothing to choose.
+        return false;
+    // An empty printer dialog helps nobody: say why there is nothing to choose, and what to do.
     if (found->Names.isEmpty()) {
-        showMessage_(Message(NoPrinterMessage, found->Detail));
-        return;
+        QString detail = found->Detail;
+        if (!detail.isEmpty()) detail += '\n';
+        showFileError_(Message(NoPrinterMessage, detail + QString::fromLatin1(AddRawQueueHint)));
+        return false;
     }
     const std::optional<QString> chosen =
         chooser_.ChoosePrinter(knowCurrent ? current_ : found->Default, found->Names);
-    if (!chosen) return;
+    if (!chosen) return false;
     current_ = *chosen;
     const auto messages = std::make_shared<QStringList>();
+    const auto sent = std::make_shared<bool>(false);
     const QString printer = current_;
     const bool waited =
         run_(QStringLiteral("Sending to \"%1\"...").arg(printer),
-             [messages, printer, path](Spooler& spooler, const CancelFlag& cancelled) {
-                 SendFileToNamedPrinter(
-                     spooler, printer, path,
-                     [messages](const QString& message) { messages->append(message); }, &cancelled);
+             [messages, sent, printer, path](Spooler& spooler, const CancelFlag& cancelled) {
+                 *sent = SendFileToNamedPrinter(
+                             spooler, printer, path,
+                             [messages](const QString& message) { messages->append(message); }, &cancelled)
+                             .Sent;
              });
     if (!waited) {
         showMessage_(QString::fromLatin1(SendCancelledMessage));
-        return;
+        return false;
     }
     for (const QString& message : *messages) showMessage_(message);
+    return *sent;
 }
 
 QString PrinterSender::CurrentPrinter() const {

@@ -16,6 +16,10 @@ inline constexpr char PrintJobName[] = "ORVANEX LCD Customize Data";
 inline constexpr qint64 SendPieceSize = 65536;
 inline constexpr char TemporaryFilePrefix[] = "foo";
 inline constexpr char NoPrinterMessage[] = "No printer is installed.";
+// The next step after NoPrinterMessage, as the manual's page on printers shows it.
+inline constexpr char AddRawQueueHint[] =
+    "Add a raw queue for the printer, as the manual's page on printers shows: "
+    "lpadmin -p NAME -E -v socket://ADDRESS:9100 -m raw";
 inline constexpr char SendCancelledMessage[] =
     "Sending was cancelled before the spooler confirmed it: the printer may still print the job.";
 
@@ -37,7 +41,8 @@ using SpoolerRunner = std::function<bool(const QString& waitingFor, const Spoole
 class PrinterSender {
 public:
     // showMessage shows the spooler's plain boxes; showFileError the error box of a command
-    // file that cannot be written (showMessage when not given).
+    // file that cannot be written, and of a system without printers (showMessage when not
+    // given).
     // The spooler's calls are made here and now.
     PrinterSender(Spooler& spooler, PrinterChooser& chooser, ShowMessage showMessage,
                   ShowMessage showFileError = {});
@@ -47,9 +52,10 @@ public:
                   ShowMessage showFileError = {});
 
     // Writes the command to a fresh temporary file, sends that, removes the file.
-    void SendCommand(CommandKind kind, const ImageSet& set, int currentImage);
-    // Lets the user choose a printer and sends the file's bytes to it as one job.
-    void SendFileToPrinter(const QString& path);
+    bool SendCommand(CommandKind kind, const ImageSet& set, int currentImage);
+    // Lets the user choose a printer and sends the file's bytes to it as one job. True
+    // only when the spooler took the whole job.
+    bool SendFileToPrinter(const QString& path);
 
     // The printer chosen last in this run; before the first choice, the default printer.
     QString CurrentPrinter() const;

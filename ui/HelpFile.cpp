@@ -1,8 +1,6 @@
 #include "HelpFile.h"
 
-#include <QDesktopServices>
 #include <QDir>
-#include <QUrl>
 
 namespace zozavud {
 
@@ -41,8 +39,37 @@ QString MissingHelpMessage(const HelpLocations& places) {
         .arg(places.BesideExecutable, places.InstalledHelpFile, places.HtmlIndex);
 }
 
-bool OpenHelpOnDesktop(const HelpChoice& choice) {
-    return choice.Kind != HelpKind::Missing && QDesktopServices::openUrl(QUrl::fromLocalFile(choice.Path));
+std::vector<HelpOpener> HelpOpeners(const HelpLocations& places,
+                                    const std::function<bool(const QString&)>& exists,
+                                    const HelpPrograms& programs) {
+    std::vector<HelpOpener> tries;
+    for (const QString& helpFile : {places.BesideExecutable, places.InstalledHelpFile})
+        if (exists(helpFile)) {
+            if (programs.DesktopShowsHelpFile) tries.push_back({programs.Desktop, helpFile});
+            for (const QString& viewer : programs.HelpFileViewers) tries.push_back({viewer, helpFile});
+            break;
+        }
+    if (exists(places.HtmlIndex)) {
+        tries.push_back({programs.Desktop, places.HtmlIndex});
+        for (const QString& browser : programs.Browsers) tries.push_back({browser, places.HtmlIndex});
+    }
+    return tries;
+}
+
+QString OpenHelp(const HelpLocations& places, const std::function<bool(const QString&)>& exists,
+                 const HelpPrograms& programs, const std::function<bool(const HelpOpener&)>& open) {
+    const std::vector<HelpOpener> tries = HelpOpeners(places, exists, programs);
+    if (tries.empty()) return MissingHelpMessage(places);
+    QStringList tried;
+    for (const HelpOpener& opener : tries) {
+        if (open(opener)) return {};
+        const QString program = opener.Program.isEmpty() ? QStringLiteral("the desktop") : opener.Program;
+        tried << QStringLiteral("%1 %2").arg(program, opener.File);
+    }
+    return QStringLiteral(
+               "No program could open the manual. Tried:\n%1\nInstall xchm to read the help file "
+               "(the package recommends it), or a web browser for the HTML manual.")
+        .arg(tried.join('\n'));
 }
 
 }  // namespace zozavud

@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <vector>
 
 namespace zozavud {
 
@@ -36,7 +38,31 @@ HelpChoice ChooseHelp(const HelpLocations& places, const std::function<bool(cons
 // The message of the "Error" box when Help finds nothing: every place it looked.
 QString MissingHelpMessage(const HelpLocations& places);
 
-// Hands the chosen file to the desktop; false when the desktop refused it.
-bool OpenHelpOnDesktop(const HelpChoice& choice);
+// The programs Help may try; Desktop empty for a desktop that opens files itself.
+struct HelpPrograms {
+    QString Desktop;
+    bool DesktopShowsHelpFile = false;  // it has a viewer for compiled help
+    QStringList HelpFileViewers;
+    QStringList Browsers;
+};
+
+// One try: the program (empty for the desktop itself) and the file it is given.
+struct HelpOpener {
+    QString Program;
+    QString File;
+    bool operator==(const HelpOpener&) const = default;
+};
+
+// The tries, in order: for the first help file that exists, the desktop (when it can
+// show it), then the viewers; for the HTML manual, the desktop, then the browsers.
+std::vector<HelpOpener> HelpOpeners(const HelpLocations& places,
+                                    const std::function<bool(const QString&)>& exists,
+                                    const HelpPrograms& programs);
+
+// Goes down the tries until one opens. Returns the message of the "Error" box: empty
+// when the manual opened, MissingHelpMessage when there is no manual at all, else every
+// try and what to install.
+QString OpenHelp(const HelpLocations& places, const std::function<bool(const QString&)>& exists,
+                 const HelpPrograms& programs, const std::function<bool(const HelpOpener&)>& open);
 
 }  // namespace zozavud

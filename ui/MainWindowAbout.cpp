@@ -1,7 +1,9 @@
 // The About dialog and the help file.
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QFileInfo>
+#include <QUrl>
 
 #include "HelpFile.h"
 #include "HelpViewer.h"
@@ -18,18 +20,19 @@ void TFormZozAvudMain::ShowAboutDialog() {
     about_->exec();
 }
 
-// The help file when the desktop can show it, else the HTML manual; an "Error" box
-// when there is neither, or when the desktop refuses the file.
+// The help file in the first viewer that opens it, else the HTML manual in a browser;
+// an "Error" box when nothing opens either.
 void TFormZozAvudMain::OpenHelpFile() {
     const HelpLocations places = HelpLocationsFor(QCoreApplication::applicationFilePath());
-    const HelpChoice choice = ChooseHelp(
-        places, [](const QString& path) { return QFileInfo(path).isFile(); }, HelpViewer::DesktopHasViewer());
-    if (choice.Kind == HelpKind::Missing) {
-        services_->ShowError(MissingHelpMessage(places));
-        return;
-    }
-    if (!OpenHelpOnDesktop(choice))
-        services_->ShowError(QStringLiteral("The desktop could not open the manual. (%1)").arg(choice.Path));
+    const HelpPrograms programs{HelpViewer::DesktopOpener(), HelpViewer::DesktopHasViewer(),
+                                HelpViewer::HelpFileViewers(), HelpViewer::Browsers()};
+    const QString failure = OpenHelp(
+        places, [](const QString& path) { return QFileInfo(path).isFile(); }, programs,
+        [](const HelpOpener& opener) {
+            if (opener.Program.isEmpty()) return QDesktopServices::openUrl(QUrl::fromLocalFile(opener.File));
+            return HelpViewer::Run(opener.Program, opener.File);
+        });
+    if (!failure.isEmpty()) services_->ShowError(failure);
 }
 
 }  // namespace zozavud

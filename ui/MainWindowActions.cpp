@@ -65,10 +65,10 @@ constexpr int DeleteAll = static_cast<int>(CommandKind::DeleteAllImages);
 
 const TFormZozAvudMain::ActionRow TFormZozAvudMain::ActionTable[] = {
     // name, menu, caption, hint, tag, handler[, glyph[, keys]]
-    {"ActionFileNew", File, "&New", "New", 0, &T::ActionFileNewExecute, 0},
-    {"ActionFileOpen", File, "&Open", "Open", 0, &T::ActionFileOpenExecute, 1},
-    {"ActionFileSave", File, "&Save", "Save", 0, &T::ActionFileSaveExecute, 2},
-    {"ActionFileSaveAs", File, "Save &As", "SaveAs", 0, &T::ActionFileSaveAsExecute},
+    {"ActionFileNew", File, "&New", "New", 0, &T::ActionFileNewExecute, 0, "Ctrl+N"},
+    {"ActionFileOpen", File, "&Open", "Open", 0, &T::ActionFileOpenExecute, 1, "Ctrl+O"},
+    {"ActionFileSave", File, "&Save", "Save", 0, &T::ActionFileSaveExecute, 2, "Ctrl+S"},
+    {"ActionFileSaveAs", File, "Save &As", "SaveAs", 0, &T::ActionFileSaveAsExecute, -1, "Ctrl+Shift+S"},
     {"ActionSendToPrinterThisImage", File, "Send &This Image", "Send This Image To Printer", Register,
      &T::SendCommand, 8},
     {"ActionSendToPrinterAllImage", File, "Send &All Images", "Send All Images To Printer", RegisterAll,
@@ -87,8 +87,8 @@ const TFormZozAvudMain::ActionRow TFormZozAvudMain::ActionTable[] = {
      "Write to file delete images all", DeleteAll, &T::CreateCommandFile},
     {"ActionFileExit", File, "E&xit", "Exit", 0, &T::ActionFileExitExecute},
     {"ActionEditClear", Edit, "&Clear", "Clear", 0, &T::ActionEditClearExecute},
-    {"ActionEditImagePrev", Edit, "&Back", "Back", -1, &T::ActionEditImageNextExecute, 3},
-    {"ActionEditImageNext", Edit, "&Next", "Next", 1, &T::ActionEditImageNextExecute, 4},
+    {"ActionEditImagePrev", Edit, "&Back", "Back", -1, &T::ActionEditImageNextExecute, 3, "PgUp"},
+    {"ActionEditImageNext", Edit, "&Next", "Next", 1, &T::ActionEditImageNextExecute, 4, "PgDown"},
     {"ActionEditImage1", Edit, "Image No.&1", "Image No.1", 1, &T::ActionEditImage1Execute},
     {"ActionEditImage2", Edit, "Image No.&2", "Image No.2", 2, &T::ActionEditImage1Execute},
     {"ActionEditImage3", Edit, "Image No.&3", "Image No.3", 3, &T::ActionEditImage1Execute},
@@ -108,8 +108,10 @@ const TFormZozAvudMain::ActionRow TFormZozAvudMain::ActionTable[] = {
     {"ActionEditImage17", Edit, "Image No.1&7", "Image No.17", 17, &T::ActionEditImage1Execute},
     {"ActionEditImage18", Edit, "Image No.1&8", "Image No.18", 18, &T::ActionEditImage1Execute},
     {"ActionEditImage19", Edit, "Image No.1&9", "Image No.19", 19, &T::ActionEditImage1Execute},
-    {"ActionEditImageFirst", Edit, "&First Image", "First Image", 0, &T::ActionEditImageFirstExecute, 6},
-    {"ActionEditImageLast", Edit, "&Last Image", "Last Image", 0, &T::ActionEditImageLastExecute, 7},
+    {"ActionEditImageFirst", Edit, "&First Image", "First Image", 0, &T::ActionEditImageFirstExecute, 6,
+     "Ctrl+Home"},
+    {"ActionEditImageLast", Edit, "&Last Image", "Last Image", 0, &T::ActionEditImageLastExecute, 7,
+     "Ctrl+End"},
     {"ActionEditFontChangeAll", Edit, "Change Font in &All Image", "Change Font in All Image", 0,
      &T::ActionEditFontChangeAllExecute},
     {"ActionEditUndo", Edit, "&Undo", "", 0, &T::ActionEditUndoExecute, -1, "Ctrl+Z"},
@@ -126,7 +128,7 @@ const TFormZozAvudMain::ActionRow TFormZozAvudMain::ActionTable[] = {
     {"ActionLanguageItalian", Language, "&Italian", "", 5, &T::ActionLanguageEnglishExecute},
     {"ActionLanguageChinese", Language, "&Chinese", "", 6, &T::ActionLanguageEnglishExecute},
     {"ActionHelpAbout", Help, "&About", "About", 0, &T::ActionHelpAboutExecute, 5},
-    {"ActionHelpHelp", Help, "&Help", "help", 0, &T::ActionHelpHelpExecute},
+    {"ActionHelpHelp", Help, "&Help", "help", 0, &T::ActionHelpHelpExecute, -1, "F1"},
 };
 
 namespace {

@@ -1,8 +1,11 @@
 // The file, navigation, command-file and bitmap commands of the main window.
 
+#include <QStatusBar>
+
 #include "BitmapImport.h"
 #include "CommandFileDialog.h"
 #include "DocumentCommands.h"
+#include "FileNamePart.h"
 #include "MainWindowServices.h"
 #include "MessageSlots.h"
 #include "UnitZozAvudMain.h"
@@ -13,9 +16,18 @@ void TFormZozAvudMain::ActionFileNewExecute() { NewImageSet(); }
 
 void TFormZozAvudMain::ActionFileOpenExecute() { documents_->ActionFileOpenExecute(); }
 
-void TFormZozAvudMain::ActionFileSaveExecute() { documents_->ActionFileSaveExecute(); }
+void TFormZozAvudMain::ActionFileSaveExecute() {
+    if (documents_->SaveDocument()) ShowDone("Saved " + FileNamePart(state_.FileName));
+}
 
-void TFormZozAvudMain::ActionFileSaveAsExecute() { documents_->ActionFileSaveAsExecute(); }
+void TFormZozAvudMain::ActionFileSaveAsExecute() {
+    if (documents_->SaveDocumentAs()) ShowDone("Saved " + FileNamePart(state_.FileName));
+}
+
+void TFormZozAvudMain::ShowDone(const QString& what) {
+    constexpr int ShownMs = 4000;
+    statusBar()->showMessage(what, ShownMs);
+}
 
 void TFormZozAvudMain::ActionFileExitExecute() { close(); }
 
@@ -31,8 +43,10 @@ void TFormZozAvudMain::ActionEditImageLastExecute() { ShowImage(ImageCount); }
 
 // Shared by the four Create Command File actions; the tag is the command kind.
 void TFormZozAvudMain::CreateCommandFile(CommandKind kind) {
-    commandFileName_->CreateCommandFile(kind, *state_.Set, state_.CurrentImage, services_->CommandFiles(),
-                                        [this](const QString& message) { services_->ShowError(message); });
+    const std::optional<QString> written = commandFileName_->CreateCommandFile(
+        kind, *state_.Set, state_.CurrentImage, services_->CommandFiles(),
+        [this](const QString& message) { services_->ShowError(message); });
+    if (written) ShowDone("Wrote " + FileNamePart(*written));
 }
 
 void TFormZozAvudMain::ActionBitmapLoadBitmapFileExecute() {

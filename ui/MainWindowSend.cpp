@@ -66,7 +66,8 @@ void TFormZozAvudMain::SendCommand(CommandKind kind) {
             },
             services_->Printers(), [this](const QString& message) { services_->ShowMessage(message); },
             [this](const QString& message) { services_->ShowError(message); });
-    sender_->SendCommand(kind, *state_.Set, state_.CurrentImage);
+    if (sender_->SendCommand(kind, *state_.Set, state_.CurrentImage))
+        ShowDone("Sent to " + sender_->CurrentPrinter());
 }
 
 }  // namespace zozavud

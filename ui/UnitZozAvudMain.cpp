@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include "CommandFileDialog.h"
@@ -59,11 +60,15 @@ void TFormZozAvudMain::FormCreate() {
     ConnectControls();
     FitLayoutToStyle();
 
-    // The client is the toolbar, the image number bar and the two panels: 730 x 443.
+    // The client is the toolbar, the image number bar and the two panels: 730 x 443. The
+    // status line goes below it.
     constexpr int ClientWidth = 730;
     constexpr int ClientHeight = 25 + 25 + 129 + 264;
+    statusBar()->setObjectName("StatusBar1");
+    statusBar()->setSizeGripEnabled(false);
     centralWidget()->setFixedSize(ClientWidth, ClientHeight - 25);
-    setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    setFixedSize(ClientWidth,
+                 ClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     PlaceOnScreen();

@@ -167,6 +167,8 @@ private:
     void ActionHelpAboutExecute();
     void ActionHelpHelpExecute();
     void ShowAboutDialog();
+    // What a command that ends silently did, for a few seconds in the status line.
+    void ShowDone(const QString& what);
     void OpenHelpFile();
     void CreateCommandFile(CommandKind kind);
     void SendCommand(CommandKind kind);

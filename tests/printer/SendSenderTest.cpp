@@ -150,7 +150,7 @@ TEST_F(SenderTest, NoPrinterAtAllIsSaidInsteadOfAnEmptyChooser) {
     spooler.Printers.clear();
     sender.SendFileToPrinter(FileOfSize(10));
     EXPECT_TRUE(chooser.offered.isEmpty());
-    EXPECT_EQ(messages, QStringList{"No printer is installed.\ndetail"});
+    EXPECT_EQ(messages, QStringList{QString("No printer is installed.\ndetail\n") + AddRawQueueHint});
 }
 
 TEST_F(SenderTest, ChosenPrinterStaysCurrentAndIsPreselectedNextTime) {

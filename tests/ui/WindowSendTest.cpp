@@ -46,7 +46,8 @@ TEST_F(WindowSend, CancelSendsNothingAndFailuresAreShown) {
     spooler->FailWrites = false;
     spooler->Printers.clear();
     Find<QAction>("ActionSendToPrinterThisImage")->trigger();
-    EXPECT_TRUE(services->Log.contains("message: No printer is installed."));
+    EXPECT_TRUE(services->Log.contains(QString("error: No printer is installed.\n") + AddRawQueueHint))
+        << services->Log.join(" | ").toStdString();
 }
 
 // The command file's message is a file error wherever it appears: the error box.
