@@ -141,6 +141,6 @@ mkdir -p "$CACHE"
 # One build at a time per cache; a second caller waits, then finds the stamps.
 exec 9>"$CACHE/.build-windows.lock"
 flock 9
-[ -f "$QT_PREFIX/$STAMP" ] || build_qt
 [ -f "$GTEST_PREFIX/$STAMP" ] || build_gtest
+[ -f "$QT_PREFIX/$STAMP" ] || build_qt
 echo "$QT_PREFIX;$GTEST_PREFIX"
