@@ -10,6 +10,7 @@
 # build uses for moc, rcc and uic), fetched through a private apt configuration: nothing in
 # /etc/apt is changed. Progress goes to stderr; stdout gets the two prefixes as one
 # CMAKE_PREFIX_PATH value. JOBS (default 2) sets the build's parallelism.
+# With --prefixes it builds nothing: it prints that value if both are built, else fails.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -137,10 +138,24 @@ build_gtest() {
   log "GoogleTest built in $(elapsed "$start")"
 }
 
-mkdir -p "$CACHE"
-# One build at a time per cache; a second caller waits, then finds the stamps.
-exec 9>"$CACHE/.build-windows.lock"
-flock 9
-[ -f "$GTEST_PREFIX/$STAMP" ] || build_gtest
-[ -f "$QT_PREFIX/$STAMP" ] || build_qt
-echo "$QT_PREFIX;$GTEST_PREFIX"
+main() {
+  if [ "${1:-}" = --prefixes ]; then
+    if [ -f "$QT_PREFIX/$STAMP" ] && [ -f "$GTEST_PREFIX/$STAMP" ]; then
+      echo "$QT_PREFIX;$GTEST_PREFIX"
+      exit 0
+    fi
+    log "Qt or GoogleTest for Windows is not built yet: run $0"
+    exit 1
+  fi
+
+  mkdir -p "$CACHE"
+  # One build at a time per cache; a second caller waits, then finds the stamps.
+  exec 9>"$CACHE/.build-windows.lock"
+  flock 9
+  [ -f "$GTEST_PREFIX/$STAMP" ] || build_gtest
+  [ -f "$QT_PREFIX/$STAMP" ] || build_qt
+  echo "$QT_PREFIX;$GTEST_PREFIX"
+}
+
+# Read whole before it runs, so that editing this file meanwhile does not disturb a build.
+main "$@"; exit
