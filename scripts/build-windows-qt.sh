@@ -116,10 +116,17 @@ cmake_install() {
 build_qt() {
   local work=$CACHE/work/$(basename "$QT_PREFIX") start
   start=$(date +%s)
-  rm -rf "$work" "$QT_PREFIX"
-  mkdir -p "$work"
+  rm -rf "$QT_PREFIX"
   log "Building Qt $QT_DEB_VERSION for Windows into $QT_PREFIX"
-  fetch_qt_source "$work/source"
+  # A build that was stopped goes on where it was: Ninja redoes only what it had not finished.
+  if [ -f "$work/.source-ready" ]; then
+    log "Going on with the build in $work"
+  else
+    rm -rf "$work"
+    mkdir -p "$work"
+    fetch_qt_source "$work/source"
+    touch "$work/.source-ready"
+  fi
   cmake_install "$work/source" "$QT_PREFIX" "$work/build" "${QT_OPTIONS[@]}"
   rm -rf "$work"
   echo "$QT_DEB_VERSION ${QT_OPTIONS[*]}" >"$QT_PREFIX/$STAMP"
