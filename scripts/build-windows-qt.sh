@@ -105,10 +105,13 @@ cmake_install() {
   # The toolchain file is copied into the prefix: the installed CMake files refer to it.
   mkdir -p "$prefix/lib/cmake"
   cp "$TOOLCHAIN" "$prefix/lib/cmake/"
-  # shellcheck disable=SC2046
-  cmake -S "$source" -B "$build" -G Ninja "$@" $(launcher_options) \
-    -DCMAKE_TOOLCHAIN_FILE="$prefix/lib/cmake/$(basename "$TOOLCHAIN")" \
-    -DCMAKE_INSTALL_PREFIX="$prefix" >&2
+  if [ ! -f "$build/.configured" ]; then
+    # shellcheck disable=SC2046
+    cmake -S "$source" -B "$build" -G Ninja "$@" $(launcher_options) \
+      -DCMAKE_TOOLCHAIN_FILE="$prefix/lib/cmake/$(basename "$TOOLCHAIN")" \
+      -DCMAKE_INSTALL_PREFIX="$prefix" >&2
+    touch "$build/.configured"
+  fi
   nice -n 10 cmake --build "$build" -j"$JOBS" >&2
   cmake --install "$build" >/dev/null
 }
