@@ -2,10 +2,11 @@
 # Runs a Windows program of the cross build under Wine, in a Wine prefix of its own:
 #   scripts/wine-run.sh [--prefix DIR] [--path DIR]... PROGRAM.exe [ARGUMENTS...]
 # Suits CMAKE_CROSSCOMPILING_EMULATOR (a list: "wine-run.sh;--prefix;<build>/wine").
-# The prefix (default $ZOZAVUD_WINEPREFIX, else <cache>/wine) is created on first use, with
-# Wine's Tahoma in its Fonts folder; a half-made one is made again. DLLs are looked up beside
-# the program, in each --path folder, in the Qt and GoogleTest of scripts/build-windows-qt.sh
-# and in the mingw runtime. With no X display and no QT_QPA_PLATFORM, Qt draws offscreen.
+# The prefix (default $ZOZAVUD_WINEPREFIX, else <cache>/wine) is created on first use, set
+# to Windows 10 and with Wine's Tahoma in its Fonts folder; a half-made one is made again.
+# DLLs are looked up beside the program, in each --path folder, in the Qt and GoogleTest of
+# scripts/build-windows-qt.sh and in the mingw runtime. With no X display and no
+# QT_QPA_PLATFORM, Qt draws offscreen.
 # The program's exit status is this script's.
 set -euo pipefail
 
@@ -48,6 +49,8 @@ ensure_prefix() {
     start=$(date +%s%N)
     find "$WINEPREFIX" -mindepth 1 -delete
     DISPLAY='' "$WINE_DIR/wine64" wineboot -i >/dev/null 2>&1
+    # Qt 6 is made for Windows 10 and later; Wine's new prefixes say Windows 7.
+    DISPLAY='' "$WINE_DIR/wine64" winecfg /v win10 >/dev/null 2>&1
     "$WINE_DIR/wineserver" -w
     cp /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     touch "$ready"
