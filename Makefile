@@ -70,3 +70,12 @@ format-check: deps
 	@git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 format: deps
 	@git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format -i
+
+# The Windows build: cross-compiled with mingw-w64 (cmake/mingw-w64-x86_64.cmake) and run under
+# Wine (scripts/wine-run.sh). Its Qt and GoogleTest are built from Debian's sources once, into
+# ${ZOZAVUD_CACHE:-~/.cache/zozavud}; `make windows-qt` prints their CMAKE_PREFIX_PATH.
+.PHONY: windows-deps windows-qt
+windows-deps:
+	@scripts/install-windows-deps.sh
+windows-qt: windows-deps
+	@scripts/build-windows-qt.sh
