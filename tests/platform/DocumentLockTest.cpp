@@ -10,8 +10,8 @@
 #include <functional>
 
 #include "DocumentLock.h"
-#include "SpecialFiles.h"
 #include "TestFiles.h"
+#include "UnusualFiles.h"
 
 namespace zozavud {
 namespace {

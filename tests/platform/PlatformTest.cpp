@@ -15,10 +15,10 @@
 #include "AtomicFile.h"
 #include "DocumentLock.h"
 #include "SingleInstance.h"
-#include "SpecialFiles.h"
 #include "SystemLocale.h"
 #include "TemporaryFolder.h"
 #include "TestFiles.h"
+#include "UnusualFiles.h"
 
 namespace zozavud {
 namespace {
