@@ -14,6 +14,8 @@ binutils-mingw-w64-x86-64
 libxcb1-dev dpkg-dev desktop-file-utils shared-mime-info
 clang clang-format libclang-rt-14-dev llvm
 fp-utils libchm-bin libxml2-utils"
+# Another list, given as arguments, is installed the same way (the Windows build's).
+[ $# -gt 0 ] && PACKAGES="$*"
 
 missing=""
 for p in $PACKAGES; do

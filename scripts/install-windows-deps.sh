@@ -12,19 +12,5 @@ wine64 libwine fonts-wine
 xvfb xauth x11-apps netpbm
 nsis zip"
 
-missing=""
-for p in $PACKAGES; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing="$missing $p"
-  fi
-done
-
-[ -z "$missing" ] && exit 0
-
-SUDO=""
-[ "$(id -u)" -ne 0 ] && SUDO="sudo"
-echo "Installing:$missing"
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq || true
 # shellcheck disable=SC2086
-$SUDO apt-get install -y -qq --no-install-recommends $missing
+exec "$(dirname "$0")/install-deps.sh" $PACKAGES
