@@ -26,13 +26,15 @@ GTEST_VERSION=${GTEST_DEB_VERSION%%-*}
 
 # Only the modules the product uses; the Windows and offscreen platform plugins and the Windows
 # print backend come with Gui and PrintSupport. Third-party code is Qt's bundled copy.
+# Fonts go through GDI: this Qt's DirectWrite engine is built only with Direct2D, and its
+# print engine does not link with the one and without the other.
 QT_OPTIONS=(
   -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
   -DFEATURE_gui=ON -DFEATURE_widgets=ON -DFEATURE_network=ON -DFEATURE_printsupport=ON
   -DFEATURE_testlib=ON
-  -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF -DFEATURE_dbus=OFF
+  -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite=OFF -DFEATURE_directwrite3=OFF -DFEATURE_dbus=OFF
   -DFEATURE_sql=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_icu=OFF
   -DFEATURE_fontconfig=OFF -DFEATURE_pkg_config=OFF -DFEATURE_openssl=OFF -DFEATURE_zstd=OFF
   -DFEATURE_freetype=ON -DFEATURE_system_freetype=OFF -DFEATURE_harfbuzz=ON
