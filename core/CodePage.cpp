@@ -8,8 +8,8 @@ namespace zozavud {
 namespace {
 
 const CodePageTable& TableFor(uint8_t charset) {
-    const CodePageTable* table = CodePageTable::Find(CharsetCodePage(charset));
-    return table ? *table : *CodePageTable::Find(1252);
+    const CodePageTable* table = CodePageTable::System(CharsetCodePage(charset));
+    return table ? *table : *CodePageTable::System(1252);
 }
 
 // 2 for a whole surrogate pair at i, else 1.

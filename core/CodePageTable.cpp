@@ -57,18 +57,24 @@ private:
 
 }  // namespace
 
-CodePageTable::CodePageTable(const CodePageSource& source) : source_(source) {
-    int rows = 1;
-    for (int i = 0; i + 1 < 12 && source.LeadRanges[i] != 0; i += 2)
-        for (int lead = source.LeadRanges[i]; lead <= source.LeadRanges[i + 1]; ++lead)
-            rowOfLead_[lead] = static_cast<uint16_t>(rows++);
-    multiByte_.assign(static_cast<std::size_t>(rows) * 256, source.DefaultChar);
-    ReadMultiByte();
-    DeriveWideChar();
+CodePageTable::CodePageTable(const CodePageSource& source)
+    : codePage_(source.CodePage), defaultChar_(source.DefaultChar), defaultCharBytes_(source.DefaultCharBytes) {
+    SetLeadRanges(source.LeadRanges, 12);
+    ReadMultiByte(source);
+    DeriveWideChar(source);
 }
 
-void CodePageTable::ReadMultiByte() {
-    EntryReader reader(source_.MultiByte);
+// Pairs of first and last lead byte, ended by 0; the single bytes' row is filled with the
+// default character.
+void CodePageTable::SetLeadRanges(const uint8_t* ranges, int count) {
+    int rows = 1;
+    for (int i = 0; i + 1 < count && ranges[i] != 0; i += 2)
+        for (int lead = ranges[i]; lead <= ranges[i + 1]; ++lead) rowOfLead_[lead] = static_cast<uint16_t>(rows++);
+    multiByte_.assign(static_cast<std::size_t>(rows) * 256, defaultChar_);
+}
+
+void CodePageTable::ReadMultiByte(const CodePageSource& source) {
+    EntryReader reader(source.MultiByte);
     for (char16_t& entry : multiByte_) {
         if (reader.AtEnd()) break;
         entry = reader.Next();
@@ -78,19 +84,19 @@ void CodePageTable::ReadMultiByte() {
 // The inverse of the bytes, with the same rule as the generator: the last sequence that
 // reads as a character writes it, and none writes the default character. The generated
 // exceptions then give the look-alikes and the platform's own choices.
-void CodePageTable::DeriveWideChar() {
-    wideChar_.assign(0x10000, source_.DefaultBytes);
+void CodePageTable::DeriveWideChar(const CodePageSource& source) {
+    wideChar_.assign(0x10000, source.DefaultBytes);
     for (int byte = 0; byte < 256; ++byte)
-        if (!IsLeadByte(static_cast<uint8_t>(byte)) && multiByte_[byte] != source_.DefaultChar)
+        if (!IsLeadByte(static_cast<uint8_t>(byte)) && multiByte_[byte] != source.DefaultChar)
             wideChar_[multiByte_[byte]] = static_cast<uint16_t>(byte);
     for (int lead = 0; lead < 256; ++lead) {
         if (!IsLeadByte(static_cast<uint8_t>(lead))) continue;
         for (int trail = 1; trail < 256; ++trail) {
             const char16_t unit = Read(static_cast<uint8_t>(lead), static_cast<uint8_t>(trail));
-            if (unit != source_.DefaultChar) wideChar_[unit] = static_cast<uint16_t>(lead << 8 | trail);
+            if (unit != source.DefaultChar) wideChar_[unit] = static_cast<uint16_t>(lead << 8 | trail);
         }
     }
-    const std::u16string_view exceptions = source_.WideChar;
+    const std::u16string_view exceptions = source.WideChar;
     for (std::size_t i = 0; i + 1 < exceptions.size();) {
         std::size_t count = 1;
         if (exceptions[i] == CountingUp && i + 3 < exceptions.size()) {
@@ -115,5 +121,9 @@ const CodePageTable* CodePageTable::Find(int codePage) {
     }
     return nullptr;
 }
+
+#ifndef _WIN32
+const CodePageTable* CodePageTable::System(int codePage) { return Find(codePage); }
+#endif
 
 }  // namespace zozavud

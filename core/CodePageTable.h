@@ -26,22 +26,31 @@ public:
     // The table of a code page the generated sources hold (built at its first use, by
     // one thread, then shared), or nullptr.
     static const CodePageTable* Find(int codePage);
+    // The table the running system converts with: the generated one, except on Windows,
+    // where it is read from the platform's own conversion of every byte, pair and code
+    // unit (CodePageTableWindows.cpp). nullptr for a page the system does not have.
+    static const CodePageTable* System(int codePage);
 
-    int CodePage() const { return source_.CodePage; }
+    int CodePage() const { return codePage_; }
     bool IsLeadByte(uint8_t byte) const { return rowOfLead_[byte] != 0; }
     char16_t Read(uint8_t byte) const { return multiByte_[byte]; }
     char16_t Read(uint8_t lead, uint8_t trail) const { return multiByte_[rowOfLead_[lead] * 256 + trail]; }
     // One byte, or a lead byte (above 0xFF) and a trail byte.
     uint16_t Write(char16_t unit) const { return wideChar_[unit]; }
-    char16_t DefaultChar() const { return source_.DefaultChar; }
-    uint16_t DefaultCharBytes() const { return source_.DefaultCharBytes; }
+    char16_t DefaultChar() const { return defaultChar_; }
+    uint16_t DefaultCharBytes() const { return defaultCharBytes_; }
 
 private:
     explicit CodePageTable(const CodePageSource& source);
-    void ReadMultiByte();
-    void DeriveWideChar();
+    CodePageTable() = default;
+    void SetLeadRanges(const uint8_t* ranges, int count);
+    void ReadMultiByte(const CodePageSource& source);
+    void DeriveWideChar(const CodePageSource& source);
+    static CodePageTable* FromPlatform(int codePage);
 
-    const CodePageSource& source_;
+    int codePage_ = 0;
+    char16_t defaultChar_ = u'?';
+    uint16_t defaultCharBytes_ = '?';
     uint16_t rowOfLead_[256] = {};     // 0 for a single byte
     std::vector<char16_t> multiByte_;  // 256 single bytes, then 256 trails per lead byte
     std::vector<uint16_t> wideChar_;   // one entry per UTF-16 code unit

@@ -10,6 +10,8 @@ namespace zozavud {
 // be made at all (a folder that cannot be written, something else in its place) is a
 // fault of its own, with the system's words for it, never mistaken for a second copy. A
 // lock file of another user is never a running copy: it is removed, or the lock fails.
+// On Windows the test is the platform's own: a named mutex under the title, made by the
+// first copy (SingleInstanceWindows.cpp); there is no folder and no lock file.
 class SingleInstance {
 public:
     // Unguarded: no private folder for the lock could be had, so no check was made.
@@ -26,6 +28,7 @@ public:
     // For Failed: the fixed first line with the lock's path, the system's text below.
     // For Unguarded: the folder refused, why, and that the editor runs unguarded.
     QString ErrorText() const { return error_; }
+    // The lock file; on Windows the name the hand-over is reached by.
     QString LockPath() const { return path_; }
 
 private:
@@ -36,6 +39,7 @@ private:
 
     QString path_;
     std::unique_ptr<QLockFile> lock_;
+    std::shared_ptr<void> mutex_;  // the named mutex's handle, on Windows
     Outcome outcome_ = Outcome::Held;
     QString error_;
 };

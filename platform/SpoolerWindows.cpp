@@ -1,6 +1,8 @@
 // The spooler over the Windows print spooler; built only on Windows.
 #include <windows.h>
 #include <winspool.h>
+// A macro for the wide and narrow forms; here it is the name of our own method.
+#undef OpenPrinter
 
 #include <vector>
 
@@ -56,7 +58,7 @@ public:
         settings_ = nullptr;
         std::wstring name = Wide(deviceName);
         HANDLE printer = nullptr;
-        if (!OpenPrinterW(name.data(), &printer, nullptr)) return Fail();
+        if (!::OpenPrinterW(name.data(), &printer, nullptr)) return Fail();
         const LONG size = DocumentPropertiesW(nullptr, printer, name.data(), nullptr, nullptr, 0);
         if (size > 0 && (settings_ = GlobalAlloc(GHND, size))) {
             auto* mode = static_cast<DEVMODEW*>(GlobalLock(settings_));
@@ -79,11 +81,13 @@ public:
 
     bool OpenPrinter(const QString& deviceName) override {
         std::wstring name = Wide(deviceName);
-        return OpenPrinterW(name.data(), &printer_, nullptr) || Fail();
+        return ::OpenPrinterW(name.data(), &printer_, nullptr) || Fail();
     }
     bool StartDocument(const QString& documentName) override {
         std::wstring name = Wide(documentName);
-        DOC_INFO_1W info{name.data(), nullptr, nullptr};
+        // RAW: the bytes are the printer's own commands, passed through untouched.
+        wchar_t raw[] = L"RAW";
+        DOC_INFO_1W info{name.data(), nullptr, raw};
         jobId_ = static_cast<int>(StartDocPrinterW(printer_, 1, reinterpret_cast<BYTE*>(&info)));
         documentOpen_ = jobId_ != 0;
         return documentOpen_ || Fail();

@@ -2,9 +2,6 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <QHash>
-#include <mutex>
-
 #include "FontSubstitution.h"
 
 namespace zozavud {
@@ -90,7 +87,9 @@ FaceFile ForCharset(FaceFile named, FcPattern* namedPattern, uint8_t charset, bo
     return file;
 }
 
-FaceFile LookUp(const QString& face, uint8_t charset, bool bold, bool italic) {
+}  // namespace
+
+FaceFile LookUpFaceFile(const QString& face, uint8_t charset, bool bold, bool italic) {
     const QStringList candidates = FaceCandidates(face, charset);
     for (const QString& family : candidates) {
         Match match;
@@ -105,50 +104,6 @@ FaceFile LookUp(const QString& face, uint8_t charset, bool bold, bool italic) {
     FaceFile file = ForCharset(Describe(match.Pattern), match.Pattern, charset, bold, italic);
     file.Substituted = true;
     file.LacksCharset = false;  // what the document names is not there at all
-    return file;
-}
-
-}  // namespace
-
-const char* CharsetLanguage(uint8_t charset) {
-    switch (charset) {
-        case 128:
-            return "ja";
-        case 129:
-            return "ko";
-        case 134:
-            return "zh-cn";
-        case 136:
-            return "zh-tw";
-        case 161:
-            return "el";
-        case 162:
-            return "tr";
-        case 177:
-            return "he";
-        case 178:
-            return "ar";
-        case 204:
-            return "ru";
-        case 222:
-            return "th";
-        case 238:
-            return "pl";
-        default:
-            return "en";
-    }
-}
-
-FaceFile FindFaceFile(const QString& face, uint8_t charset, bool bold, bool italic) {
-    static std::mutex lock;
-    static QHash<QString, FaceFile> cache;
-    const QString key = face.toLower() + QChar(0) + QString::number(charset) + QChar(bold ? 'b' : 'r') +
-                        QChar(italic ? 'i' : 'u');
-    const std::lock_guard guard(lock);
-    if (auto it = cache.constFind(key); it != cache.constEnd()) return *it;
-    if (cache.size() > 256) cache.clear();
-    const FaceFile file = LookUp(face, charset, bold, italic);
-    cache.insert(key, file);
     return file;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// Finds the font file that draws a record's face, through fontconfig: the face itself
-// or our stand-ins for it, the charset giving the language of the match; a face without
-// the charset's script gives way to the system's face for that language.
+// Finds the font that draws a record's face: the face itself or our stand-ins for it (the
+// first installed), the charset giving the language of the match; a face without the
+// charset's script gives way to the system's face for that language. Through fontconfig
+// here; through the platform's font list and mapper on Windows.
 
 #include <QByteArray>
 #include <QString>
@@ -19,14 +20,14 @@ struct FaceFile {
     bool LacksCharset = false;  // the face is installed but has not the charset's script
 };
 
+// Remembered: the same question gets the answer found the first time.
 FaceFile FindFaceFile(const QString& face, uint8_t charset, bool bold, bool italic);
+// The platform's own lookup behind it (FontFiles.cpp, FontFilesWindows.cpp), not remembered.
+FaceFile LookUpFaceFile(const QString& face, uint8_t charset, bool bold, bool italic);
 
 // Adds the faces of a font file to those looked among, for the rest of the run (tests
 // bring faces of their own this way); false when it holds no font. Faces found before
 // stay as they were found.
 bool AddFontFile(const QString& path);
-
-// The language fontconfig weighs a match by, for a Windows charset ("en" for the rest).
-const char* CharsetLanguage(uint8_t charset);
 
 }  // namespace zozavud

@@ -65,4 +65,33 @@ QStringList FontFamiliesFor(const QString& face, uint8_t charset) {
     return families;
 }
 
+const char* CharsetLanguage(uint8_t charset) {
+    switch (charset) {
+        case 128:
+            return "ja";
+        case 129:
+            return "ko";
+        case 134:
+            return "zh-cn";
+        case 136:
+            return "zh-tw";
+        case 161:
+            return "el";
+        case 162:
+            return "tr";
+        case 177:
+            return "he";
+        case 178:
+            return "ar";
+        case 204:
+            return "ru";
+        case 222:
+            return "th";
+        case 238:
+            return "pl";
+        default:
+            return "en";
+    }
+}
+
 }  // namespace zozavud

@@ -20,4 +20,8 @@ QStringList WineTahomaFiles();
 // Needs no QGuiApplication.
 QStringList FaceCandidates(const QString& face, uint8_t charset);
 
+// The language a Windows charset stands for, as fontconfig names it ("en" for the rest):
+// a face must have its script to draw the charset's texts.
+const char* CharsetLanguage(uint8_t charset);
+
 }  // namespace zozavud

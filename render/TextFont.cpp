@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <list>
 
 #include "GlyphBitmaps.h"
 #include "ImageSet.h"
@@ -18,7 +17,6 @@ namespace zozavud {
 
 namespace {
 
-constexpr size_t CachedFonts = 24;
 constexpr size_t MaxCachedInk = size_t{16} << 20;  // bytes of glyph pixels per font
 // The slant of a made-up italic: a quarter of the height, as a 16.16 shear.
 constexpr FT_Fixed ItalicShear = 0x10000 / 4;
@@ -95,23 +93,6 @@ struct TextFont::Face {
         if (Handle) FT_Done_Face(Handle);
     }
 };
-
-std::shared_ptr<TextFont> TextFont::For(const FontSpec& font) {
-    static std::list<std::pair<FontSpec, std::shared_ptr<TextFont>>> cache;
-    FontSpec key = font;
-    key.Color = 0;
-    for (auto it = cache.begin(); it != cache.end(); ++it)
-        if (it->first == key) {
-            cache.splice(cache.begin(), cache, it);
-            return it->second;
-        }
-    const FaceFile file =
-        FindFaceFile(font.Name, font.Charset, font.Style & FontStyleBold, font.Style & FontStyleItalic);
-    std::shared_ptr<TextFont> made(new TextFont(font, file));
-    cache.emplace_front(key, made);
-    if (cache.size() > CachedFonts) cache.pop_back();
-    return made;
-}
 
 TextFont::TextFont(const FontSpec& font, const FaceFile& file)
     : face_(std::make_unique<Face>()), file_(file) {
