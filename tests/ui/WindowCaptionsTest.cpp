@@ -3,9 +3,11 @@
 #include <QAbstractButton>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QToolButton>
 
 #include "ElidingLabel.h"
 #include "FitChecker.h"
+#include "FontChooserDialog.h"
 #include "TextCodePageMark.h"
 #include "UnitAbout.h"
 #include "WindowFixture.h"
@@ -44,6 +46,7 @@ QString ShownText(const QWidget& widget) {
 void ExpectTextsWhole(const QWidget& window) {
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         if (!qobject_cast<const QLabel*>(widget) && !qobject_cast<const QAbstractButton*>(widget)) continue;
+        if (qobject_cast<const QToolButton*>(widget)) continue;  // the toolbar shows glyphs only
         const QString text = ShownText(*widget);
         if (text.isEmpty() || widget->isHidden()) continue;
         const int needed = widget->fontMetrics().horizontalAdvance(text);
@@ -68,6 +71,8 @@ protected:
 
 TEST_F(WindowTexts, CaptionsAndFieldsShowTheirTextWholeOrCutWithTheWholeAsTooltip) {
     // The longest face and charset names of the fonts we install, in the fixed-width fields.
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     ChooseFont("Liberation Sans", 238);
     ExpectTextsWhole(*window);
     EXPECT_EQ(FontField().ShownToolTip().toStdString(), "Liberation Sans");
@@ -75,6 +80,19 @@ TEST_F(WindowTexts, CaptionsAndFieldsShowTheirTextWholeOrCutWithTheWholeAsToolti
     ChooseFont("Tahoma", 0);
     EXPECT_EQ(FontField().ShownText(), "Tahoma");
     EXPECT_EQ(FontField().ShownToolTip(), "");
+    // Every default message, in every language, in its two fields.
+    for (QAction* language : Find<QMenu>("MenuLanguage")->actions()) {
+        language->trigger();
+        for (int n = 1; n <= ImageCount; ++n) {
+            window->ShowImage(n);
+            ExpectTextsWhole(*Find<QGroupBox>("GroupBoxDefaultMessage"));
+        }
+    }
+    TDlgFontChooser font(FontSpec{}, 96,
+                         [](const FontSpec&) { return QImage(256, 50, QImage::Format_RGB32); });
+    font.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&font));
+    ExpectTextsWhole(font);
 
     TDlgAbout about(window.get());
     about.SetApplicationTitle(ApplicationTitle);
