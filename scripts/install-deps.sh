@@ -6,7 +6,7 @@ PACKAGES="cmake ninja-build g++ pkg-config
 qt6-base-dev qt6-base-dev-tools libgl-dev
 libcups2-dev libicu-dev
 libgtest-dev libgmock-dev libbenchmark-dev python3
-xvfb xauth xdotool x11-utils x11-apps netpbm
+xvfb xauth xdotool x11-utils x11-apps netpbm openbox
 cups cups-daemon cups-client
 fonts-wine fonts-liberation2 fonts-ipafont-gothic fonts-wqy-microhei fonts-dejavu-core fonts-dejavu-extra
 libfreetype-dev libfontconfig-dev

@@ -70,4 +70,30 @@ for menu in 19:file 55:edit 92:help; do
   xdotool key Escape
   sleep 0.5
 done
+# The preview's tooltip of fit warnings, on a document handed to the running editor: line 2's
+# descenders cut at the bottom row.
+"$CLI" new "$WORK/fit.lcd" --language en
+"$CLI" edit "$WORK/fit.lcd" --image 1 --text1 "Paper" --text2 "Typography" --font "Liberation Serif" --height 16
+"$BIN/zozavud" "$WORK/fit.lcd"
+sleep 1
+WINDOW=$(xdotool search --name "fit.lcd - ORVANEX QD-N800 Series LCD Editor" 2>/dev/null | head -1 || true)
+[ -n "$WINDOW" ] || { echo "the editor did not open fit.lcd" >&2; exit 1; }
+xdotool mousemove $((X + 540)) $((Y + 228))
+sleep 0.3
+xdotool mousemove $((X + 544)) $((Y + 230))
+sleep 2
+TIP=$(xwininfo -root -children | awk -v main="$(printf '0x%x' "$WINDOW")" '/\("zozavud"/ && $1 != main {print $1; exit}')
+[ -n "$TIP" ] || { echo "the preview showed no tooltip" >&2; exit 1; }
+TX=$(xwininfo -id "$TIP" | awk '/Absolute upper-left X/ {print $4}')
+TY=$(xwininfo -id "$TIP" | awk '/Absolute upper-left Y/ {print $4}')
+grab "$TIP" > "$WORK/tip.pnm"
+# The tooltip may reach past the window's edges: the picture grows by as much, in white.
+eval "$(xwininfo -id "$TIP" | awk '/^ *Width:/ {print "TW=" $2} /^ *Height:/ {print "TH=" $2}')"
+pad() { [ "$1" -gt 0 ] && echo "$1" || echo 0; }
+LEFT=$(pad $((X - TX)))
+RIGHT=$(pad $((TX + TW - X - WIDTH)))
+BELOW=$(pad $((TY + TH - Y - HEIGHT)))
+grab "$WINDOW" | pnmpad -white -left "$LEFT" -right "$RIGHT" -bottom "$BELOW" > "$WORK/window.pnm"
+pnmpaste -replace "$WORK/tip.pnm" $((TX - X + LEFT)) $((TY - Y)) "$WORK/window.pnm" |
+  pnmtopng > "$OUT/window-fit-warnings.png" 2>/dev/null
 echo "pictures written to $OUT"

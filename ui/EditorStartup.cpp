@@ -35,8 +35,9 @@ std::optional<QString> DocumentArgument(const QStringList& arguments, QString* p
 int RunEditor(int argc, char** argv) {
     ForgetMissingTemporaryFolder();
     QApplication app(argc, argv);
+    // No display name: on X11 Qt would add it to every title bar, and the About box's
+    // "About ZOZAVUD" would come out cut in the middle by the window manager.
     QApplication::setApplicationName(ApplicationTitle);
-    QApplication::setApplicationDisplayName(ApplicationTitle);
 
     QString problem;
     const std::optional<QString> document = DocumentArgument(QApplication::arguments().mid(1), &problem);

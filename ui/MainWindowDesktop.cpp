@@ -36,12 +36,7 @@ void TFormZozAvudMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (placed_ || event->spontaneous()) return;
     placed_ = true;
-    // The frame the window manager adds is known only once the window is on the screen.
-    QTimer::singleShot(0, this, [this] {
-        const QPoint placed =
-            PlaceWindowOnScreen(pos(), frameGeometry().size(), AvailableScreenArea(*this, pos()));
-        if (placed != pos()) move(placed);
-    });
+    KeepFrameOnScreenOnceFramed(*this);
 }
 
 void TFormZozAvudMain::HandOverFile(const QString& path) {

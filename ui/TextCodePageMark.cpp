@@ -8,13 +8,6 @@
 
 namespace zozavud {
 
-namespace {
-
-// Light amber: readable under black text, and unlike the window's own colours.
-constexpr QRgb WarningBase = 0xFFFFE0A0;
-
-}  // namespace
-
 void MarkUnstorableText(QLineEdit& box, uint8_t charset) {
     const QStringList lost = LostCharacters(box.text(), charset);
     const QString missing = lost.join(QString());

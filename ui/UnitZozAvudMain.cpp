@@ -8,6 +8,7 @@
 #include "CommandFileDialog.h"
 #include "DocumentCommands.h"
 #include "EditHistory.h"
+#include "FitMarks.h"
 #include "ImageReset.h"
 #include "PrinterSend.h"
 #include "QtMainWindowServices.h"
@@ -54,6 +55,7 @@ void TFormZozAvudMain::FormCreate() {
 
     ApplyDesignFonts();
     ApplyDecorations();
+    fitMarks_ = std::make_unique<FitMarks>(*ui_->StaticTextFontName, *ui_->ImageLCDExpand);
     CreateActions();
     CreateMenus();
     CreateToolBar();
@@ -108,6 +110,7 @@ void TFormZozAvudMain::ShowImage(int n) {
 void TFormZozAvudMain::RenderImage() {
     const RenderOutcome outcome = RenderCurrentImage(state_, renderer_);
     ui_->ImageLCDExpand->setPixmap(QPixmap::fromImage(renderer_.Preview()));
+    fitMarks_->Show(state_.CurrentRecord(), state_.CurrentImage, state_.Language.EffectiveLanguage());
 
     // The offset control follows the record; its box's handler then finds nothing to do.
     UpDownVericalPositionOffset->SetPosition(

@@ -28,6 +28,7 @@ namespace zozavud {
 
 class CommandFileNameKeeper;
 class DocumentCommands;
+class FitMarks;
 class FontChooser;
 class MainWindowServices;
 class PrinterSender;
@@ -204,6 +205,7 @@ private:
     bool placed_ = false;         // the position was checked with the real frame
     QStringList pendingOpens_;
     std::unique_ptr<LcdRenderer> fontPreviewRenderer_;
+    std::unique_ptr<FitMarks> fitMarks_;  // the font field's and the preview's warnings
 
     // Controls made in code, named as designed.
     QMenu* MenuLanguage = nullptr;

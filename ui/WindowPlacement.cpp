@@ -7,6 +7,7 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
+#include <QTimer>
 #include <algorithm>
 
 namespace zozavud {
@@ -30,6 +31,10 @@ int ControlsRight(const QWidget& pane) {
     }
     return right;
 }
+
+// How often, and for how long, a newly shown window is looked at for its frame.
+constexpr int FramePollMs = 20;
+constexpr int FramePolls = 150;
 
 }  // namespace
 
@@ -71,6 +76,21 @@ QRect AvailableScreenArea(const QWidget& window, QPoint position) {
     if (!screen) screen = window.screen();
     if (!screen) screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect();
+}
+
+void KeepFrameOnScreenOnceFramed(QWidget& window) {
+    auto* timer = new QTimer(&window);
+    timer->setInterval(FramePollMs);
+    QObject::connect(timer, &QTimer::timeout, &window, [&window, timer, polls = 0]() mutable {
+        const QRect frame = window.frameGeometry();
+        // Before the window manager has framed the window, its frame is the client alone.
+        if (frame.size() == window.size() && ++polls < FramePolls) return;
+        timer->deleteLater();
+        const QPoint placed =
+            PlaceWindowOnScreen(frame.topLeft(), frame.size(), AvailableScreenArea(window, frame.topLeft()));
+        if (placed != frame.topLeft()) window.move(placed);
+    });
+    timer->start();
 }
 
 }  // namespace zozavud

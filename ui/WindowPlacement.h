@@ -32,4 +32,10 @@ void FitGroupBoxContents(QGroupBox& box);
 // The available area of the screen the window would appear on.
 QRect AvailableScreenArea(const QWidget& window, QPoint position);
 
+// Called as the window is first shown: once the window manager has framed it (its frame
+// and title bar are known only then, from _NET_FRAME_EXTENTS or the frame window), moves
+// it just enough that the whole frame shows. Without a window manager, or one that adds
+// no frame, the window stays where it is.
+void KeepFrameOnScreenOnceFramed(QWidget& window);
+
 }  // namespace zozavud
