@@ -79,3 +79,12 @@ windows-deps:
 	@scripts/install-windows-deps.sh
 windows-qt: windows-deps
 	@scripts/build-windows-qt.sh
+
+# The Windows programs, installer and portable zip in build-windows/ (scripts/build-windows.sh),
+# and their tests under Wine (scripts/test-windows.sh). `make test` needs none of this.
+WINDOWS_DIR ?= build-windows
+.PHONY: windows test-windows
+windows: windows-deps
+	@scripts/build-windows.sh $(WINDOWS_DIR)
+test-windows: windows-deps
+	@scripts/test-windows.sh $(WINDOWS_DIR)
