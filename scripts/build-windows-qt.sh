@@ -44,8 +44,18 @@ QT_OPTIONS=(
 )
 GTEST_OPTIONS=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DBUILD_GMOCK=ON -DINSTALL_GTEST=ON)
 
+# Debian's source leaves out the Wintab headers (the legacy pen-tablet interface, under a
+# license Debian does not ship): the Windows platform plugin is built without its Wintab
+# support. Pens still work through the system's pointer messages, as Qt uses by default.
+patch_qt_source() {
+  local plugin=$1/src/plugins/platforms/windows
+  sed -i 's/QT_CONFIG(tabletevent)/0 \/\* no Wintab headers \*\//' "$plugin/qwindowscontext.cpp"
+  sed -i '/#  include "qwindowstabletsupport.h"/d' "$plugin/qwindowspointerhandler.cpp"
+  sed -i '/qwindowstabletsupport.cpp qwindowstabletsupport.h/d; /src\/3rdparty\/wintab/d' "$plugin/CMakeLists.txt"
+}
+
 cache_key() {
-  { printf '%s\n' "$@"; cat "$TOOLCHAIN"; } | sha256sum | cut -c1-10
+  { printf '%s\n' "$@"; cat "$TOOLCHAIN"; declare -f patch_qt_source; } | sha256sum | cut -c1-10
 }
 
 QT_PREFIX=$CACHE/qt-$QT_VERSION-mingw-$(cache_key "${QT_OPTIONS[@]}" "$QT_DEB_VERSION")
@@ -92,6 +102,7 @@ fetch_qt_source() {
     (cd "$apt/src" && "${apt_get[@]}" source --download-only "qt6-base=$QT_DEB_VERSION")
   fi
   dpkg-source --no-check -x "$dsc" "$dest" >/dev/null
+  patch_qt_source "$dest"
 }
 
 launcher_options() {
