@@ -44,11 +44,14 @@ QT_OPTIONS=(
 )
 GTEST_OPTIONS=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DBUILD_GMOCK=ON -DINSTALL_GTEST=ON)
 
-# Debian's source leaves out the Wintab headers (the legacy pen-tablet interface, under a
-# license Debian does not ship): the Windows platform plugin is built without its Wintab
-# support. Pens still work through the system's pointer messages, as Qt uses by default.
+# Two mends to the Windows platform plugin. Debian's source leaves out the Wintab headers
+# (the legacy pen-tablet interface, under a license Debian does not ship): the plugin is
+# built without its Wintab support; pens still work through the system's pointer
+# messages, as Qt uses by default. And its software-OpenGL check is compiled only where
+# OpenGL is, which this Qt leaves out.
 patch_qt_source() {
   local plugin=$1/src/plugins/platforms/windows
+  sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' "$plugin/qwindowswindow.cpp"
   sed -i 's/QT_CONFIG(tabletevent)/0 \/\* no Wintab headers \*\//' "$plugin/qwindowscontext.cpp"
   sed -i '/#  include "qwindowstabletsupport.h"/d' "$plugin/qwindowspointerhandler.cpp"
   sed -i '/qwindowstabletsupport.cpp qwindowstabletsupport.h/d; /src\/3rdparty\/wintab/d' "$plugin/CMakeLists.txt"
