@@ -3,7 +3,7 @@
 #include "CliSupport.h"
 #include "CodePage.h"
 #include "FitChecker.h"
-#include "GdiFont.h"
+#include "FontSpec.h"
 #include "ImageReset.h"
 #include "LcdRenderer.h"
 #include "MessageSlots.h"

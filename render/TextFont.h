@@ -13,7 +13,7 @@
 
 #include "FontFiles.h"
 #include "FontRules.h"
-#include "GdiFont.h"
+#include "FontSpec.h"
 
 namespace zozavud {
 
@@ -42,10 +42,8 @@ public:
     TextFont(const TextFont&) = delete;
     TextFont& operator=(const TextFont&) = delete;
 
-    int EmPixels() const { return ppem_; }
     const CellRows& Cell() const { return cell_; }
     const FaceFile& File() const { return file_; }
-    bool DrawsFromStrike() const { return strike_; }
 
     // The sum of the glyphs' measured advances, no kerning.
     int Width(const QString& text);

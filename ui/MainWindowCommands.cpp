@@ -3,7 +3,7 @@
 #include <QStatusBar>
 
 #include "BitmapImport.h"
-#include "CommandFileDialog.h"
+#include "CommandFileName.h"
 #include "DocumentCommands.h"
 #include "FileNamePart.h"
 #include "MainWindowServices.h"

@@ -77,10 +77,10 @@ void TFormZozAvudMain::ConnectControls() {
             &TFormZozAvudMain::EditVerticalPositionOffsetChange);
     connect(f.ButtonVerticalPositionOffsetReset, &QPushButton::clicked, this,
             &TFormZozAvudMain::ButtonVerticalPositionOffsetResetClick);
-    connect(f.ButtonSelectFont, &QPushButton::clicked, Action("ActionTextSelectFont"), &QAction::trigger);
-    connect(f.ButtonLoadBitmapFile, &QPushButton::clicked, Action("ActionBitmapLoadBitmapFile"),
+    connect(f.ButtonSelectFont, &QPushButton::clicked, Action(ActionId::TextSelectFont), &QAction::trigger);
+    connect(f.ButtonLoadBitmapFile, &QPushButton::clicked, Action(ActionId::BitmapLoadBitmapFile),
             &QAction::trigger);
-    connect(f.ButtonClearBitmapData, &QPushButton::clicked, Action("ActionBitmapClearBitmapData"),
+    connect(f.ButtonClearBitmapData, &QPushButton::clicked, Action(ActionId::BitmapClearBitmapData),
             &QAction::trigger);
 }
 

@@ -6,8 +6,8 @@
 namespace zozavud {
 
 void TFormZozAvudMain::UpdateUndoActions() {
-    Action("ActionEditUndo")->setEnabled(history_->CanUndo());
-    Action("ActionEditRedo")->setEnabled(history_->CanRedo());
+    Action(ActionId::EditUndo)->setEnabled(history_->CanUndo());
+    Action(ActionId::EditRedo)->setEnabled(history_->CanRedo());
 }
 
 void TFormZozAvudMain::RecordStep(std::vector<int> images, const std::function<void()>& change,

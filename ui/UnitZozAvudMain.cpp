@@ -5,7 +5,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "CommandFileDialog.h"
+#include "CommandFileName.h"
 #include "DocumentCommands.h"
 #include "EditHistory.h"
 #include "ImageReset.h"
@@ -166,10 +166,10 @@ void TFormZozAvudMain::UpdateNavigationButtons() {
     // Only the toolbar buttons; the menu items stay enabled.
     const bool first = state_.CurrentImage == 1;
     const bool last = state_.CurrentImage == ImageCount;
-    ToolBar1->widgetForAction(Action("ActionEditImageFirst"))->setEnabled(!first);
-    ToolBar1->widgetForAction(Action("ActionEditImagePrev"))->setEnabled(!first);
-    ToolBar1->widgetForAction(Action("ActionEditImageNext"))->setEnabled(!last);
-    ToolBar1->widgetForAction(Action("ActionEditImageLast"))->setEnabled(!last);
+    ToolBar1->widgetForAction(Action(ActionId::EditImageFirst))->setEnabled(!first);
+    ToolBar1->widgetForAction(Action(ActionId::EditImagePrev))->setEnabled(!first);
+    ToolBar1->widgetForAction(Action(ActionId::EditImageNext))->setEnabled(!last);
+    ToolBar1->widgetForAction(Action(ActionId::EditImageLast))->setEnabled(!last);
 }
 
 }  // namespace zozavud

@@ -5,15 +5,17 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "ActionId.h"
 #include "EditHistory.h"
 #include "EditorState.h"
-#include "GdiFont.h"
+#include "FontSpec.h"
 #include "LcdRenderer.h"
 #include "Spooler.h"
 
@@ -121,9 +123,8 @@ private:
 
     void FormCreate();
     void CreateActions();
-    // The action of that object name; every name in the action table has one.
-    QAction* Action(const char* name) const;
-    void AddActions(QMenu* menu, std::initializer_list<const char*> names) const;
+    QAction* Action(ActionId id) const;
+    void AddActions(QMenu* menu, std::initializer_list<ActionId> ids) const;
     void CreateMenus();
     void CreateToolBar();
     void ApplyDesignFonts();
@@ -204,6 +205,7 @@ private:
     bool placed_ = false;         // the position was checked with the real frame
     QStringList pendingOpens_;
     std::unique_ptr<LcdRenderer> fontPreviewRenderer_;
+    std::array<QAction*, ActionCount> actions_{};  // by ActionId
 
     // Controls made in code, named as designed.
     QMenu* MenuLanguage = nullptr;

@@ -156,6 +156,17 @@ TEST(JobListener, PastTheCapConnectionsWaitInOrderAndPastTheWaitingRoomAreRefuse
     EXPECT_EQ(handled[0].Job.Detail, "already 1 connection(s) served and 2 waiting");
 }
 
+// A connection that ends lets exactly one waiting connection in, not one past the cap:
+// the third waits for the second to end although it is done at once.
+TEST(JobListener, AnEndedConnectionLetsInNoMoreThanTheCapHolds) {
+    ListenerLimits limits = ShortLimits();
+    limits.MaxConnections = 1;
+    const std::vector<Handled> handled = Serve(limits, {[](int) {}, [](int) {}, Closing("third")});
+    ASSERT_EQ(handled.size(), 3u);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(handled[i].Sender, i);
+    EXPECT_EQ(handled[2].Job.Ending, End::Complete);
+}
+
 class MemoryDocumentTest : public ::testing::Test {
 protected:
     void SetUp() override {
