@@ -7,11 +7,8 @@
 
 #include "CommandFileName.h"
 #include "DocumentCommands.h"
-#include "EditHistory.h"
-#include "ImageReset.h"
 #include "PrinterSend.h"
 #include "QtMainWindowServices.h"
-#include "RecordRender.h"
 #include "SpoolerThread.h"
 #include "UpDownControl.h"
 #include "ui_UnitZozAvudMain.h"
@@ -25,8 +22,9 @@ TFormZozAvudMain::TFormZozAvudMain(QWidget* parent)
     services->SetFontPreview([this](const FontSpec& font) { return FontPreview(font); });
     SetServices(std::move(services));
     commandFileName_ = std::make_unique<CommandFileNameKeeper>();
-    history_ = std::make_unique<EditHistory>();
-    SetClock(SteadyMilliseconds);
+    editing_.SetRenderListener([this](const RenderOutcome& outcome) { ShowRender(outcome); });
+    editing_.SetHistoryListener([this] { UpdateUndoActions(); });
+    editing_.SetBoxes([this] { return Boxes(); });
     FormCreate();
 }
 
@@ -102,12 +100,13 @@ void TFormZozAvudMain::ShowImage(int n) {
     RenderImage();
     showingRecord_ = showing;
     UpdateNavigationButtons();
-    shownBoxes_ = Boxes();
+    editing_.NoteShownBoxes();
 }
 
-void TFormZozAvudMain::RenderImage() {
-    const RenderOutcome outcome = RenderCurrentImage(state_, renderer_);
-    ui_->ImageLCDExpand->setPixmap(QPixmap::fromImage(renderer_.Preview()));
+void TFormZozAvudMain::RenderImage() { editing_.Render(); }
+
+void TFormZozAvudMain::ShowRender(const RenderOutcome& outcome) {
+    ui_->ImageLCDExpand->setPixmap(QPixmap::fromImage(editing_.Renderer().Preview()));
 
     // The offset control follows the record; its box's handler then finds nothing to do.
     UpDownVericalPositionOffset->SetPosition(
@@ -131,12 +130,10 @@ void TFormZozAvudMain::NewImageSet() {
     if (!documents_->AskSaveChanges()) return;
     ui_->ImageLCDExpand->hide();
     ui_->EditVerticalPositionOffset->hide();
-    RebuildImageSet(state_, renderer_, [this] { RenderImage(); });
-    history_->Clear();
+    editing_.ResetSet();
     UpdateUndoActions();
     ui_->ImageLCDExpand->show();
     ui_->EditVerticalPositionOffset->show();
-    state_.Modified = false;
     documents_->SetDocumentFileName(QString());
     ShowImage(1);
 }
