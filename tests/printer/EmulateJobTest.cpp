@@ -70,7 +70,7 @@ std::vector<Handled> Serve(const ListenerLimits& limits, const std::vector<Sende
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         address.sin_port = htons(listener.Port());
-        ::connect(fds[i], reinterpret_cast<sockaddr*>(&address), sizeof address);
+        if (::connect(fds[i], reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) return {};
         socklen_t length = sizeof address;
         ::getsockname(fds[i], reinterpret_cast<sockaddr*>(&address), &length);
         peers[i] = QStringLiteral("127.0.0.1:%1").arg(ntohs(address.sin_port));
