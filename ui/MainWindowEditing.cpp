@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "CharsetNames.h"
-#include "CodePage.h"
 #include "MainWindowServices.h"
+#include "RecordTexts.h"
 #include "TextCodePageMark.h"
 #include "UnitZozAvudMain.h"
 #include "UpDownControl.h"
