@@ -205,8 +205,14 @@ void EditText(const EditOptions& options, ImageEditing& editing) {
         if (options.Height) edited.Height = *options.Height;
         if (options.Style) edited.Style = *options.Style;
         WarnOfLostCharacters(options.Image, "font name", edited.Name, edited.Charset);
-        // A new charset stores the texts again in its code page, as the font dialog does.
-        editing.ApplyFont(edited, ShownTexts(record));
+        // A new charset stores the texts again in its code page, as the font dialog does;
+        // a text given here is stored after that and named by StoreText.
+        const RecordTexts shown = ShownTexts(record);
+        if (edited.Charset != record.FontCharset) {
+            if (!options.Text1) WarnOfLostCharacters(options.Image, "line 1", shown.Text1, edited.Charset);
+            if (!options.Text2) WarnOfLostCharacters(options.Image, "line 2", shown.Text2, edited.Charset);
+        }
+        editing.ApplyFont(edited, shown);
         // The face is stored as given; the line says what this system draws it with instead.
         if (options.Font || options.Charset)
             if (const QString problem = FontSubstitutionProblem(edited); !problem.isEmpty())
