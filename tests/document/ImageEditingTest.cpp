@@ -38,11 +38,11 @@ TEST(ImageEditing, EachEditKeepsItsOwnRuleForTheHistoryAndModified) {
         {"offset", [](ImageEditing& e) { return e.SetOffset(-24); }, 1, true, true},
         {"the offset it has",
          [](ImageEditing& e) { return e.SetOffset(e.State().CurrentRecord().VerticalPositionOffset); }, 0,
-         false},
+         false, false},
         {"blink", [](ImageEditing& e) { return e.SetBlink(true); }, 0, true, true},
         {"clear", [](ImageEditing& e) { return e.ClearImage(); }, 1, false, true},
         {"a missing bitmap", [](ImageEditing& e) { return e.ImportBitmapFile("/nonexistent/x.bmp"); }, 0,
-         false},
+         false, false},
         {"font in all images", [](ImageEditing& e) { return e.ApplyFontToAll(FontSpec{}, {}); }, 1, true,
          true},
     };
