@@ -64,12 +64,12 @@ fuzz: deps
 package: build
 	@cd $(BUILD_DIR) && { cpack -G DEB || { rm -f zozavud_*.deb; echo "package failed its checks" >&2; exit 1; }; }
 
-# clang-tidy with the checks of .clang-tidy over every .cpp file the build compiles (the
-# compile commands of BUILD_DIR), warnings as errors; two files at a time.
+# clang-tidy with the checks of .clang-tidy (which makes its warnings errors) over every .cpp
+# file the build compiles (the compile commands of BUILD_DIR); TIDY_JOBS files at a time.
 TIDY_JOBS ?= 2
 .PHONY: tidy
 tidy: build
-	@run-clang-tidy -p $(BUILD_DIR) -j $(TIDY_JOBS) -quiet -warnings-as-errors='*' \
+	@run-clang-tidy -p $(BUILD_DIR) -j $(TIDY_JOBS) -quiet \
 	  '$(CURDIR)/(app|bench|cli|cmake|core|document|fuzz|platform|printer|render|tests|ui|version)/' > $(BUILD_DIR)/tidy.log 2>&1 \
 	  || { grep -E -A3 'warning:|error:' $(BUILD_DIR)/tidy.log >&2; echo "clang-tidy found problems: $(BUILD_DIR)/tidy.log" >&2; exit 1; }
 
