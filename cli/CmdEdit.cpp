@@ -1,17 +1,13 @@
-#include "BitmapImport.h"
 #include "CliCommand.h"
 #include "CliSupport.h"
 #include "CodePage.h"
 #include "FitChecker.h"
-#include "GdiFont.h"
-#include "ImageReset.h"
-#include "LcdRenderer.h"
-#include "MessageSlots.h"
+#include "FontSpec.h"
+#include "ImageEditing.h"
 #include "OptionTables.h"
 #include "OptionValues.h"
 #include "PictureConversion.h"
-#include "RecordRender.h"
-#include "ShortString.h"
+#include "RecordTexts.h"
 #include "TerminalText.h"
 #include "UsageText.h"
 
@@ -192,15 +188,16 @@ void WarnOfLostCharacters(int image, const QString& what, const QString& text, u
                 .arg(named.join(QStringLiteral(", "))));
 }
 
-void StoreText(const EditOptions& options, const QString& what, const QString& text, ImageRecord& record,
-               ShortString& field) {
-    WarnOfLostCharacters(options.Image, what, text, record.FontCharset);
-    StoreShortString(field, EncodeText(text, record.FontCharset));
+void StoreText(const EditOptions& options, int line, const QString& text, ImageEditing& editing) {
+    WarnOfLostCharacters(options.Image, QStringLiteral("line %1").arg(line), text,
+                         editing.State().CurrentRecord().FontCharset);
+    editing.SetText(line, text);
 }
 
 // The controls of the text part, in the order the editor applies them.
-void EditText(const EditOptions& options, ImageRecord& record, EditorState& state, LcdRenderer& renderer) {
-    if (options.Clear) ResetImageRecord(record, state.Language, renderer);
+void EditText(const EditOptions& options, ImageEditing& editing) {
+    const ImageRecord& record = editing.State().CurrentRecord();
+    if (options.Clear) editing.ClearImage();
     if (options.Font || options.Height || options.Style || options.Charset) {
         FontSpec edited = FontSpecFromRecord(record);
         if (options.Charset) edited.Charset = static_cast<uint8_t>(*options.Charset);
@@ -208,49 +205,48 @@ void EditText(const EditOptions& options, ImageRecord& record, EditorState& stat
         if (options.Height) edited.Height = *options.Height;
         if (options.Style) edited.Style = *options.Style;
         WarnOfLostCharacters(options.Image, "font name", edited.Name, edited.Charset);
-        StoreFontSpec(record, edited);
+        // A new charset stores the texts again in its code page, as the font dialog does;
+        // a text given here is stored after that and named by StoreText.
+        const RecordTexts shown = ShownTexts(record);
+        if (edited.Charset != record.FontCharset) {
+            if (!options.Text1) WarnOfLostCharacters(options.Image, "line 1", shown.Text1, edited.Charset);
+            if (!options.Text2) WarnOfLostCharacters(options.Image, "line 2", shown.Text2, edited.Charset);
+        }
+        editing.ApplyFont(edited, shown);
         // The face is stored as given; the line says what this system draws it with instead.
         if (options.Font || options.Charset)
             if (const QString problem = FontSubstitutionProblem(edited); !problem.isEmpty())
                 Warning(QStringLiteral("image %1: %2").arg(options.Image).arg(EscapeForTerminal(problem)));
     }
-    if (options.Text1) StoreText(options, "line 1", *options.Text1, record, record.Text1);
-    if (options.Text2) StoreText(options, "line 2", *options.Text2, record, record.Text2);
-    if (options.Offset) record.VerticalPositionOffset = *options.Offset;
-    if (options.ResetOffset) record.VerticalPositionOffset = renderer.DefaultVerticalOffset(record);
+    if (options.Text1) StoreText(options, 1, *options.Text1, editing);
+    if (options.Text2) StoreText(options, 2, *options.Text2, editing);
+    if (options.Offset) editing.SetOffset(*options.Offset);
+    if (options.ResetOffset) editing.ResetOffset();
 }
 
 // After the text edits, before the render; a refused picture leaves the file unsaved.
-bool EditBitmap(const EditOptions& options, ImageRecord& record) {
-    if (options.ClearBitmap) ClearBitmapData(record);
-    QString error;
-    const int lines = SlotLineCount(options.Image);
-    if (options.Bitmap && !ImportBitmap(*options.Bitmap, record, lines, &error)) {
-        Failure(EscapeForTerminal(error));
-        return false;
-    }
-    if (options.Picture && !ImportPicture(*options.Picture, record, lines, options.Conversion, &error)) {
-        Failure(EscapeForTerminal(error));
-        return false;
-    }
-    return true;
+bool EditBitmap(const EditOptions& options, ImageEditing& editing) {
+    if (options.ClearBitmap) editing.ClearBitmap();
+    EditResult result;
+    if (options.Bitmap) result = editing.ImportBitmapFile(*options.Bitmap);
+    if (options.Picture) result = editing.ImportPictureFile(*options.Picture, options.Conversion);
+    if (result.Error.isEmpty()) return true;
+    Failure(EscapeForTerminal(result.Error));
+    return false;
 }
 
 int ExecuteEdit(const EditOptions& options) {
-    EditorState state;
+    ImageEditing editing;
+    EditorState& state = editing.State();
     InitLanguage(state, options.Language);
     // Held from the read to the write, so that edits running at once all keep their changes.
     DocumentLock lock(options.Path);
     if (!LockDocumentOrReport(lock, options.Path)) return ExitFailure;
     if (!LoadDocumentOrReport(options.Path, state, DocumentUse::Rewrite)) return ExitFailure;
-    LcdRenderer renderer;
     state.SelectImage(options.Image);
-    ImageRecord& record = state.CurrentRecord();
-    EditText(options, record, state, renderer);
-    if (!EditBitmap(options, record)) return ExitFailure;
-    if (options.Blink) record.Blink = *options.Blink ? 1 : 0;
-
-    const RenderOutcome outcome = RenderCurrentImage(state, renderer);
+    EditText(options, editing);
+    if (!EditBitmap(options, editing)) return ExitFailure;
+    const RenderOutcome outcome = options.Blink ? editing.SetBlink(*options.Blink).Outcome : editing.Render();
     // The editor drops the flag of a picture that scrolls, so it is refused here, unsaved.
     if (options.Blink && *options.Blink && outcome.Scrolls)
         return Failure(

@@ -1,9 +1,7 @@
 #include "CliCommand.h"
 #include "CliSupport.h"
-#include "ImageReset.h"
-#include "LcdRenderer.h"
+#include "ImageEditing.h"
 #include "OptionTables.h"
-#include "RecordRender.h"
 
 namespace zozavud::cli {
 
@@ -28,12 +26,12 @@ std::optional<int> ParseNew(const QStringList& arguments, NewOptions& options) {
 }
 
 int ExecuteNew(const NewOptions& options) {
-    EditorState state;
+    ImageEditing editing;
+    EditorState& state = editing.State();
     InitLanguage(state, options.Language);
-    LcdRenderer renderer;
-    RebuildImageSet(state, renderer, [&] { RenderCurrentImage(state, renderer); });
+    editing.ResetSet();
     state.SelectImage(1);
-    RenderCurrentImage(state, renderer);
+    editing.Render();
     // A document is replaced only when asked, and only between edits; any other file not at all.
     DocumentLock lock(options.Path);
     if (!LockDocumentOrReport(lock, options.Path) ||

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "CliSupport.h"
+#include "ImageEditing.h"
 #include "ImageSet.h"
 #include "TerminalText.h"
 
@@ -41,7 +42,7 @@ std::optional<int> ReadSecondsOption(const QCommandLineParser& parser, const QCo
 
 QString ReadOffset(const QString& text, int32_t& offset) {
     const int value = Matches(text, "-?[0-9]{1,9}") ? text.toInt() : MaxVerticalOffset + 1;
-    if (value < MinVerticalOffset || value > MaxVerticalOffset)
+    if (!ImageEditing::OffsetInRange(value))
         return QStringLiteral("--offset must be %1..%2 rows, got %3")
             .arg(MinVerticalOffset)
             .arg(MaxVerticalOffset)

@@ -7,7 +7,7 @@
 
 #include "Spooler.h"
 
-typedef struct _http_s http_t;
+typedef struct _http_s http_t;  // NOLINT: as the CUPS headers declare it
 
 namespace zozavud {
 

@@ -31,6 +31,7 @@ void FollowJobsTogether(Spooler& spooler, const std::vector<FleetJob>& jobs, int
         QString LastWords;  // the printer's last message, for a job that never ends
     };
     std::vector<Open> open;
+    open.reserve(jobs.size());
     for (const FleetJob& job : jobs) open.push_back({job, {}});
     while (!open.empty()) {
         QDeadlineTimer pass(periodMs);  // one look at each job per period, however many

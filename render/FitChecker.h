@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "GdiFont.h"
+#include "FontSpec.h"
 #include "ImageSet.h"
 #include "MessageLanguage.h"
 

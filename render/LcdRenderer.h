@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "Composition.h"
-#include "GdiFont.h"
+#include "FontSpec.h"
 #include "ImageSet.h"
 #include "MessageLanguage.h"
 

@@ -1,7 +1,10 @@
 #pragma once
 // A record's font as the canvas draws it: FreeType glyphs without smoothing, hinted by
 // the face's TrueType program for the 1-bit target or taken from its bitmap strike, with
-// made-up bold and slant where the face lacks them, measured as the platform measures.
+// made-up bold and slant where the face lacks them, measured as the platform measures
+// (TextFont.cpp). On Windows the platform's own engine draws and measures it
+// (TextFontWindows.cpp), and of the members below only the face, the file and the cell
+// are used.
 
 #include <QImage>
 #include <QRect>
@@ -13,7 +16,7 @@
 
 #include "FontFiles.h"
 #include "FontRules.h"
-#include "GdiFont.h"
+#include "FontSpec.h"
 
 namespace zozavud {
 
@@ -42,10 +45,8 @@ public:
     TextFont(const TextFont&) = delete;
     TextFont& operator=(const TextFont&) = delete;
 
-    int EmPixels() const { return ppem_; }
     const CellRows& Cell() const { return cell_; }
     const FaceFile& File() const { return file_; }
-    bool DrawsFromStrike() const { return strike_; }
 
     // The sum of the glyphs' measured advances, no kerning.
     int Width(const QString& text);

@@ -52,10 +52,7 @@ TextFont::TextFont(const FontSpec& font, const FaceFile& file) : face_(std::make
     face_->Font = MakeFont(font, file.Family.isEmpty() ? font.Name : file.Family);
     if (face_->Font) face_->Surface.Select(face_->Font);
     TEXTMETRICW metrics{};
-    if (GetTextMetricsW(face_->Surface.Dc(), &metrics)) {
-        cell_ = CellRows{int(metrics.tmAscent), int(metrics.tmDescent)};
-        ppem_ = std::max(1, int(metrics.tmHeight - metrics.tmInternalLeading));
-    }
+    if (GetTextMetricsW(face_->Surface.Dc(), &metrics)) cell_ = CellRows{int(metrics.tmAscent), int(metrics.tmDescent)};
 }
 
 TextFont::~TextFont() = default;

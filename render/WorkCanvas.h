@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "Composition.h"
-#include "GdiFont.h"
+#include "FontSpec.h"
 
 namespace zozavud {
 

@@ -12,7 +12,7 @@ fonts-wine fonts-liberation2 fonts-ipafont-gothic fonts-wqy-microhei fonts-dejav
 libfreetype-dev libfontconfig-dev
 binutils-mingw-w64-x86-64
 libxcb1-dev dpkg-dev desktop-file-utils shared-mime-info
-clang clang-format libclang-rt-14-dev llvm
+clang clang-format clang-tidy libclang-rt-14-dev llvm
 fp-utils libchm-bin libxml2-utils"
 # Another list, given as arguments, is installed the same way (the Windows build's).
 [ $# -gt 0 ] && PACKAGES="$*"

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "FitChecker.h"
-#include "GdiFont.h"
+#include "FontSpec.h"
 #include "TextCodePageMark.h"
 
 namespace zozavud {

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <functional>
 
-#include "GdiFont.h"
+#include "FontSpec.h"
 
 class QComboBox;
 class QLabel;

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <QWidget>
+#include <iterator>
 #include <string_view>
 
 #include "CommandEncoder.h"
@@ -35,6 +36,7 @@ private:
 };
 
 struct TFormZozAvudMain::ActionRow {
+    ActionId Id;  // the row's place in the table
     const char* Name;
     const char* Menu;  // the category the action belongs to
     const char* Caption;
@@ -64,74 +66,109 @@ constexpr int DeleteAll = static_cast<int>(CommandKind::DeleteAllImages);
 }  // namespace
 
 const TFormZozAvudMain::ActionRow TFormZozAvudMain::ActionTable[] = {
-    // name, menu, caption, hint, tag, handler[, glyph[, keys]]
-    {"ActionFileNew", File, "&New", "New", 0, &T::ActionFileNewExecute, 0, "Ctrl+N"},
-    {"ActionFileOpen", File, "&Open", "Open", 0, &T::ActionFileOpenExecute, 1, "Ctrl+O"},
-    {"ActionFileSave", File, "&Save", "Save", 0, &T::ActionFileSaveExecute, 2, "Ctrl+S"},
-    {"ActionFileSaveAs", File, "Save &As", "SaveAs", 0, &T::ActionFileSaveAsExecute, -1, "Ctrl+Shift+S"},
-    {"ActionSendToPrinterThisImage", File, "Send &This Image", "Send This Image To Printer", Register,
-     &T::SendCommand, 8},
-    {"ActionSendToPrinterAllImage", File, "Send &All Images", "Send All Images To Printer", RegisterAll,
-     &T::SendCommand},
-    {"ActionSendToPrinterDeleteThisImage", File, "Send Deleting This Image", "Delete This Image For Printer",
-     Delete, &T::SendCommand},
-    {"ActionSendToPrinterDeleteAllImages", File, "Send Deleting All Images", "Delete Image All For Printer",
-     DeleteAll, &T::SendCommand},
-    {"ActionCreateCommandThisImage", File, "Write &This Image", "Write to file this image", Register,
-     &T::CreateCommandFile},
-    {"ActionCreateCommandAllImages", File, "Write &All Images", "Write to file all images", RegisterAll,
-     &T::CreateCommandFile},
-    {"ActionCreateCommandDeleteThisImage", File, "Write Deleting This Image",
-     "Write to file delete this image", Delete, &T::CreateCommandFile},
-    {"ActionCreateCommandDeleteAllImages", File, "Write Deleting All Images",
-     "Write to file delete images all", DeleteAll, &T::CreateCommandFile},
-    {"ActionFileExit", File, "E&xit", "Exit", 0, &T::ActionFileExitExecute},
-    {"ActionEditClear", Edit, "&Clear", "Clear", 0, &T::ActionEditClearExecute},
-    {"ActionEditImagePrev", Edit, "&Back", "Back", -1, &T::ActionEditImageNextExecute, 3, "PgUp"},
-    {"ActionEditImageNext", Edit, "&Next", "Next", 1, &T::ActionEditImageNextExecute, 4, "PgDown"},
-    {"ActionEditImage1", Edit, "Image No.&1", "Image No.1", 1, &T::ActionEditImage1Execute},
-    {"ActionEditImage2", Edit, "Image No.&2", "Image No.2", 2, &T::ActionEditImage1Execute},
-    {"ActionEditImage3", Edit, "Image No.&3", "Image No.3", 3, &T::ActionEditImage1Execute},
-    {"ActionEditImage4", Edit, "Image No.&4", "Image No.4", 4, &T::ActionEditImage1Execute},
-    {"ActionEditImage5", Edit, "Image No.&5", "Image No.5", 5, &T::ActionEditImage1Execute},
-    {"ActionEditImage6", Edit, "Image No.&6", "Image No.6", 6, &T::ActionEditImage1Execute},
-    {"ActionEditImage7", Edit, "Image No.&7", "Image No.7", 7, &T::ActionEditImage1Execute},
-    {"ActionEditImage8", Edit, "Image No.&8", "Image No.8", 8, &T::ActionEditImage1Execute},
-    {"ActionEditImage9", Edit, "Image No.&9", "Image No.9", 9, &T::ActionEditImage1Execute},
-    {"ActionEditImage10", Edit, "Image No.1&0", "Image No.10", 10, &T::ActionEditImage1Execute},
-    {"ActionEditImage11", Edit, "Image No.1&1", "Image No.11", 11, &T::ActionEditImage1Execute},
-    {"ActionEditImage12", Edit, "Image No.1&2", "Image No.12", 12, &T::ActionEditImage1Execute},
-    {"ActionEditImage13", Edit, "Image No.1&3", "Image No.13", 13, &T::ActionEditImage1Execute},
-    {"ActionEditImage14", Edit, "Image No.1&4", "Image No.14", 14, &T::ActionEditImage1Execute},
-    {"ActionEditImage15", Edit, "Image No.1&5", "Image No.15", 15, &T::ActionEditImage1Execute},
-    {"ActionEditImage16", Edit, "Image No.1&6", "Image No.16", 16, &T::ActionEditImage1Execute},
-    {"ActionEditImage17", Edit, "Image No.1&7", "Image No.17", 17, &T::ActionEditImage1Execute},
-    {"ActionEditImage18", Edit, "Image No.1&8", "Image No.18", 18, &T::ActionEditImage1Execute},
-    {"ActionEditImage19", Edit, "Image No.1&9", "Image No.19", 19, &T::ActionEditImage1Execute},
-    {"ActionEditImageFirst", Edit, "&First Image", "First Image", 0, &T::ActionEditImageFirstExecute, 6,
-     "Ctrl+Home"},
-    {"ActionEditImageLast", Edit, "&Last Image", "Last Image", 0, &T::ActionEditImageLastExecute, 7,
-     "Ctrl+End"},
-    {"ActionEditFontChangeAll", Edit, "Change Font in &All Image", "Change Font in All Image", 0,
-     &T::ActionEditFontChangeAllExecute},
-    {"ActionEditUndo", Edit, "&Undo", "", 0, &T::ActionEditUndoExecute, -1, "Ctrl+Z"},
-    {"ActionEditRedo", Edit, "&Redo", "", 0, &T::ActionEditRedoExecute, -1, "Ctrl+Shift+Z; Ctrl+Y"},
-    {"ActionTextSelectFont", Text, "&Select", "", 0, &T::ActionTextSelectFontExecute},
-    {"ActionBitmapLoadBitmapFile", Bitmap, "&Load Bitmap File...", "", 0,
+    // id, name, menu, caption, hint, tag, handler[, glyph[, keys]]
+    {ActionId::FileNew, "ActionFileNew", File, "&New", "New", 0, &T::ActionFileNewExecute, 0, "Ctrl+N"},
+    {ActionId::FileOpen, "ActionFileOpen", File, "&Open", "Open", 0, &T::ActionFileOpenExecute, 1, "Ctrl+O"},
+    {ActionId::FileSave, "ActionFileSave", File, "&Save", "Save", 0, &T::ActionFileSaveExecute, 2, "Ctrl+S"},
+    {ActionId::FileSaveAs, "ActionFileSaveAs", File, "Save &As", "SaveAs", 0, &T::ActionFileSaveAsExecute, -1,
+     "Ctrl+Shift+S"},
+    {ActionId::SendToPrinterThisImage, "ActionSendToPrinterThisImage", File, "Send &This Image",
+     "Send This Image To Printer", Register, &T::SendCommand, 8},
+    {ActionId::SendToPrinterAllImage, "ActionSendToPrinterAllImage", File, "Send &All Images",
+     "Send All Images To Printer", RegisterAll, &T::SendCommand},
+    {ActionId::SendToPrinterDeleteThisImage, "ActionSendToPrinterDeleteThisImage", File,
+     "Send Deleting This Image", "Delete This Image For Printer", Delete, &T::SendCommand},
+    {ActionId::SendToPrinterDeleteAllImages, "ActionSendToPrinterDeleteAllImages", File,
+     "Send Deleting All Images", "Delete Image All For Printer", DeleteAll, &T::SendCommand},
+    {ActionId::CreateCommandThisImage, "ActionCreateCommandThisImage", File, "Write &This Image",
+     "Write to file this image", Register, &T::CreateCommandFile},
+    {ActionId::CreateCommandAllImages, "ActionCreateCommandAllImages", File, "Write &All Images",
+     "Write to file all images", RegisterAll, &T::CreateCommandFile},
+    {ActionId::CreateCommandDeleteThisImage, "ActionCreateCommandDeleteThisImage", File,
+     "Write Deleting This Image", "Write to file delete this image", Delete, &T::CreateCommandFile},
+    {ActionId::CreateCommandDeleteAllImages, "ActionCreateCommandDeleteAllImages", File,
+     "Write Deleting All Images", "Write to file delete images all", DeleteAll, &T::CreateCommandFile},
+    {ActionId::FileExit, "ActionFileExit", File, "E&xit", "Exit", 0, &T::ActionFileExitExecute},
+    {ActionId::EditClear, "ActionEditClear", Edit, "&Clear", "Clear", 0, &T::ActionEditClearExecute},
+    {ActionId::EditImagePrev, "ActionEditImagePrev", Edit, "&Back", "Back", -1,
+     &T::ActionEditImageNextExecute, 3, "PgUp"},
+    {ActionId::EditImageNext, "ActionEditImageNext", Edit, "&Next", "Next", 1, &T::ActionEditImageNextExecute,
+     4, "PgDown"},
+    {ActionId::EditImage1, "ActionEditImage1", Edit, "Image No.&1", "Image No.1", 1,
+     &T::ActionEditImage1Execute},
+    {ActionId::EditImage2, "ActionEditImage2", Edit, "Image No.&2", "Image No.2", 2,
+     &T::ActionEditImage1Execute},
+    {ActionId::EditImage3, "ActionEditImage3", Edit, "Image No.&3", "Image No.3", 3,
+     &T::ActionEditImage1Execute},
+    {ActionId::EditImage4, "ActionEditImage4", Edit, "Image No.&4", "Image No.4", 4,
+     &T::ActionEditImage1Execute},
+    {ActionId::EditImage5, "ActionEditImage5", Edit, "Image No.&5", "Image No.5", 5,
+     &T::ActionEditImage1Execute},
+    {ActionId::EditImage6, "ActionEditImage6", Edit, "Image No.&6", "Image No.6", 6,
+     &T::ActionEditImage1Execute},
+    {ActionId::EditImage7, "ActionEditImage7", Edit, "Image No.&7", "Image No.7", 7,
+     &T::ActionEditImage1Execute},
+    {ActionId::EditImage8, "ActionEditImage8", Edit, "Image No.&8", "Image No.8", 8,
+     &T::ActionEditImage1Execute},
+    {ActionId::EditImage9, "ActionEditImage9", Edit, "Image No.&9", "Image No.9", 9,
+     &T::ActionEditImage1Execute},
+    {ActionId::EditImage10, "ActionEditImage10", Edit, "Image No.1&0", "Image No.10", 10,
+     &T::ActionEditImage1Execute},
+    {ActionId::EditImage11, "ActionEditImage11", Edit, "Image No.1&1", "Image No.11", 11,
+     &T::ActionEditImage1Execute},
+    {ActionId::EditImage12, "ActionEditImage12", Edit, "Image No.1&2", "Image No.12", 12,
+     &T::ActionEditImage1Execute},
+    {ActionId::EditImage13, "ActionEditImage13", Edit, "Image No.1&3", "Image No.13", 13,
+     &T::ActionEditImage1Execute},
+    {ActionId::EditImage14, "ActionEditImage14", Edit, "Image No.1&4", "Image No.14", 14,
+     &T::ActionEditImage1Execute},
+    {ActionId::EditImage15, "ActionEditImage15", Edit, "Image No.1&5", "Image No.15", 15,
+     &T::ActionEditImage1Execute},
+    {ActionId::EditImage16, "ActionEditImage16", Edit, "Image No.1&6", "Image No.16", 16,
+     &T::ActionEditImage1Execute},
+    {ActionId::EditImage17, "ActionEditImage17", Edit, "Image No.1&7", "Image No.17", 17,
+     &T::ActionEditImage1Execute},
+    {ActionId::EditImage18, "ActionEditImage18", Edit, "Image No.1&8", "Image No.18", 18,
+     &T::ActionEditImage1Execute},
+    {ActionId::EditImage19, "ActionEditImage19", Edit, "Image No.1&9", "Image No.19", 19,
+     &T::ActionEditImage1Execute},
+    {ActionId::EditImageFirst, "ActionEditImageFirst", Edit, "&First Image", "First Image", 0,
+     &T::ActionEditImageFirstExecute, 6, "Ctrl+Home"},
+    {ActionId::EditImageLast, "ActionEditImageLast", Edit, "&Last Image", "Last Image", 0,
+     &T::ActionEditImageLastExecute, 7, "Ctrl+End"},
+    {ActionId::EditFontChangeAll, "ActionEditFontChangeAll", Edit, "Change Font in &All Image",
+     "Change Font in All Image", 0, &T::ActionEditFontChangeAllExecute},
+    {ActionId::EditUndo, "ActionEditUndo", Edit, "&Undo", "", 0, &T::ActionEditUndoExecute, -1, "Ctrl+Z"},
+    {ActionId::EditRedo, "ActionEditRedo", Edit, "&Redo", "", 0, &T::ActionEditRedoExecute, -1,
+     "Ctrl+Shift+Z; Ctrl+Y"},
+    {ActionId::TextSelectFont, "ActionTextSelectFont", Text, "&Select", "", 0,
+     &T::ActionTextSelectFontExecute},
+    {ActionId::BitmapLoadBitmapFile, "ActionBitmapLoadBitmapFile", Bitmap, "&Load Bitmap File...", "", 0,
      &T::ActionBitmapLoadBitmapFileExecute},
-    {"ActionBitmapClearBitmapData", Bitmap, "&Clear Image", "", 0, &T::ActionBitmapClearBitmapDataExecute},
-    {"ActionLanguageEnglish", Language, "&English", "", 0, &T::ActionLanguageEnglishExecute},
-    {"ActionLanguageJapanese", Language, "&Japanese", "", 1, &T::ActionLanguageEnglishExecute},
-    {"ActionLanguageFrench", Language, "&French", "", 2, &T::ActionLanguageEnglishExecute},
-    {"ActionLanguageGerman", Language, "&German", "", 3, &T::ActionLanguageEnglishExecute},
-    {"ActionLanguageSpanish", Language, "&Spanish", "", 4, &T::ActionLanguageEnglishExecute},
-    {"ActionLanguageItalian", Language, "&Italian", "", 5, &T::ActionLanguageEnglishExecute},
-    {"ActionLanguageChinese", Language, "&Chinese", "", 6, &T::ActionLanguageEnglishExecute},
-    {"ActionHelpAbout", Help, "&About", "About", 0, &T::ActionHelpAboutExecute, 5},
-    {"ActionHelpHelp", Help, "&Help", "help", 0, &T::ActionHelpHelpExecute, -1, "F1"},
+    {ActionId::BitmapClearBitmapData, "ActionBitmapClearBitmapData", Bitmap, "&Clear Image", "", 0,
+     &T::ActionBitmapClearBitmapDataExecute},
+    {ActionId::LanguageEnglish, "ActionLanguageEnglish", Language, "&English", "", 0,
+     &T::ActionLanguageEnglishExecute},
+    {ActionId::LanguageJapanese, "ActionLanguageJapanese", Language, "&Japanese", "", 1,
+     &T::ActionLanguageEnglishExecute},
+    {ActionId::LanguageFrench, "ActionLanguageFrench", Language, "&French", "", 2,
+     &T::ActionLanguageEnglishExecute},
+    {ActionId::LanguageGerman, "ActionLanguageGerman", Language, "&German", "", 3,
+     &T::ActionLanguageEnglishExecute},
+    {ActionId::LanguageSpanish, "ActionLanguageSpanish", Language, "&Spanish", "", 4,
+     &T::ActionLanguageEnglishExecute},
+    {ActionId::LanguageItalian, "ActionLanguageItalian", Language, "&Italian", "", 5,
+     &T::ActionLanguageEnglishExecute},
+    {ActionId::LanguageChinese, "ActionLanguageChinese", Language, "&Chinese", "", 6,
+     &T::ActionLanguageEnglishExecute},
+    {ActionId::HelpAbout, "ActionHelpAbout", Help, "&About", "About", 0, &T::ActionHelpAboutExecute, 5},
+    {ActionId::HelpHelp, "ActionHelpHelp", Help, "&Help", "help", 0, &T::ActionHelpHelpExecute, -1, "F1"},
 };
 
 namespace {
+
+// Stands for a separator in the lists of a menu and the toolbar.
+constexpr ActionId Separator = ActionId::Count;
 
 bool IsLanguageMenu(const char* menu) { return std::string_view(menu) == Language; }
 
@@ -143,15 +180,16 @@ QIcon Glyph(int glyph) {
 
 }  // namespace
 
-QAction* TFormZozAvudMain::Action(const char* name) const {
-    QAction* action = findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-    Q_ASSERT_X(action, "Action", name);
-    return action;
-}
+QAction* TFormZozAvudMain::Action(ActionId id) const { return actions_.at(static_cast<std::size_t>(id)); }
 
 void TFormZozAvudMain::CreateActions() {
-    for (const ActionRow& row : ActionTable) {
+    static_assert(std::size(ActionTable) == ActionCount, "one row for each ActionId");
+    for (std::size_t i = 0; i < std::size(ActionTable); ++i) {
+        const ActionRow& row = ActionTable[i];
+        // Out of order, a row would stand for another action: every build stops at once.
+        if (static_cast<std::size_t>(row.Id) != i) qFatal("action table: %s is out of place", row.Name);
         auto* action = new QAction(row.Caption, this);
+        actions_[i] = action;
         action->setObjectName(row.Name);
         action->setProperty("Category", row.Menu);
         if (*row.Hint) {
@@ -174,16 +212,15 @@ void TFormZozAvudMain::CreateActions() {
 void TFormZozAvudMain::UpdateLanguageChecks() {
     const int effective = static_cast<int>(state_.Language.EffectiveLanguage());
     for (const ActionRow& row : ActionTable)
-        if (IsLanguageMenu(row.Menu)) Action(row.Name)->setChecked(row.Tag == effective);
+        if (IsLanguageMenu(row.Menu)) Action(row.Id)->setChecked(row.Tag == effective);
 }
 
-void TFormZozAvudMain::AddActions(QMenu* menu, std::initializer_list<const char*> names) const {
-    // A null name stands for a separator.
-    for (const char* name : names)
-        if (name)
-            menu->addAction(Action(name));
-        else
+void TFormZozAvudMain::AddActions(QMenu* menu, std::initializer_list<ActionId> ids) const {
+    for (ActionId id : ids)
+        if (id == Separator)
             menu->addSeparator();
+        else
+            menu->addAction(Action(id));
 }
 
 void TFormZozAvudMain::CreateMenus() {
@@ -191,38 +228,36 @@ void TFormZozAvudMain::CreateMenus() {
     bar->setObjectName("MainMenu1");
     QMenu* file = bar->addMenu("&File");
     file->setObjectName("MenuFile");
-    AddActions(file, {"ActionFileNew", "ActionFileOpen", "ActionFileSave", "ActionFileSaveAs", nullptr});
+    AddActions(file,
+               {ActionId::FileNew, ActionId::FileOpen, ActionId::FileSave, ActionId::FileSaveAs, Separator});
     QMenu* send = file->addMenu("Send To &Printer");
     send->setObjectName("MenuFileSendToPrinter");
-    AddActions(send, {"ActionSendToPrinterThisImage", "ActionSendToPrinterAllImage", nullptr,
-                      "ActionSendToPrinterDeleteThisImage", "ActionSendToPrinterDeleteAllImages"});
+    AddActions(send, {ActionId::SendToPrinterThisImage, ActionId::SendToPrinterAllImage, Separator,
+                      ActionId::SendToPrinterDeleteThisImage, ActionId::SendToPrinterDeleteAllImages});
     QMenu* write = file->addMenu("Create Command File");
     write->setObjectName("MenuFileCreateCommandFile");
-    AddActions(write, {"ActionCreateCommandThisImage", "ActionCreateCommandAllImages", nullptr,
-                       "ActionCreateCommandDeleteThisImage", "ActionCreateCommandDeleteAllImages"});
-    AddActions(file, {nullptr, "ActionFileExit"});
+    AddActions(write, {ActionId::CreateCommandThisImage, ActionId::CreateCommandAllImages, Separator,
+                       ActionId::CreateCommandDeleteThisImage, ActionId::CreateCommandDeleteAllImages});
+    AddActions(file, {Separator, ActionId::FileExit});
 
     QMenu* edit = bar->addMenu("&Edit");
     edit->setObjectName("MenuEdit");
-    AddActions(edit, {"ActionEditClear", "ActionEditImagePrev", "ActionEditImageNext"});
+    AddActions(edit, {ActionId::EditClear, ActionId::EditImagePrev, ActionId::EditImageNext});
     QMenu* jump = edit->addMenu("&Jump to");
     jump->setObjectName("MenuEditJumpTo");
-    for (int n = 1; n <= ImageCount; ++n) {
-        const QByteArray name = "ActionEditImage" + QByteArray::number(n);
-        jump->addAction(Action(name.constData()));
-    }
-    AddActions(edit, {"ActionEditImageFirst", "ActionEditImageLast", "ActionEditFontChangeAll", nullptr,
-                      "ActionEditUndo", "ActionEditRedo"});
+    for (int n = 1; n <= ImageCount; ++n) jump->addAction(Action(NthAction(ActionId::EditImage1, n - 1)));
+    AddActions(edit, {ActionId::EditImageFirst, ActionId::EditImageLast, ActionId::EditFontChangeAll,
+                      Separator, ActionId::EditUndo, ActionId::EditRedo});
 
     MenuLanguage = bar->addMenu("Language");
     MenuLanguage->setObjectName("MenuLanguage");
     for (const ActionRow& row : ActionTable)
-        if (IsLanguageMenu(row.Menu)) MenuLanguage->addAction(Action(row.Name));
+        if (IsLanguageMenu(row.Menu)) MenuLanguage->addAction(Action(row.Id));
     MenuLanguage->menuAction()->setVisible(false);
 
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("MenuHelp");
-    AddActions(help, {"ActionHelpAbout", "ActionHelpHelp"});
+    AddActions(help, {ActionId::HelpAbout, ActionId::HelpHelp});
 }
 
 void TFormZozAvudMain::CreateToolBar() {
@@ -235,22 +270,22 @@ void TFormZozAvudMain::CreateToolBar() {
     ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
     ToolBar1->setStyleSheet("QToolBar { spacing: 0px; padding: 0px; } QToolButton { width: 19px; }");
     addToolBar(Qt::TopToolBarArea, ToolBar1);
-    // A null name stands for a separator, 8 pixels wide.
-    const std::initializer_list<const char*> buttons = {"ActionFileNew",
-                                                        "ActionFileOpen",
-                                                        "ActionFileSave",
-                                                        nullptr,
-                                                        "ActionSendToPrinterThisImage",
-                                                        nullptr,
-                                                        "ActionEditImageFirst",
-                                                        "ActionEditImagePrev",
-                                                        "ActionEditImageNext",
-                                                        "ActionEditImageLast"};
+    // A separator is 8 pixels wide.
+    const std::initializer_list<ActionId> buttons = {ActionId::FileNew,
+                                                     ActionId::FileOpen,
+                                                     ActionId::FileSave,
+                                                     Separator,
+                                                     ActionId::SendToPrinterThisImage,
+                                                     Separator,
+                                                     ActionId::EditImageFirst,
+                                                     ActionId::EditImagePrev,
+                                                     ActionId::EditImageNext,
+                                                     ActionId::EditImageLast};
     int gaps = 0;
-    for (const char* name : buttons) {
-        if (name) {
-            ToolBar1->addAction(Action(name));
-            ToolBar1->widgetForAction(Action(name))->setFixedWidth(23);
+    for (ActionId id : buttons) {
+        if (id != Separator) {
+            ToolBar1->addAction(Action(id));
+            ToolBar1->widgetForAction(Action(id))->setFixedWidth(23);
             continue;
         }
         auto* gap = new QWidget(ToolBar1);

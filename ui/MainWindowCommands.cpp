@@ -2,8 +2,7 @@
 
 #include <QStatusBar>
 
-#include "BitmapImport.h"
-#include "CommandFileDialog.h"
+#include "CommandFileName.h"
 #include "DocumentCommands.h"
 #include "FileNamePart.h"
 #include "MainWindowServices.h"
@@ -55,12 +54,6 @@ void TFormZozAvudMain::ActionBitmapLoadBitmapFileExecute() {
     LoadBitmapFile(*path);
 }
 
-void TFormZozAvudMain::ActionBitmapClearBitmapDataExecute() {
-    RecordStep({state_.CurrentImage}, [this] {
-        ClearBitmapData(state_.CurrentRecord());
-        state_.Modified = true;
-        RenderImage();
-    });
-}
+void TFormZozAvudMain::ActionBitmapClearBitmapDataExecute() { editing_.ClearBitmap(); }
 
 }  // namespace zozavud

@@ -8,12 +8,9 @@
 #include <QShowEvent>
 #include <QTimer>
 
-#include "BitmapImport.h"
 #include "DocumentCommands.h"
 #include "DroppedFiles.h"
 #include "MainWindowServices.h"
-#include "MessageSlots.h"
-#include "PictureConversion.h"
 #include "UnitZozAvudMain.h"
 #include "WindowPlacement.h"
 #include "ui_UnitZozAvudMain.h"
@@ -61,15 +58,8 @@ void TFormZozAvudMain::ProcessPendingOpens() {
 }
 
 void TFormZozAvudMain::LoadBitmapFile(const QString& path) {
-    RecordStep({state_.CurrentImage}, [this, &path] {
-        QString error;
-        if (!ImportBitmap(path, state_.CurrentRecord(), SlotLineCount(state_.CurrentImage), &error)) {
-            services_->ShowError(error);
-            return;
-        }
-        state_.Modified = true;
-        RenderImage();
-    });
+    const EditResult result = editing_.ImportBitmapFile(path);
+    if (!result.Error.isEmpty()) services_->ShowError(result.Error);
 }
 
 void TFormZozAvudMain::ImportDroppedFile(const QString& path, bool bitmapFile) {
@@ -77,16 +67,8 @@ void TFormZozAvudMain::ImportDroppedFile(const QString& path, bool bitmapFile) {
         LoadBitmapFile(path);
         return;
     }
-    RecordStep({state_.CurrentImage}, [this, &path] {
-        QString error;
-        if (!ImportPicture(path, state_.CurrentRecord(), SlotLineCount(state_.CurrentImage), PictureOptions{},
-                           &error)) {
-            services_->ShowError(error);
-            return;
-        }
-        state_.Modified = true;
-        RenderImage();
-    });
+    const EditResult result = editing_.ImportPictureFile(path, PictureOptions{});
+    if (!result.Error.isEmpty()) services_->ShowError(result.Error);
 }
 
 namespace {

@@ -6,12 +6,8 @@
 #include <cmath>
 
 #include "CharsetNames.h"
-#include "CodePage.h"
-#include "EditHistory.h"
-#include "ImageReset.h"
 #include "MainWindowServices.h"
 #include "RecordTexts.h"
-#include "ShortString.h"
 #include "TextCodePageMark.h"
 #include "UnitZozAvudMain.h"
 #include "UpDownControl.h"
@@ -49,10 +45,6 @@ bool IsHistoryKey(const QKeyEvent& key) {
            pressed == QKeySequence(Qt::CTRL | Qt::Key_Y);
 }
 
-// Typing in one box merges into one step; each box has its own key.
-constexpr int MergeKeyText1 = 1;  // and MergeKeyText1 + 1 for line 2
-constexpr int MergeKeyOffset = 3;
-
 // Rounded as the Windows MulDiv does: half away from zero.
 int MulDiv(int64_t a, int64_t b, int64_t c) {
     if (c == 0) return -1;
@@ -77,10 +69,10 @@ void TFormZozAvudMain::ConnectControls() {
             &TFormZozAvudMain::EditVerticalPositionOffsetChange);
     connect(f.ButtonVerticalPositionOffsetReset, &QPushButton::clicked, this,
             &TFormZozAvudMain::ButtonVerticalPositionOffsetResetClick);
-    connect(f.ButtonSelectFont, &QPushButton::clicked, Action("ActionTextSelectFont"), &QAction::trigger);
-    connect(f.ButtonLoadBitmapFile, &QPushButton::clicked, Action("ActionBitmapLoadBitmapFile"),
+    connect(f.ButtonSelectFont, &QPushButton::clicked, Action(ActionId::TextSelectFont), &QAction::trigger);
+    connect(f.ButtonLoadBitmapFile, &QPushButton::clicked, Action(ActionId::BitmapLoadBitmapFile),
             &QAction::trigger);
-    connect(f.ButtonClearBitmapData, &QPushButton::clicked, Action("ActionBitmapClearBitmapData"),
+    connect(f.ButtonClearBitmapData, &QPushButton::clicked, Action(ActionId::BitmapClearBitmapData),
             &QAction::trigger);
 }
 
@@ -89,7 +81,7 @@ bool TFormZozAvudMain::eventFilter(QObject* watched, QEvent* event) {
         watched == ui_->EditVerticalPositionOffset) {
         if (ForwardDrag(watched, event)) return true;
         // Leaving a box ends its run of typing.
-        if (event->type() == QEvent::FocusOut) history_->Seal();
+        if (event->type() == QEvent::FocusOut) editing_.History().Seal();
         // Undo and redo are the document's, not the box's own: left unclaimed, the keys
         // reach the window's actions.
         if (event->type() == QEvent::ShortcutOverride && IsHistoryKey(*static_cast<QKeyEvent*>(event)))
@@ -111,19 +103,13 @@ bool TFormZozAvudMain::eventFilter(QObject* watched, QEvent* event) {
 // Shared by the two text boxes: tag 0 is line 1, tag 1 line 2.
 void TFormZozAvudMain::EditText1Change(int tag) {
     QLineEdit* box = tag == 0 ? ui_->EditText1 : ui_->EditText2;
-    auto store = [this, box, tag] {
-        ImageRecord& record = state_.CurrentRecord();
-        ShortString& field = tag == 0 ? record.Text1 : record.Text2;
-        StoreShortString(field, EncodeTextKeeping(box->text(), ShortStringBytes(field), record.FontCharset));
-        RenderImage();
-    };
     // Filling the boxes from the record is no edit; typing merges into one step per box.
     if (fillingTexts_)
-        store();
+        editing_.WithoutStep([this, box, tag] { editing_.SetText(tag + 1, box->text()); });
     else
-        RecordStep({state_.CurrentImage}, store, MergeKeyText1 + tag);
+        editing_.SetText(tag + 1, box->text());
     MarkUnstorableText(*box, state_.CurrentRecord().FontCharset);
-    shownBoxes_ = Boxes();
+    editing_.NoteShownBoxes();
 }
 
 // Shared by the two text boxes.
@@ -161,13 +147,11 @@ void TFormZozAvudMain::MarkTextBoxes() {
 }
 
 void TFormZozAvudMain::ShowRecordTexts() {
-    const ImageRecord& record = state_.CurrentRecord();
-    const QString text1 = DecodeText(ShortStringBytes(record.Text1), record.FontCharset);
-    const QString text2 = DecodeText(ShortStringBytes(record.Text2), record.FontCharset);
+    const RecordTexts texts = ShownTexts(state_.CurrentRecord());
     const bool filling = fillingTexts_;
     fillingTexts_ = true;
-    ui_->EditText1->setText(text1);
-    ui_->EditText2->setText(text2);
+    ui_->EditText1->setText(texts.Text1);
+    ui_->EditText2->setText(texts.Text2);
     fillingTexts_ = filling;
     ShowFontInfo();
 }
@@ -175,48 +159,35 @@ void TFormZozAvudMain::ShowRecordTexts() {
 void TFormZozAvudMain::ApplyFontToImage() {
     const std::optional<FontSpec> chosen = services_->ChooseFont(FontDialog1);
     if (!chosen) return;
-    RecordStep({state_.CurrentImage}, [this, &chosen] {
-        FontDialog1 = *chosen;
-        StoreChosenFont(state_.CurrentRecord(), FontDialog1, TypedTexts());
-        state_.Modified = true;
-        ShowFontInfo();
-        RenderImage();
-    });
+    FontDialog1 = *chosen;
+    editing_.ApplyFont(FontDialog1, TypedTexts());
+    ShowFontInfo();
 }
 
 void TFormZozAvudMain::ApplyFontToAllImages() {
     const std::optional<FontSpec> chosen = services_->ChooseFont(FontDialog1);
     if (!chosen) return;
-    std::vector<int> all(ImageCount);
-    for (int n = 1; n <= ImageCount; ++n) all[n - 1] = n;
-    RecordStep(std::move(all), [this, &chosen] {
+    // One step: the font in every image, then image 1 shown with the texts as typed.
+    editing_.Step(ImageEditing::AllImages(), [this, &chosen] {
         FontDialog1 = *chosen;
-        // The shown image's texts as typed; the others' as their boxes would show them.
         const ShownBoxes typed = Boxes();
-        for (int n = 1; n <= ImageCount; ++n) {
-            ImageRecord& record = state_.Set->Record(n);
-            StoreChosenFont(record, FontDialog1, n == typed.Image ? typed.Texts : ShownTexts(record));
-            state_.Modified = true;
-            state_.SelectImage(n);
-            RenderImage();
-        }
+        editing_.ApplyFontToAll(FontDialog1, typed);
         ShowImage(1);
         ShowTypedTexts(typed);
     });
 }
 
 void TFormZozAvudMain::ClearCurrentImage() {
-    RecordStep({state_.CurrentImage}, [this] {
-        ResetImageRecord(state_.CurrentRecord(), state_.Language, renderer_);
+    editing_.Step({state_.CurrentImage}, [this] {
+        editing_.ClearImage();
         LoadFontFromRecord();
-        RenderImage();
         ShowRecordTexts();
         RenderImage();
     });
 }
 
 void TFormZozAvudMain::ButtonTextClearClick() {
-    RecordStep({state_.CurrentImage}, [this] {
+    editing_.Step({state_.CurrentImage}, [this] {
         ui_->EditText1->setText(QString());
         ui_->EditText2->setText(QString());
     });
@@ -226,15 +197,12 @@ void TFormZozAvudMain::ButtonTextClearClick() {
 // being shown changes neither the record nor Modified.
 void TFormZozAvudMain::CheckBoxScrollClick() {
     if (showingRecord_) return;
-    state_.CurrentRecord().Scroll = ui_->CheckBoxScroll->isChecked() ? 1 : 0;
-    RenderImage();
+    editing_.SetScroll(ui_->CheckBoxScroll->isChecked());
 }
 
 void TFormZozAvudMain::CheckBoxBlinkClick() {
     if (showingRecord_) return;
-    state_.CurrentRecord().Blink = ui_->CheckBoxBlink->isChecked() ? 1 : 0;
-    RenderImage();
-    state_.Modified = true;
+    editing_.SetBlink(ui_->CheckBoxBlink->isChecked());
 }
 
 void TFormZozAvudMain::EditVerticalPositionOffsetChange() {
@@ -242,21 +210,14 @@ void TFormZozAvudMain::EditVerticalPositionOffsetChange() {
     bool ok = false;
     int value = ui_->EditVerticalPositionOffset->text().trimmed().toInt(&ok);
     if (!ok) value = 0;
-    if (value == state_.CurrentRecord().VerticalPositionOffset) return;
-    RecordStep(
-        {state_.CurrentImage},
-        [this, value] {
-            state_.CurrentRecord().VerticalPositionOffset = value;
-            RenderImage();
-            state_.Modified = true;
-        },
-        MergeKeyOffset);
+    editing_.SetOffset(value);
 }
 
 void TFormZozAvudMain::ButtonVerticalPositionOffsetResetClick() {
-    const int32_t offset = renderer_.DefaultVerticalOffset(state_.CurrentRecord());
-    RecordStep({state_.CurrentImage},
-               [this, offset] { ui_->EditVerticalPositionOffset->setText(QString::number(offset)); });
+    // Through the box, as if typed: its handler makes the change.
+    const int32_t offset = editing_.DefaultOffset();
+    editing_.Step({state_.CurrentImage},
+                  [this, offset] { ui_->EditVerticalPositionOffset->setText(QString::number(offset)); });
 }
 
 void TFormZozAvudMain::ActionTextSelectFontExecute() { ApplyFontToImage(); }

@@ -10,17 +10,9 @@
 
 namespace zozavud {
 
-void TFormZozAvudMain::SetSelectedLanguage(MessageLanguage language) {
-    // Unchecking the English box runs its click handling here, with the old language.
-    state_.Language.SetSelectedLanguage(language,
-                                        [this] { ui_->CheckBoxLanguageEnglish->setChecked(false); });
-}
-
-void TFormZozAvudMain::ApplyLanguage() {
-    state_.Language.RecomputeMessageFont();
+void TFormZozAvudMain::ShowLanguage() {
     UpdateLanguageChecks();
     ShowDefaultMessage();
-    RenderImage();
 }
 
 void TFormZozAvudMain::ShowDefaultMessage() {
@@ -41,13 +33,15 @@ void TFormZozAvudMain::ShowDefaultMessage() {
 
 // Shared by the seven language actions; the tag is the MessageLanguage.
 void TFormZozAvudMain::ActionLanguageEnglishExecute(int tag) {
-    SetSelectedLanguage(static_cast<MessageLanguage>(tag));
-    ApplyLanguage();
+    // Unchecking the English box runs its click handling there, with the old language.
+    editing_.SelectLanguage(static_cast<MessageLanguage>(tag),
+                            [this] { ui_->CheckBoxLanguageEnglish->setChecked(false); });
+    ShowLanguage();
 }
 
 void TFormZozAvudMain::CheckBoxLanguageEnglishClick() {
-    state_.Language.EnglishOverride = ui_->CheckBoxLanguageEnglish->isChecked();
-    ApplyLanguage();
+    editing_.SetEnglishOverride(ui_->CheckBoxLanguageEnglish->isChecked());
+    ShowLanguage();
 }
 
 }  // namespace zozavud

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "DocumentCommands.h"
-#include "GdiFont.h"
+#include "FontSpec.h"
 
 namespace zozavud {
 

@@ -6,43 +6,26 @@
 namespace zozavud {
 
 void TFormZozAvudMain::UpdateUndoActions() {
-    Action("ActionEditUndo")->setEnabled(history_->CanUndo());
-    Action("ActionEditRedo")->setEnabled(history_->CanRedo());
+    Action(ActionId::EditUndo)->setEnabled(editing_.History().CanUndo());
+    Action(ActionId::EditRedo)->setEnabled(editing_.History().CanRedo());
 }
 
-void TFormZozAvudMain::RecordStep(std::vector<int> images, const std::function<void()>& change,
-                                  int mergeKey) {
-    if (stepDepth_ > 0) {
-        change();
-        return;
-    }
-    // The boxes as they were before: a change of a box's text runs after the box changed.
-    EditStep step =
-        EditHistory::Begin(*state_.Set, std::move(images), state_.CurrentImage, mergeKey, shownBoxes_);
-    ++stepDepth_;
-    change();
-    --stepDepth_;
-    history_->Commit(*state_.Set, std::move(step), clock_(), Boxes());
-    UpdateUndoActions();
-}
+void TFormZozAvudMain::ActionEditUndoExecute() { ShowRestoredImage(editing_.Undo()); }
 
-void TFormZozAvudMain::ActionEditUndoExecute() { ShowRestoredImage(history_->Undo(*state_.Set)); }
-
-void TFormZozAvudMain::ActionEditRedoExecute() { ShowRestoredImage(history_->Redo(*state_.Set)); }
+void TFormZozAvudMain::ActionEditRedoExecute() { ShowRestoredImage(editing_.Redo()); }
 
 void TFormZozAvudMain::ShowRestoredImage(const std::optional<RestoredStep>& restored) {
     if (!restored) return;
     // Showing the image fills the boxes and renders; none of that is a step of its own.
-    ++stepDepth_;
-    ShowImage(restored->ShownImage);
-    ShowTypedTexts(restored->Boxes);
-    --stepDepth_;
-    state_.Modified = true;
+    editing_.WithoutStep([this, &restored] {
+        ShowImage(restored->ShownImage);
+        ShowTypedTexts(restored->Boxes);
+    });
     UpdateUndoActions();
 }
 
 void TFormZozAvudMain::ShowOpenedDocument(int n) {
-    history_->Clear();
+    editing_.ForgetHistory();
     UpdateUndoActions();
     ShowImage(n);
 }

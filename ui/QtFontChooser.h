@@ -2,7 +2,7 @@
 #include <QFontDatabase>
 #include <optional>
 
-#include "GdiFont.h"
+#include "FontSpec.h"
 
 namespace zozavud {
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "CommandFileDialog.h"
+#include "CommandFileName.h"
 #include "DocumentDialogs.h"
 #include "MainWindowServices.h"
 

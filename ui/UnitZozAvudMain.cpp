@@ -5,14 +5,11 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "CommandFileDialog.h"
+#include "CommandFileName.h"
 #include "DocumentCommands.h"
-#include "EditHistory.h"
 #include "FitMarks.h"
-#include "ImageReset.h"
 #include "PrinterSend.h"
 #include "QtMainWindowServices.h"
-#include "RecordRender.h"
 #include "SpoolerThread.h"
 #include "UpDownControl.h"
 #include "ui_UnitZozAvudMain.h"
@@ -26,8 +23,9 @@ TFormZozAvudMain::TFormZozAvudMain(QWidget* parent)
     services->SetFontPreview([this](const FontSpec& font) { return FontPreview(font); });
     SetServices(std::move(services));
     commandFileName_ = std::make_unique<CommandFileNameKeeper>();
-    history_ = std::make_unique<EditHistory>();
-    SetClock(SteadyMilliseconds);
+    editing_.SetRenderListener([this](const RenderOutcome& outcome) { ShowRender(outcome); });
+    editing_.SetHistoryListener([this] { UpdateUndoActions(); });
+    editing_.SetBoxes([this] { return Boxes(); });
     FormCreate();
 }
 
@@ -104,12 +102,13 @@ void TFormZozAvudMain::ShowImage(int n) {
     RenderImage();
     showingRecord_ = showing;
     UpdateNavigationButtons();
-    shownBoxes_ = Boxes();
+    editing_.NoteShownBoxes();
 }
 
-void TFormZozAvudMain::RenderImage() {
-    const RenderOutcome outcome = RenderCurrentImage(state_, renderer_);
-    ui_->ImageLCDExpand->setPixmap(QPixmap::fromImage(renderer_.Preview()));
+void TFormZozAvudMain::RenderImage() { editing_.Render(); }
+
+void TFormZozAvudMain::ShowRender(const RenderOutcome& outcome) {
+    ui_->ImageLCDExpand->setPixmap(QPixmap::fromImage(editing_.Renderer().Preview()));
     fitMarks_->Show(state_.CurrentRecord(), state_.CurrentImage, state_.Language.EffectiveLanguage());
 
     // The offset control follows the record; its box's handler then finds nothing to do.
@@ -134,12 +133,10 @@ void TFormZozAvudMain::NewImageSet() {
     if (!documents_->AskSaveChanges()) return;
     ui_->ImageLCDExpand->hide();
     ui_->EditVerticalPositionOffset->hide();
-    RebuildImageSet(state_, renderer_, [this] { RenderImage(); });
-    history_->Clear();
+    editing_.ResetSet();
     UpdateUndoActions();
     ui_->ImageLCDExpand->show();
     ui_->EditVerticalPositionOffset->show();
-    state_.Modified = false;
     documents_->SetDocumentFileName(QString());
     ShowImage(1);
 }
@@ -169,10 +166,10 @@ void TFormZozAvudMain::UpdateNavigationButtons() {
     // Only the toolbar buttons; the menu items stay enabled.
     const bool first = state_.CurrentImage == 1;
     const bool last = state_.CurrentImage == ImageCount;
-    ToolBar1->widgetForAction(Action("ActionEditImageFirst"))->setEnabled(!first);
-    ToolBar1->widgetForAction(Action("ActionEditImagePrev"))->setEnabled(!first);
-    ToolBar1->widgetForAction(Action("ActionEditImageNext"))->setEnabled(!last);
-    ToolBar1->widgetForAction(Action("ActionEditImageLast"))->setEnabled(!last);
+    ToolBar1->widgetForAction(Action(ActionId::EditImageFirst))->setEnabled(!first);
+    ToolBar1->widgetForAction(Action(ActionId::EditImagePrev))->setEnabled(!first);
+    ToolBar1->widgetForAction(Action(ActionId::EditImageNext))->setEnabled(!last);
+    ToolBar1->widgetForAction(Action(ActionId::EditImageLast))->setEnabled(!last);
 }
 
 }  // namespace zozavud

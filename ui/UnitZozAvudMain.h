@@ -5,16 +5,16 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
 #include <vector>
 
-#include "EditHistory.h"
-#include "EditorState.h"
-#include "GdiFont.h"
-#include "LcdRenderer.h"
+#include "ActionId.h"
+#include "FontSpec.h"
+#include "ImageEditing.h"
 #include "Spooler.h"
 
 class QMenu;
@@ -76,16 +76,14 @@ public:
     void ClearCurrentImage();
 
     // Language and default message.
-    void ApplyLanguage();
     void UpdateLanguageChecks();
     void ShowDefaultMessage();
-    void SetSelectedLanguage(MessageLanguage language);
 
     // Undo and redo: each change of the document is one step of its history.
-    EditHistory& History() { return *history_; }
+    EditHistory& History() { return editing_.History(); }
     void UpdateUndoActions();
     // Milliseconds of a steady clock; tests pass their own to stand for pauses in typing.
-    void SetClock(std::function<int64_t()> clock) { clock_ = std::move(clock); }
+    void SetClock(std::function<int64_t()> clock) { editing_.SetClock(std::move(clock)); }
 
     // Files the desktop hands over: the file argument, a second copy, drag and drop.
     // Opens the document through the save prompt; a modal dialog open at the time is
@@ -122,18 +120,14 @@ private:
 
     void FormCreate();
     void CreateActions();
-    // The action of that object name; every name in the action table has one.
-    QAction* Action(const char* name) const;
-    void AddActions(QMenu* menu, std::initializer_list<const char*> names) const;
+    QAction* Action(ActionId id) const;
+    void AddActions(QMenu* menu, std::initializer_list<ActionId> ids) const;
     void CreateMenus();
     void CreateToolBar();
     void ApplyDesignFonts();
     void ApplyDecorations();
     void ConnectControls();
     void FitLayoutToStyle();
-    // Runs one change as a step of the history; a change inside another step, or made
-    // while a step is undone, belongs to that step.
-    void RecordStep(std::vector<int> images, const std::function<void()>& change, int mergeKey = 0);
     void ActionEditUndoExecute();
     void ActionEditRedoExecute();
     void ShowRestoredImage(const std::optional<RestoredStep>& restored);
@@ -142,6 +136,10 @@ private:
     ShownBoxes Boxes() const { return {state_.CurrentImage, TypedTexts()}; }
     // Puts texts typed into the current image's boxes back while its record stores them.
     void ShowTypedTexts(const ShownBoxes& typed);
+    // The preview and the controls that follow a render of the current image.
+    void ShowRender(const RenderOutcome& outcome);
+    // The language's checks in its menu and the default message.
+    void ShowLanguage();
     // The document commands show an image only once a document has been read.
     void ShowOpenedDocument(int n);
     void LoadBitmapFile(const QString& path);
@@ -187,8 +185,8 @@ private:
     void TimerAnimationTimer();
 
     std::unique_ptr<Ui::TFormZozAvudMain> ui_;
-    EditorState state_;
-    LcdRenderer renderer_;
+    ImageEditing editing_;  // the document, its render and its history
+    EditorState& state_ = editing_.State();
     std::unique_ptr<MainWindowServices> services_;
     std::unique_ptr<DocumentCommands> documents_;
     std::unique_ptr<CommandFileNameKeeper> commandFileName_;
@@ -196,16 +194,13 @@ private:
     std::unique_ptr<PrinterSender> sender_;
     TDlgAbout* about_ = nullptr;
     bool closing_ = false;
-    std::unique_ptr<EditHistory> history_;
-    std::function<int64_t()> clock_;
-    int stepDepth_ = 0;           // > 0 while a step or a restore runs
     bool fillingTexts_ = false;   // the boxes are being filled from the record
     bool showingRecord_ = false;  // a record is being shown: no edit of it
-    ShownBoxes shownBoxes_;       // the boxes as the last change or show left them
     bool placed_ = false;         // the position was checked with the real frame
     QStringList pendingOpens_;
     std::unique_ptr<LcdRenderer> fontPreviewRenderer_;
     std::unique_ptr<FitMarks> fitMarks_;  // the font field's and the preview's warnings
+    std::array<QAction*, ActionCount> actions_{};  // by ActionId
 
     // Controls made in code, named as designed.
     QMenu* MenuLanguage = nullptr;

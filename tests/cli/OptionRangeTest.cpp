@@ -24,9 +24,10 @@ TEST(OptionSeconds, NanInfinityAndWordsBelowAMillisecondAreRefusedNotTakenAsFore
         int milliseconds = -1;
         const QString problem = ReadSeconds("timeout", QString::fromUtf8(c.Text), milliseconds);
         EXPECT_EQ(problem.isEmpty() ? milliseconds : 0, c.Milliseconds) << c.Text;
-        if (c.Milliseconds == 0)
+        if (c.Milliseconds == 0) {
             EXPECT_EQ(problem,
                       QStringLiteral("--timeout must be 0.001..86400 seconds, got '%1'").arg(c.Text));
+        }
     }
 }
 
@@ -43,8 +44,9 @@ TEST(OptionOffset, OffsetsBeyondTheOffsetControlAreRefusedNotStored) {
         int32_t offset = 99;
         const QString problem = ReadOffset(c.Text, offset);
         EXPECT_EQ(problem.isEmpty() ? std::optional<int32_t>(offset) : std::nullopt, c.Offset) << c.Text;
-        if (!c.Offset)
+        if (!c.Offset) {
             EXPECT_EQ(problem, QStringLiteral("--offset must be -24..24 rows, got '%1'").arg(c.Text));
+        }
     }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "CommandAudit.h"
 
 namespace zozavud {
@@ -28,8 +30,8 @@ TEST(AuditEntryCount, RegisterWithMoreThanNineteenEntriesIsRefused) {
         std::vector<int> Indexes;
         bool Clean;
     };
-    std::vector<int> nineteen;
-    for (int i = 0; i < 19; ++i) nineteen.push_back(i);
+    std::vector<int> nineteen(19);
+    std::iota(nineteen.begin(), nineteen.end(), 0);
     std::vector<int> twenty = nineteen;
     twenty.push_back(3);
     std::vector<int> twentyFive = twenty;

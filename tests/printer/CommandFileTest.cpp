@@ -9,7 +9,7 @@
 #include <deque>
 
 #include "CommandFile.h"
-#include "CommandFileDialog.h"
+#include "CommandFileName.h"
 #include "FileNamePart.h"
 #include "PrinterTestData.h"
 #include "SameBytes.h"

@@ -70,7 +70,7 @@ std::vector<Handled> Serve(const ListenerLimits& limits, const std::vector<Sende
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         address.sin_port = htons(listener.Port());
-        ::connect(fds[i], reinterpret_cast<sockaddr*>(&address), sizeof address);
+        if (::connect(fds[i], reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) return {};
         socklen_t length = sizeof address;
         ::getsockname(fds[i], reinterpret_cast<sockaddr*>(&address), &length);
         peers[i] = QStringLiteral("127.0.0.1:%1").arg(ntohs(address.sin_port));
@@ -154,6 +154,17 @@ TEST(JobListener, PastTheCapConnectionsWaitInOrderAndPastTheWaitingRoomAreRefuse
         EXPECT_EQ(handled[i].Job.Bytes, expected[i].Bytes);
     }
     EXPECT_EQ(handled[0].Job.Detail, "already 1 connection(s) served and 2 waiting");
+}
+
+// A connection that ends lets exactly one waiting connection in, not one past the cap:
+// the third waits for the second to end although it is done at once.
+TEST(JobListener, AnEndedConnectionLetsInNoMoreThanTheCapHolds) {
+    ListenerLimits limits = ShortLimits();
+    limits.MaxConnections = 1;
+    const std::vector<Handled> handled = Serve(limits, {[](int) {}, [](int) {}, Closing("third")});
+    ASSERT_EQ(handled.size(), 3u);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(handled[i].Sender, i);
+    EXPECT_EQ(handled[2].Job.Ending, End::Complete);
 }
 
 class MemoryDocumentTest : public ::testing::Test {

@@ -104,6 +104,7 @@ TEST_F(EmulateTest, TwoHundredJobsFromEightSendersAreAllApplied) {
     std::vector<std::unique_ptr<ImageSet>> last(Senders);
     std::atomic<int> failed{0};
     std::vector<std::thread> threads;
+    threads.reserve(Senders);
     for (int s = 0; s < Senders; ++s) {
         threads.emplace_back([&, s] {
             auto set = test::MakeSampleSet();

@@ -13,7 +13,7 @@
 
 #include "CodePage.h"
 #include "FontFiles.h"
-#include "GdiFont.h"
+#include "FontSpec.h"
 #include "MessageSlots.h"
 #include "RenderTestSupport.h"
 #include "ShortString.h"

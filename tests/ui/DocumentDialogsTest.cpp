@@ -18,7 +18,7 @@ namespace zozavud::test {
 namespace {
 
 // Runs handle on the next modal widget once it is up.
-void WhenModal(std::function<void(QWidget*)> handle) {
+void WhenModal(const std::function<void(QWidget*)>& handle) {
     QTimer::singleShot(0, [handle] {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal) return WhenModal(handle);
@@ -45,7 +45,7 @@ struct SeenBox {
 };
 
 // For the next message box: records into seen how it looks, then answers it.
-void DriveBox(SeenBox& seen, std::function<void(QMessageBox*)> answer) {
+void DriveBox(SeenBox& seen, const std::function<void(QMessageBox*)>& answer) {
     WhenModal([&seen, answer](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (!box) {

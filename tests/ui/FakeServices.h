@@ -2,7 +2,7 @@
 #include <QStringList>
 #include <deque>
 
-#include "CommandFileDialog.h"
+#include "CommandFileName.h"
 #include "MainWindowServices.h"
 #include "PrinterSend.h"
 

@@ -54,9 +54,12 @@ TEST(OpenHelp, AFailedOpenerEndsTheSearchForAViewer) {
             });
         EXPECT_EQ(tried, c.Tried) << c.Existing << " " << c.Desktop;
         EXPECT_EQ(message.isEmpty(), !*c.Message) << message.toStdString();
-        if (*c.Message) EXPECT_TRUE(message.startsWith(c.Message)) << message.toStdString();
-        if (!tried.isEmpty() && message.startsWith("No program"))
+        if (*c.Message) {
+            EXPECT_TRUE(message.startsWith(c.Message)) << message.toStdString();
+        }
+        if (!tried.isEmpty() && message.startsWith("No program")) {
             EXPECT_TRUE(message.contains("Install xchm"));
+        }
     }
 }
 

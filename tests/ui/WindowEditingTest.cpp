@@ -125,7 +125,7 @@ TEST_F(Window, FontForOneImageAndForAll) {
     font.Name = "Arial";
     font.Height = -16;
     font.Style = FontStyleBold;
-    services->FontAnswers.push_back(font);
+    services->FontAnswers.emplace_back(font);
     Find<QAction>("ActionEditFontChangeAll")->trigger();
     EXPECT_EQ(state().CurrentImage, 1);
     for (int n = 1; n <= ImageCount; ++n) {
@@ -143,7 +143,7 @@ TEST_F(Window, FontForOneImageAndForAll) {
     Find<QAction>("ActionTextSelectFont")->trigger();  // cancelled: nothing changes
     EXPECT_FALSE(state().Modified);
     font.Charset = 186;
-    services->FontAnswers.push_back(font);
+    services->FontAnswers.emplace_back(font);
     Find<QPushButton>("ButtonSelectFont")->click();
     EXPECT_EQ(current().FontCharset, 186);
     EXPECT_EQ(Find<QLabel>("StaticTextCharSet")->text(), "BALTIC");

@@ -19,7 +19,7 @@ TEST(EditorVersionBlock, HoldsTheEditorsValues) {
                            "LegalTrademarks", "OriginalFilename", "ProductName", "ProductVersion"}));
     EXPECT_EQ(found.Values, QStringList({ZOZAVUD_EXPECTED_COMPANY, ZOZAVUD_EXPECTED_DESCRIPTION,
                                          ZOZAVUD_EXPECTED_FILE_VERSION, "ZozAvud",
-                                         "Copyright (C) " ZOZAVUD_EXPECTED_COMPANY, "", "", "",
+                                         ("Copyright (C) " ZOZAVUD_EXPECTED_COMPANY), "", "", "",
                                          ZOZAVUD_EXPECTED_PRODUCT_VERSION}));
 }
 

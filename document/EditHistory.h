@@ -52,7 +52,7 @@ public:
 
     // Copies the records and the boxes as they are now and keeps the step: merged into the
     // last step when it continues that step's typing within the pause, dropped when no
-    // record changed. Keeping a step forgets what could be redone.
+    // record changed (bytes past a text's length do not count). Keeping a step forgets what could be redone.
     void Commit(const ImageSet& set, EditStep step, int64_t nowMs, ShownBoxes boxes);
 
     // The next step starts afresh, whatever its key (the user left the box).

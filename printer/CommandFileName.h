@@ -5,7 +5,6 @@
 #include <QString>
 #include <functional>
 #include <optional>
-#include <utility>
 
 #include "CommandEncoder.h"
 #include "ImageSet.h"
@@ -30,7 +29,6 @@ public:
 class CommandFileNameKeeper {
 public:
     QString FileName() const { return fileName_; }
-    void SetFileName(QString fileName) { fileName_ = std::move(fileName); }
 
     // Proposes the kept name, or the kind's default name when none is kept; writes the
     // chosen file; then forgets the name if it was the default (exact, with case) and

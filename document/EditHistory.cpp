@@ -1,14 +1,36 @@
 #include "EditHistory.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <iterator>
+#include <memory>
 
 namespace zozavud {
 
 namespace {
 
+// The bytes past a text's length are what a longer text left there: no change anyone sees.
+void ClearUnusedBytes(ShortString& text) {
+    std::fill(std::begin(text.Bytes) + text.Length, std::end(text.Bytes), 0);
+}
+
+bool SameRecord(const ImageRecord& a, const ImageRecord& b) {
+    if (std::memcmp(&a, &b, sizeof(ImageRecord)) == 0) return true;
+    auto copies = std::make_unique<ImageRecord[]>(2);
+    copies[0] = a;
+    copies[1] = b;
+    for (int i = 0; i < 2; ++i)
+        for (ShortString* text : {&copies[i].Text1, &copies[i].Text2, &copies[i].FontName})
+            ClearUnusedBytes(*text);
+    return std::memcmp(&copies[0], &copies[1], sizeof(ImageRecord)) == 0;
+}
+
 bool SameRecords(const std::vector<ImageRecord>& a, const std::vector<ImageRecord>& b) {
-    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(ImageRecord)) == 0;
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (!SameRecord(a[i], b[i])) return false;
+    return true;
 }
 
 void PutBack(ImageSet& set, const std::vector<int>& images, const std::vector<ImageRecord>& records) {

@@ -1,4 +1,4 @@
-#include "GdiFont.h"
+#include "FontSpec.h"
 
 #include "CodePage.h"
 #include "ShortString.h"

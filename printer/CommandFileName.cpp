@@ -1,4 +1,4 @@
-#include "CommandFileDialog.h"
+#include "CommandFileName.h"
 
 #include "CommandFile.h"
 #include "FileNamePart.h"
