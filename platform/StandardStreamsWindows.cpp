@@ -1,13 +1,38 @@
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "StandardStreams.h"
 
 namespace zozavud {
 
-// Windows has neither SIGXFSZ nor SIGPIPE, and a closed stream stays closed.
-void StandardStreams::Prepare() {}
+namespace {
+
+UINT consoleCodePage = 0;
+
+void RestoreConsoleCodePage() {
+    if (consoleCodePage) SetConsoleOutputCP(consoleCodePage);
+}
+
+}  // namespace
+
+// Windows has neither SIGXFSZ nor SIGPIPE, and a closed stream stays closed. The streams
+// carry bytes as they are: no CR is put before a newline of a command file or picture
+// written to stdout. Messages are UTF-8, as on Linux; a console is set to show them so for
+// the tool's run and given back its own code page at the end.
+void StandardStreams::Prepare() {
+    for (FILE* stream : {stdin, stdout, stderr}) _setmode(_fileno(stream), _O_BINARY);
+    consoleCodePage = GetConsoleOutputCP();
+    if (consoleCodePage && consoleCodePage != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
+        std::atexit(RestoreConsoleCodePage);
+    else
+        consoleCodePage = 0;
+}
 
 StandardStreams::Outcome StandardStreams::FinishOutput(QString* error) {
     errno = 0;
