@@ -69,8 +69,7 @@ int RunCommandLine(int argc, char** argv, const QStringList& arguments) {
 int Main(int argc, char** argv) {
     ForgetMissingTemporaryFolder();
     StandardStreams::Prepare();
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromUtf8(argv[i]);
+    const QStringList arguments = StandardStreams::Arguments(argc, argv);
 
     qInstallMessageHandler(QuietQtMessages);
     const int status = RunCommandLine(argc, argv, arguments);

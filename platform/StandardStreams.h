@@ -2,6 +2,7 @@
 // The command-line tool's standard streams and the signals that writing can raise.
 
 #include <QString>
+#include <QStringList>
 
 namespace zozavud {
 
@@ -16,6 +17,11 @@ public:
     // - a reader that hangs up makes the next write fail and is remembered, so that the
     //   tool can end quietly, as any tool in a pipe does.
     static void Prepare();
+
+    // The program's arguments as the user gave them: argv read as UTF-8 on POSIX; on
+    // Windows the wide command line, since argv there holds them in the ANSI code page,
+    // which loses every character outside it.
+    static QStringList Arguments(int argc, char** argv);
 
     enum class Outcome { Written, ReaderGone, Failed };
     // Flushes stdout and tells whether everything written to it arrived; on Failed,

@@ -50,4 +50,10 @@ StandardStreams::Outcome StandardStreams::FinishOutput(QString* error) {
     return Outcome::Failed;
 }
 
+QStringList StandardStreams::Arguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromUtf8(argv[i]);
+    return arguments;
+}
+
 }  // namespace zozavud

@@ -1,6 +1,8 @@
+#include <windows.h>
+// after windows.h, which it builds on
 #include <fcntl.h>
 #include <io.h>
-#include <windows.h>
+#include <shellapi.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -42,6 +44,19 @@ StandardStreams::Outcome StandardStreams::FinishOutput(QString* error) {
     if (reason == EPIPE) return Outcome::ReaderGone;
     if (error) *error = reason != 0 ? QString::fromLocal8Bit(std::strerror(reason)) : QString();
     return Outcome::Failed;
+}
+
+QStringList StandardStreams::Arguments(int argc, char** argv) {
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    QStringList arguments;
+    if (!wide) {
+        for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+        return arguments;
+    }
+    for (int i = 0; i < count; ++i) arguments << QString::fromWCharArray(wide[i]);
+    LocalFree(wide);
+    return arguments;
 }
 
 }  // namespace zozavud

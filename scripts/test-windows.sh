@@ -12,7 +12,11 @@ BUILD=$(mkdir -p "${1:-$ROOT/build-windows}" && cd "${1:-$ROOT/build-windows}" &
 export WINEPREFIX=$BUILD/wine WINEDEBUG=-all
 
 "$ROOT/scripts/build-windows.sh" "$BUILD"
-"$ROOT/scripts/wine-run.sh" --prefix "$WINEPREFIX" cmd /c exit 0 >/dev/null
-/usr/lib/wine/wineserver -p
+# The server and the prefix's services start here, not under ctest: a test would otherwise
+# leave them holding its output open, and ctest would wait for them.
+mkdir -p "$WINEPREFIX"
+"$ROOT/scripts/wine-run.sh" --prefix "$WINEPREFIX" cmd /c exit 0 </dev/null >/dev/null 2>&1
+/usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1
+"$ROOT/scripts/wine-run.sh" --prefix "$WINEPREFIX" cmd /c exit 0 </dev/null >/dev/null 2>&1
 trap '/usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
 cd "$BUILD" && ctest --output-on-failure --timeout 900 -j"$(nproc)"

@@ -9,7 +9,7 @@
 namespace zozavud {
 namespace {
 
-const QString EditorBinary = QStringLiteral(ZOZAVUD_BINARY_DIR "/bin/zozavud");
+const QString EditorBinary = QStringLiteral(ZOZAVUD_BINARY_DIR "/bin/zozavud" ZOZAVUD_EXE_SUFFIX);
 
 TEST(EditorVersionBlock, HoldsTheEditorsValues) {
     const VersionStringTable found = ReadVersionStrings(EditorBinary);

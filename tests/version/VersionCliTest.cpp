@@ -17,7 +17,7 @@ using test::RunCli;
 // The values themselves are asserted where the block is read in process; here only that the
 // tool prints what the reader finds, Key=Value per line, in the block's order.
 TEST(VersionInfoCommand, PrintsWhatTheReaderFindsInOrder) {
-    const QString editor = QStringLiteral(ZOZAVUD_BINARY_DIR "/bin/zozavud");
+    const QString editor = QStringLiteral(ZOZAVUD_BINARY_DIR "/bin/zozavud" ZOZAVUD_EXE_SUFFIX);
     const VersionStringTable found = ReadVersionStrings(editor);
     ASSERT_FALSE(found.Categories.isEmpty());
     QString expected;
@@ -29,7 +29,7 @@ TEST(VersionInfoCommand, PrintsWhatTheReaderFindsInOrder) {
 }
 
 TEST(VersionInfoCommand, TheToolCarriesTheBlockToo) {
-    const CliRun run = RunCli({"version-info", ZOZAVUD_BINARY_DIR "/bin/zozavud-cli"});
+    const CliRun run = RunCli({"version-info", ZOZAVUD_BINARY_DIR "/bin/zozavud-cli" ZOZAVUD_EXE_SUFFIX});
     EXPECT_EQ(run.ExitCode, 0);
     EXPECT_TRUE(run.Out.startsWith("CompanyName=" ZOZAVUD_EXPECTED_COMPANY "\n"));
 }

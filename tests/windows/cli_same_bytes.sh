@@ -14,8 +14,8 @@ failures=0
 step() {
   (cd "$WORK/linux" && "$LINUX" "$@" >../linux.out 2>/dev/null)
   local a=$?
-  (cd "$WORK/windows" && "$WINE_RUN" "$WINDOWS" "$@" 2>/dev/null | tr -d '\r' >../windows.out)
-  local b=${PIPESTATUS[0]}
+  (cd "$WORK/windows" && "$WINE_RUN" "$WINDOWS" "$@" >../windows.out 2>/dev/null)
+  local b=$?
   if [ "$a" != "$b" ] || ! cmp -s "$WORK/linux.out" "$WORK/windows.out" ||
     ! diff -r -q "$WORK/linux" "$WORK/windows" >/dev/null; then
     echo "differs: $* (exit $a / $b)"
