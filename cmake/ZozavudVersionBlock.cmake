@@ -35,7 +35,8 @@ function(zozavud_write_version_resource out)
     string(APPEND values "      VALUE \"${key}\", \"${value}\\0\"\n")
   endforeach()
   set(rc ${CMAKE_BINARY_DIR}/generated/VersionBlock.rc)
-  file(WRITE ${rc} "#include <windows.h>
+  # Written beside and copied only when it changed, so that configuring again rebuilds nothing.
+  file(WRITE ${rc}.new "#include <windows.h>
 1 ICON \"${PROJECT_SOURCE_DIR}/app/zozavud.ico\"
 1 VERSIONINFO
 FILEVERSION ${file_version}
@@ -58,6 +59,7 @@ ${values}    END
   END
 END
 ")
+  file(COPY_FILE ${rc}.new ${rc} ONLY_IF_DIFFERENT)
   set(${out} ${rc} PARENT_SCOPE)
 endfunction()
 

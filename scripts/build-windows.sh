@@ -17,9 +17,10 @@ OBJDUMP=x86_64-w64-mingw32-objdump
 PREFIXES=$("$ROOT/scripts/build-windows-qt.sh")
 QT_PREFIX=${PREFIXES%%;*}
 RUNTIME_DIRS=("$QT_PREFIX/bin" /usr/lib/gcc/x86_64-w64-mingw32/*-posix /usr/x86_64-w64-mingw32/lib)
-# The plugins a Qt Widgets program loads at run time: the platform, the native style and
-# the image formats the tool writes and the editor imports.
-PLUGINS=(platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qjpeg.dll
+# The plugins a Qt Widgets program loads at run time: the platform (and the offscreen one,
+# for the tool where no desktop is, QT_QPA_PLATFORM=offscreen), the native style and the
+# image formats the tool writes and the editor imports.
+PLUGINS=(platforms/qwindows.dll platforms/qoffscreen.dll styles/qwindowsvistastyle.dll imageformats/qjpeg.dll
   imageformats/qgif.dll imageformats/qico.dll)
 
 configure() {
@@ -37,6 +38,7 @@ find_runtime_dll() {
   for d in "${RUNTIME_DIRS[@]}"; do
     [ -f "$d/$1" ] && { printf '%s\n' "$d/$1"; return; }
   done
+  return 0
 }
 
 # Copies into bin/ every non-system DLL that the files load, and what those load.

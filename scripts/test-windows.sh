@@ -16,6 +16,7 @@ export WINEPREFIX=$BUILD/wine WINEDEBUG=-all
 # leave them holding its output open, and ctest would wait for them.
 mkdir -p "$WINEPREFIX"
 "$ROOT/scripts/wine-run.sh" --prefix "$WINEPREFIX" cmd /c exit 0 </dev/null >/dev/null 2>&1
+/usr/lib/wine/wineserver -w
 /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1
 "$ROOT/scripts/wine-run.sh" --prefix "$WINEPREFIX" cmd /c exit 0 </dev/null >/dev/null 2>&1
 trap '/usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
