@@ -3,8 +3,9 @@
 ; uninstaller that takes all of it away again. Built by scripts/build-windows.sh:
 ;   makensis -DVERSION=1.0.1.28 -DBIN=<build>/bin -DOUT=<build>/zozavud-<version>-setup.exe zozavud.nsi
 Unicode true
+; A 64-bit installer for the 64-bit program (and one that runs under a 64-bit-only Wine).
+Target amd64-unicode
 !include "MUI2.nsh"
-!include "x64.nsh"
 
 !define TITLE "ORVANEX QD-N800 Series LCD Editor"
 !define PUBLISHER "ORVANEX"
@@ -34,12 +35,10 @@ VIAddVersionKey "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; The Start-menu entry is every user's, as the program's folder is.
 Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "${TITLE} needs 64-bit Windows."
-    Abort
-  ${EndIf}
   SetRegView 64
+  SetShellVarContext all
 FunctionEnd
 
 Section "Install"
@@ -68,6 +67,7 @@ SectionEnd
 
 Function un.onInit
   SetRegView 64
+  SetShellVarContext all
 FunctionEnd
 
 Section "Uninstall"
