@@ -58,7 +58,9 @@ private:
 }  // namespace
 
 CodePageTable::CodePageTable(const CodePageSource& source)
-    : codePage_(source.CodePage), defaultChar_(source.DefaultChar), defaultCharBytes_(source.DefaultCharBytes) {
+    : codePage_(source.CodePage),
+      defaultChar_(source.DefaultChar),
+      defaultCharBytes_(source.DefaultCharBytes) {
     SetLeadRanges(source.LeadRanges, 12);
     ReadMultiByte(source);
     DeriveWideChar(source);
@@ -69,7 +71,8 @@ CodePageTable::CodePageTable(const CodePageSource& source)
 void CodePageTable::SetLeadRanges(const uint8_t* ranges, int count) {
     int rows = 1;
     for (int i = 0; i + 1 < count && ranges[i] != 0; i += 2)
-        for (int lead = ranges[i]; lead <= ranges[i + 1]; ++lead) rowOfLead_[lead] = static_cast<uint16_t>(rows++);
+        for (int lead = ranges[i]; lead <= ranges[i + 1]; ++lead)
+            rowOfLead_[lead] = static_cast<uint16_t>(rows++);
     multiByte_.assign(static_cast<std::size_t>(rows) * 256, defaultChar_);
 }
 

@@ -40,8 +40,9 @@ CodePageTable* CodePageTable::FromPlatform(int codePage) {
     table->SetLeadRanges(info.LeadByte, MAX_LEADBYTES);
     for (int byte = 0; byte < 256; ++byte) {
         const char single = static_cast<char>(byte);
-        table->multiByte_[size_t(byte)] =
-            table->IsLeadByte(uint8_t(byte)) ? char16_t{0} : ReadBytes(codePage, &single, 1, table->defaultChar_);
+        table->multiByte_[size_t(byte)] = table->IsLeadByte(uint8_t(byte))
+                                              ? char16_t{0}
+                                              : ReadBytes(codePage, &single, 1, table->defaultChar_);
         if (!table->IsLeadByte(uint8_t(byte))) continue;
         for (int trail = 0; trail < 256; ++trail) {
             const char pair[2] = {single, static_cast<char>(trail)};
@@ -50,7 +51,8 @@ CodePageTable* CodePageTable::FromPlatform(int codePage) {
         }
     }
     table->wideChar_.resize(0x10000);
-    for (int unit = 0; unit < 0x10000; ++unit) table->wideChar_[size_t(unit)] = Written(codePage, char16_t(unit));
+    for (int unit = 0; unit < 0x10000; ++unit)
+        table->wideChar_[size_t(unit)] = Written(codePage, char16_t(unit));
     return table;
 }
 

@@ -15,8 +15,9 @@ QString HandoverBase(const QString& title) {
 
 QString SystemText(DWORD code) {
     wchar_t* text = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     const QString result = text ? QString::fromWCharArray(text).trimmed() : QString("error %1").arg(code);
     LocalFree(text);
     return result;
@@ -37,7 +38,8 @@ void SingleInstance::Start(const QString& title, const QString&) {
     const DWORD error = GetLastError();
     if (!mutex) {
         outcome_ = Outcome::Failed;
-        error_ = QStringLiteral("Can not create the single-instance mutex. (%1)\n%2").arg(title, SystemText(error));
+        error_ = QStringLiteral("Can not create the single-instance mutex. (%1)\n%2")
+                     .arg(title, SystemText(error));
         return;
     }
     mutex_.reset(mutex, CloseHandle);

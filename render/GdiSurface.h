@@ -26,7 +26,9 @@ public:
     // Draws the text with its cell's top-left at (x, y), without smoothing or background.
     void Draw(int x, int y, const QString& text);
     // True where text was drawn; (x, y) must lie inside the last Clear.
-    bool Lit(int x, int y) const { return (bits_[size_t(y) * size_t(width_) + size_t(x)] & 0xFFFFFF) != 0xFFFFFF; }
+    bool Lit(int x, int y) const {
+        return (bits_[size_t(y) * size_t(width_) + size_t(x)] & 0xFFFFFF) != 0xFFFFFF;
+    }
     // The lit pixels' box within (0, 0, width, height); empty when none is lit.
     QRect LitBounds(int width, int height) const;
 

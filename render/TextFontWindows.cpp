@@ -48,11 +48,13 @@ struct TextFont::Face {
     }
 };
 
-TextFont::TextFont(const FontSpec& font, const FaceFile& file) : face_(std::make_unique<Face>()), file_(file) {
+TextFont::TextFont(const FontSpec& font, const FaceFile& file)
+    : face_(std::make_unique<Face>()), file_(file) {
     face_->Font = MakeFont(font, file.Family.isEmpty() ? font.Name : file.Family);
     if (face_->Font) face_->Surface.Select(face_->Font);
     TEXTMETRICW metrics{};
-    if (GetTextMetricsW(face_->Surface.Dc(), &metrics)) cell_ = CellRows{int(metrics.tmAscent), int(metrics.tmDescent)};
+    if (GetTextMetricsW(face_->Surface.Dc(), &metrics))
+        cell_ = CellRows{int(metrics.tmAscent), int(metrics.tmDescent)};
 }
 
 TextFont::~TextFont() = default;
@@ -69,8 +71,8 @@ int TextFont::Width(const QString& text) {
 bool TextFont::HasGlyphsFor(const QString& text) const {
     if (!face_->Font) return false;
     std::vector<WORD> glyphs(size_t(text.size()) + 1);
-    if (GetGlyphIndicesW(face_->Surface.Dc(), reinterpret_cast<const wchar_t*>(text.utf16()), int(text.size()),
-                         glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR)
+    if (GetGlyphIndicesW(face_->Surface.Dc(), reinterpret_cast<const wchar_t*>(text.utf16()),
+                         int(text.size()), glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR)
         return false;
     for (qsizetype i = 0; i < text.size(); ++i)
         if (glyphs[size_t(i)] == 0xFFFF && !text.at(i).isSpace()) return false;

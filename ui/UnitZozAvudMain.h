@@ -199,7 +199,7 @@ private:
     bool placed_ = false;         // the position was checked with the real frame
     QStringList pendingOpens_;
     std::unique_ptr<LcdRenderer> fontPreviewRenderer_;
-    std::unique_ptr<FitMarks> fitMarks_;  // the font field's and the preview's warnings
+    std::unique_ptr<FitMarks> fitMarks_;           // the font field's and the preview's warnings
     std::array<QAction*, ActionCount> actions_{};  // by ActionId
 
     // Controls made in code, named as designed.
