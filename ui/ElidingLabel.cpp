@@ -33,7 +33,8 @@ void ElidingLabel::paintEvent(QPaintEvent* event) {
         QLabel::paintEvent(event);
         return;
     }
-    QFrame::paintEvent(event);
+    // The frame only: the text is drawn cut below, not whole as QLabel would draw it.
+    QFrame::paintEvent(event);  // NOLINT(bugprone-parent-virtual-call)
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
     painter.drawText(TextArea(), static_cast<int>(alignment()), shown);
