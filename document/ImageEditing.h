@@ -12,9 +12,9 @@
 
 #include "EditHistory.h"
 #include "EditorState.h"
-#include "FontSpec.h"
 #include "LcdRenderer.h"
 #include "PictureConversion.h"
+#include "RecordFont.h"
 
 namespace zozavud {
 

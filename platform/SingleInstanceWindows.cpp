@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "SingleInstance.h"
+#include "WindowsErrorText.h"
 
 namespace zozavud {
 
@@ -14,13 +15,8 @@ QString HandoverBase(const QString& title) {
 }
 
 QString SystemText(DWORD code) {
-    wchar_t* text = nullptr;
-    FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    const QString result = text ? QString::fromWCharArray(text).trimmed() : QString("error %1").arg(code);
-    LocalFree(text);
-    return result;
+    const QString text = WindowsErrorText(code);
+    return text.isEmpty() ? QStringLiteral("error %1").arg(code) : text;
 }
 
 }  // namespace

@@ -7,22 +7,13 @@
 #include <vector>
 
 #include "Spooler.h"
+#include "WindowsErrorText.h"
 
 namespace zozavud {
 
 namespace {
 
 std::wstring Wide(const QString& text) { return text.toStdWString(); }
-
-QString SystemErrorText(DWORD code) {
-    wchar_t* text = nullptr;
-    FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    const QString result = text ? QString::fromWCharArray(text).trimmed() : QString();
-    LocalFree(text);
-    return result;
-}
 
 class WindowsSpooler final : public Spooler {
 public:
@@ -109,7 +100,7 @@ public:
 
 private:
     bool Fail() {
-        lastError_ = SystemErrorText(GetLastError());
+        lastError_ = WindowsErrorText(GetLastError());
         return false;
     }
 

@@ -8,9 +8,9 @@
 #include <memory>
 #include <vector>
 
-#include "FontSpec.h"
 #include "ImageSet.h"
 #include "MessageLanguage.h"
+#include "RecordFont.h"
 
 namespace zozavud {
 

@@ -3,18 +3,11 @@
 
 #include "FontFiles.h"
 #include "FontSubstitution.h"
+#include "GdiSurface.h"
 
 namespace zozavud {
 
 namespace {
-
-LOGFONTW Ask(const QString& family, uint8_t charset) {
-    LOGFONTW spec{};
-    spec.lfCharSet = charset;
-    const std::u16string name = family.left(LF_FACESIZE - 1).toStdU16String();
-    std::copy(name.begin(), name.end(), spec.lfFaceName);
-    return spec;
-}
 
 int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
     *reinterpret_cast<bool*>(found) = true;
@@ -24,21 +17,21 @@ int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
 // True when a face of that family is installed with the charset (any charset for DEFAULT_CHARSET).
 bool Installed(const QString& family, uint8_t charset) {
     if (family.isEmpty()) return false;
-    LOGFONTW spec = Ask(family, charset);
+    LOGFONTW request = FontRequest(family, charset);
     bool found = false;
     HDC dc = GetDC(nullptr);
-    EnumFontFamiliesExW(dc, &spec, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
+    EnumFontFamiliesExW(dc, &request, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
     ReleaseDC(nullptr, dc);
     return found;
 }
 
 // The face the platform's mapper draws a request in (the family may be empty).
 QString MappedFace(const QString& family, uint8_t charset, bool bold, bool italic) {
-    LOGFONTW spec = Ask(family, charset);
-    spec.lfHeight = -12;
-    spec.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    spec.lfItalic = italic;
-    HFONT font = CreateFontIndirectW(&spec);
+    LOGFONTW request = FontRequest(family, charset);
+    request.lfHeight = -12;
+    request.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    request.lfItalic = italic;
+    HFONT font = CreateFontIndirectW(&request);
     HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ old = SelectObject(dc, font);
     wchar_t face[LF_FACESIZE] = {};

@@ -4,6 +4,14 @@
 
 namespace zozavud {
 
+LOGFONTW FontRequest(const QString& family, uint8_t charset) {
+    LOGFONTW request{};
+    request.lfCharSet = charset;
+    const std::u16string name = family.left(LF_FACESIZE - 1).toStdU16String();
+    std::copy(name.begin(), name.end(), request.lfFaceName);
+    return request;
+}
+
 GdiSurface::GdiSurface() : dc_(CreateCompatibleDC(nullptr)) {
     SetBkMode(dc_, TRANSPARENT);
     SetTextColor(dc_, RGB(0, 0, 0));

@@ -10,6 +10,10 @@
 
 namespace zozavud {
 
+// A font request for the family (cut to what the platform takes) in the charset; every
+// other field is the platform's default.
+LOGFONTW FontRequest(const QString& family, uint8_t charset);
+
 class GdiSurface {
 public:
     GdiSurface();

@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "Composition.h"
-#include "FontSpec.h"
 #include "ImageSet.h"
 #include "MessageLanguage.h"
+#include "RecordFont.h"
 
 namespace zozavud {
 

@@ -16,7 +16,7 @@
 
 #include "FontFiles.h"
 #include "FontRules.h"
-#include "FontSpec.h"
+#include "RecordFont.h"
 
 namespace zozavud {
 

@@ -21,20 +21,17 @@ int InkMargin(int cellHeight) { return cellHeight + 8; }
 constexpr int MaxInkWidth = 16384;
 
 HFONT MakeFont(const FontSpec& font, const QString& family) {
-    LOGFONTW spec{};
-    spec.lfHeight = std::clamp<int32_t>(font.Height, -MaxHeight, MaxHeight);
-    spec.lfWeight = (font.Style & FontStyleBold) ? FW_BOLD : FW_NORMAL;
-    spec.lfItalic = (font.Style & FontStyleItalic) ? 1 : 0;
-    spec.lfUnderline = (font.Style & FontStyleUnderline) ? 1 : 0;
-    spec.lfStrikeOut = (font.Style & FontStyleStrikeOut) ? 1 : 0;
-    spec.lfCharSet = font.Charset;
-    spec.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    spec.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    spec.lfQuality = NONANTIALIASED_QUALITY;
-    spec.lfPitchAndFamily = DEFAULT_PITCH;
-    const std::u16string name = family.left(LF_FACESIZE - 1).toStdU16String();
-    std::copy(name.begin(), name.end(), spec.lfFaceName);
-    return CreateFontIndirectW(&spec);
+    LOGFONTW request = FontRequest(family, font.Charset);
+    request.lfHeight = std::clamp<int32_t>(font.Height, -MaxHeight, MaxHeight);
+    request.lfWeight = (font.Style & FontStyleBold) ? FW_BOLD : FW_NORMAL;
+    request.lfItalic = (font.Style & FontStyleItalic) ? 1 : 0;
+    request.lfUnderline = (font.Style & FontStyleUnderline) ? 1 : 0;
+    request.lfStrikeOut = (font.Style & FontStyleStrikeOut) ? 1 : 0;
+    request.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    request.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    request.lfQuality = NONANTIALIASED_QUALITY;
+    request.lfPitchAndFamily = DEFAULT_PITCH;
+    return CreateFontIndirectW(&request);
 }
 
 }  // namespace

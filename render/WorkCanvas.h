@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "Composition.h"
-#include "FontSpec.h"
+#include "RecordFont.h"
 
 namespace zozavud {
 

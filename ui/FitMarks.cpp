@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "FitChecker.h"
-#include "FontSpec.h"
+#include "RecordFont.h"
 #include "TextCodePageMark.h"
 
 namespace zozavud {

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <functional>
 
-#include "FontSpec.h"
+#include "RecordFont.h"
 
 class QComboBox;
 class QLabel;

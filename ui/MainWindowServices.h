@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "DocumentCommands.h"
-#include "FontSpec.h"
+#include "RecordFont.h"
 
 namespace zozavud {
 

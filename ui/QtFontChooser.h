@@ -2,7 +2,7 @@
 #include <QFontDatabase>
 #include <optional>
 
-#include "FontSpec.h"
+#include "RecordFont.h"
 
 namespace zozavud {
 

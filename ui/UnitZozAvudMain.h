@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "ActionId.h"
-#include "FontSpec.h"
 #include "ImageEditing.h"
+#include "RecordFont.h"
 #include "Spooler.h"
 
 class QMenu;

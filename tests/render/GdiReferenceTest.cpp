@@ -13,8 +13,8 @@
 
 #include "CodePage.h"
 #include "FontFiles.h"
-#include "FontSpec.h"
 #include "MessageSlots.h"
+#include "RecordFont.h"
 #include "RenderTestSupport.h"
 #include "ShortString.h"
 #include "WorkCanvas.h"

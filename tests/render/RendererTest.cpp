@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CodePage.h"
-#include "FontSpec.h"
+#include "RecordFont.h"
 #include "RenderTestSupport.h"
 #include "ShortString.h"
 #include "SystemColors.h"

@@ -1,4 +1,4 @@
-#include "FontSpec.h"
+#include "RecordFont.h"
 
 #include "CodePage.h"
 #include "ShortString.h"
